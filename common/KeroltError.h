@@ -1,0 +1,23 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kerolt {
+
+// The one error the core raises: a failed conversion or file operation, carrying the message
+// that the window shows in a message box.
+class KeroltError : public std::runtime_error {
+public:
+    explicit KeroltError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// "'%s' is not a valid integer value"
+[[noreturn]] void ThrowNotAnInteger(std::string_view text);
+// "Cannot open file %s"
+[[noreturn]] void ThrowCannotOpen(std::string_view fileName);
+// "Cannot create file %s"
+[[noreturn]] void ThrowCannotCreate(std::string_view fileName);
+
+}  // namespace kerolt

@@ -1,0 +1,102 @@
+#include "common/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "common/KeroltError.h"
+
+namespace kerolt {
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string current;
+    bool pending = false;  // a line has started (characters or a line end seen since last push)
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            pending = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            current.push_back(c);
+            pending = true;
+        }
+    }
+    if (pending) lines.push_back(std::move(current));
+    return lines;
+}
+
+std::vector<std::string> ReadLines(const std::string& fileName) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(fileName, ec)) ThrowCannotOpen(fileName);
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) ThrowCannotOpen(fileName);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) ThrowCannotOpen(fileName);
+    return SplitLines(text);
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+void WriteLines(const std::string& fileName, const std::vector<std::string>& lines) {
+    namespace fs = std::filesystem;
+    std::string data;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    data.reserve(size);
+    for (const auto& line : lines) {
+        data += line;
+        data += "\r\n";
+    }
+
+    const fs::path target(fileName);
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) ThrowCannotCreate(fileName);
+    // A read-only target stays untouched, for root too (who could otherwise rename over it).
+    struct stat old {};
+    const bool exists = ::stat(fileName.c_str(), &old) == 0;
+    if (exists && (old.st_mode & 0222) == 0) ThrowCannotCreate(fileName);
+
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::string tmpl = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) ThrowCannotCreate(fileName);
+
+    // mkstemp makes the file private; give it the mode a plain create (or the old file) has.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~mask);
+    ::fchmod(fd, mode);
+
+    const bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), fileName.c_str()) != 0) {
+        ::unlink(tmpl.c_str());
+        ThrowCannotCreate(fileName);
+    }
+}
+
+}  // namespace kerolt

@@ -1,0 +1,23 @@
+#pragma once
+
+// Text files are handled whole: read completely into lines, written completely.
+
+#include <string>
+#include <vector>
+
+namespace kerolt {
+
+// The lines of a file; a line ends at CR LF, LF or CR. A last line without a line end counts;
+// a file ending in a line end has no empty line after it. 8-bit text, taken byte for byte.
+// Raises "Cannot open file %s" when the file cannot be opened or read.
+std::vector<std::string> ReadLines(const std::string& fileName);
+
+// Splits text the way ReadLines splits a file.
+std::vector<std::string> SplitLines(const std::string& text);
+
+// Writes every line followed by CR LF, the last one too. Atomic: the lines go to a temporary
+// file in the target's folder, which then replaces the target in one rename, so the old file
+// stays as it was on any failure. Raises "Cannot create file %s" on failure.
+void WriteLines(const std::string& fileName, const std::vector<std::string>& lines);
+
+}  // namespace kerolt

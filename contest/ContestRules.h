@@ -1,0 +1,66 @@
+#pragma once
+
+// The fixed rules of the SAC contest: bands, the Scandinavian set, the entrant's class, the
+// calendar, default reports and QSO dates.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "country/CTY.h"
+
+namespace kerolt {
+
+// 0 none, 1 80 m, 2 40 m, 3 20 m, 4 15 m, 5 10 m.
+using BandIndex = std::uint8_t;
+
+// Selected entry of the contest list: -1 none, 0 "SAC-CW", 1 "SAC-SSB".
+enum ContestEntry : int { NoContest = -1, SacCw = 0, SacSsb = 1 };
+
+BandIndex BandFromFrequency(std::string_view frequencyText);
+
+// Exactly one of SM OH OH0 LA OZ TF OX OJ0 OY JX JW.
+bool IsScandinavianPrefix(std::string_view primaryPrefix);
+
+inline constexpr const char* ScandinavianClass = "Scandinavian";
+inline constexpr const char* EuropeanClass = "Non Scandinavian";
+inline constexpr const char* DxClass = "Non Scandinavian-DX";
+
+// The process-wide state the rules own: the class flags that steer scoring, the class text,
+// and the first day of the contest.
+struct ContestState {
+    bool OwnScandinavian = true;
+    bool OwnEuropean = true;
+    std::string StationClass;  // empty until the first classification
+    std::string ContestDate;   // YYYY-MM-DD, empty until set
+};
+
+// Classifies the entrant when the callsign field is left; returns the StationClass text.
+const std::string& ClassifyStation(CountryTable& table, ContestState& state, std::string_view call);
+// The same when a log is opened.
+const std::string& ClassifyOpenedStation(CountryTable& table, ContestState& state,
+                                         std::string_view call);
+
+// First day (Saturday) of the contest in a year, YYYY-MM-DD; empty for NoContest.
+std::string ContestCalendarDate(int contestEntry, int year);
+
+// "599" for SAC-CW, "59" for SAC-SSB, empty for NoContest.
+std::string DefaultReport(int contestEntry);
+
+// What leaving the station page sets: the contest date and the default report of the chosen
+// contest in that year. Both empty for NoContest (the window then changes neither).
+struct LogPageDefaults {
+    std::string ContestDate;
+    std::string Report;
+};
+LogPageDefaults PrepareLogPage(int contestEntry, int year);
+
+// The date of a QSO at a time (HHMM): the day after the contest date before "1200", else the
+// contest date. Raises "'%s' is not a valid integer value" when the day must be read and is
+// no number.
+std::string QsoDate(std::string_view contestDate, std::string_view time);
+
+// The contest date from the first QSO line of an opened Cabrillo file. Raises like QsoDate.
+std::string ContestDateFromFirstQso(std::string_view qsoLine);
+
+}  // namespace kerolt

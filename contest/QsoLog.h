@@ -1,0 +1,60 @@
+#pragma once
+
+// The QSO log: rows of ten text cells. Row 0 holds the headings, QSO rows are 1..N and one
+// empty row always follows the last QSO (row count N + 2).
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kerolt {
+
+enum QsoColumn : int {
+    ColRow = 0,
+    ColFreq = 1,
+    ColTime = 2,
+    ColRstSent = 3,
+    ColNrSent = 4,
+    ColCall = 5,
+    ColRstRcvd = 6,
+    ColNrRcvd = 7,
+    ColMult = 8,
+    ColPoints = 9,
+};
+
+inline constexpr int QsoColumnCount = 10;
+
+class QsoLog {
+public:
+    using Row = std::array<std::string, QsoColumnCount>;
+
+    // "Row", "Freq.", "Time", "RST", "Nr", "Call", "RST", "NR", "Mult", "P".
+    static const Row& Headings();
+
+    // The heading row and one empty row; QsoCounter 1.
+    QsoLog();
+
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+    // New rows are empty; the heading row always stays. n below 2 counts as 2.
+    void SetRowCount(int n);
+    // One more empty row at the end.
+    void AddRow();
+
+    // Empty text for a cell outside the table.
+    const std::string& Cell(int row, int col) const;
+    // Ignored for a cell outside the table or in the heading row.
+    void SetCell(int row, int col, std::string text);
+    const Row& RowAt(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+    void ClearRow(int row);
+
+    // Number of QSO rows N (row count minus 2, never below 0).
+    int QsoRowCount() const { return RowCount() > 2 ? RowCount() - 2 : 0; }
+
+    // The number of the next QSO row.
+    int QsoCounter = 1;
+
+private:
+    std::vector<Row> rows_;
+};
+
+}  // namespace kerolt

@@ -1,0 +1,102 @@
+#include "common/TextFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "common/KeroltError.h"
+
+namespace kerolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("kerolt-textfile-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir_ / "old.log", fs::perms::owner_all, ec);
+        fs::remove_all(dir_, ec);
+    }
+    fs::path dir_;
+};
+
+TEST(SplitLines, EveryLineEndCounts) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(SplitLines(""), V{});
+    EXPECT_EQ(SplitLines("A"), V{"A"});
+    EXPECT_EQ(SplitLines("A\r\nB\r\n"), (V{"A", "B"}));
+    EXPECT_EQ(SplitLines("A\nB\rC\r\nD"), (V{"A", "B", "C", "D"}));
+    EXPECT_EQ(SplitLines("\r\n\r\n"), (V{"", ""}));
+    EXPECT_EQ(SplitLines("A\n\rB"), (V{"A", "", "B"}));
+    EXPECT_EQ(SplitLines(std::string("A\0B\n", 4)), (V{std::string("A\0B", 3)}));
+}
+
+TEST_F(TextFileTest, WritesCrLfAfterEveryLineAndReadsItBack) {
+    const auto file = (dir_ / "x.log").string();
+    const std::vector<std::string> lines{"START-OF-LOG: 3.0", "", "\xC5R\xD6"};
+    WriteLines(file, lines);
+    EXPECT_EQ(Slurp(file), "START-OF-LOG: 3.0\r\n\r\n\xC5R\xD6\r\n");
+    EXPECT_EQ(ReadLines(file), lines);
+    WriteLines(file, {"B"});
+    EXPECT_EQ(Slurp(file), "B\r\n");
+    // No temporary file is left beside the target.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(TextFileTest, MissingFileCannotBeOpened) {
+    const auto file = (dir_ / "none.log").string();
+    try {
+        ReadLines(file);
+        FAIL();
+    } catch (const KeroltError& e) {
+        EXPECT_EQ(e.what(), "Cannot open file " + file);
+    }
+    EXPECT_THROW(ReadLines(dir_.string()), KeroltError);
+}
+
+TEST_F(TextFileTest, FailedWriteLeavesTheOldFileAsItWas) {
+    const auto missing = (dir_ / "no-such-folder" / "x.log").string();
+    try {
+        WriteLines(missing, {"A"});
+        FAIL();
+    } catch (const KeroltError& e) {
+        EXPECT_EQ(e.what(), "Cannot create file " + missing);
+    }
+
+    const auto old = dir_ / "old.log";
+    std::ofstream(old, std::ios::binary) << "OLD\r\nTEXT";
+    fs::permissions(old, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_THROW(WriteLines(old.string(), {"NEW"}), KeroltError);
+    EXPECT_EQ(Slurp(old), "OLD\r\nTEXT");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+
+    EXPECT_THROW(WriteLines(dir_.string(), {"A"}), KeroltError);
+}
+
+TEST_F(TextFileTest, ReplacingKeepsTheFileMode) {
+    const auto file = dir_ / "mode.log";
+    WriteLines(file.string(), {"A"});
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    WriteLines(file.string(), {"B"});
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+}  // namespace
+}  // namespace kerolt

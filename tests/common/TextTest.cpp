@@ -1,0 +1,66 @@
+#include "common/Text.h"
+
+#include <gtest/gtest.h>
+
+#include "common/KeroltError.h"
+
+namespace kerolt {
+namespace {
+
+TEST(Text, CopyFollowsThePositionRules) {
+    struct Case {
+        const char* text;
+        long p, n;
+        const char* expected;
+    } cases[] = {
+        {"ABCDEF", 1, 3, "ABC"}, {"ABCDEF", 0, 2, "AB"},  {"ABCDEF", -5, 2, "AB"},
+        {"ABCDEF", 5, 9, "EF"},  {"ABCDEF", 6, 1, "F"},   {"ABCDEF", 7, 1, ""},
+        {"ABCDEF", 2, 0, ""},    {"ABCDEF", 2, -1, ""},   {"", 1, 5, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Copy(c.text, c.p, c.n), c.expected) << c.text << " " << c.p << " " << c.n;
+    }
+    EXPECT_EQ(CopyFrom("ABCDEF", 4), "DEF");
+    EXPECT_EQ(CopyFrom("ABCDEF", 9), "");
+    EXPECT_EQ(CharAt("AB", 2), 'B');
+    EXPECT_EQ(CharAt("AB", 3), '\0');
+    EXPECT_EQ(CharAt("AB", 0), '\0');
+}
+
+TEST(Text, TrimRemovesBlanksAndControlCharacters) {
+    EXPECT_EQ(Trim(" \t SM5ABC \r\n"), "SM5ABC");
+    EXPECT_EQ(Trim("   "), "");
+    EXPECT_EQ(TrimLeft("  A B "), "A B ");
+    EXPECT_EQ(TrimRight("  A B "), "  A B");
+    // Latin-1 letters are not blanks, though their char value is negative.
+    EXPECT_EQ(Trim("\xC5" "A\xD6"), "\xC5" "A\xD6");
+}
+
+TEST(Text, TextLessIsOrdinal) {
+    EXPECT_TRUE(TextLess("", "1200"));
+    EXPECT_TRUE(TextLess("0959", "1200"));
+    EXPECT_TRUE(TextLess("120", "1200"));
+    EXPECT_FALSE(TextLess("1200", "1200"));
+    EXPECT_FALSE(TextLess("930", "1200"));
+    EXPECT_TRUE(TextLess("Z", "\xC5"));
+}
+
+TEST(Text, StrToIntAcceptsOnlyWholeNumbers) {
+    EXPECT_EQ(StrToInt("45"), 45);
+    EXPECT_EQ(StrToInt("0045"), 45);
+    EXPECT_EQ(StrToInt("  7"), 7);
+    EXPECT_EQ(StrToInt("-3"), -3);
+    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+    EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
+    for (const char* bad : {"", " ", "12 ", "1a", "+", "2147483648", "99999999999999999999", "0x10"}) {
+        try {
+            StrToInt(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const KeroltError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kerolt
