@@ -72,17 +72,26 @@ void WriteLines(const std::string& fileName, const std::vector<std::string>& lin
         data += "\r\n";
     }
 
-    const fs::path target(fileName);
+    // A link (a Last.log pointing elsewhere, say) keeps pointing: the file behind it is replaced.
     std::error_code ec;
+    fs::path target(fileName);
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (ec) ThrowCannotCreate(fileName);
+        target = resolved;
+    }
     if (fs::is_directory(target, ec)) ThrowCannotCreate(fileName);
     // A read-only target stays untouched, for root too (who could otherwise rename over it).
     struct stat old {};
-    const bool exists = ::stat(fileName.c_str(), &old) == 0;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && (old.st_mode & 0222) == 0) ThrowCannotCreate(fileName);
 
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string tmpl = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string tmpName = ".";
+    tmpName += target.filename().string();
+    tmpName += ".XXXXXX";
+    std::string tmpl = (folder / tmpName).string();
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) ThrowCannotCreate(fileName);
 
@@ -93,9 +102,15 @@ void WriteLines(const std::string& fileName, const std::vector<std::string>& lin
     ::fchmod(fd, mode);
 
     const bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), fileName.c_str()) != 0) {
+    if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), target.c_str()) != 0) {
         ::unlink(tmpl.c_str());
         ThrowCannotCreate(fileName);
+    }
+    // Make the rename itself durable, so a power cut keeps the new file.
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
     }
 }
 

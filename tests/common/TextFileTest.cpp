@@ -98,5 +98,15 @@ TEST_F(TextFileTest, ReplacingKeepsTheFileMode) {
               fs::perms::owner_read | fs::perms::owner_write);
 }
 
+TEST_F(TextFileTest, ALinkKeepsPointingAtTheReplacedFile) {
+    const auto real = dir_ / "real.log";
+    const auto link = dir_ / "Last.log";
+    WriteLines(real.string(), {"OLD"});
+    fs::create_symlink(real, link);
+    WriteLines(link.string(), {"NEW"});
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Slurp(real), "NEW\r\n");
+}
+
 }  // namespace
 }  // namespace kerolt
