@@ -21,7 +21,7 @@ struct EntityRecord {
 // One prefix or alias of an entity. WholeCall marks a token written "=CALL" in the file: it
 // matches only a normalised call that equals it, never as a prefix of a longer call.
 struct PrefixEntry {
-    std::string Text;  // cut to 10 characters
+    std::string Text;  // a prefix is cut to 10 characters; a whole call is kept whole
     std::int32_t Entity = 0;
     bool WholeCall = false;
 };
@@ -34,7 +34,7 @@ const EntityRecord& UnknownEntity();
 std::string NormalizePortableCall(std::string_view call);
 
 class CountryTable {
-public:
+  public:
     // The table with no country file loaded: every non-empty call yields the empty record.
     CountryTable();
 
@@ -62,21 +62,39 @@ public:
     // P: the number of loaded prefix entries.
     std::int32_t PrefixCount() const { return prefixCount_; }
 
-private:
-    // (implementation detail: index members are added by the implementation)
+  private:
+    // One distinct prefix text: the earliest plain entry and the earliest whole-call entry
+    // that spell it (-1 for none). Later entries of the same text can never win a lookup,
+    // so they need no place in the index. The text itself is read from the entry.
+    struct IndexSlot {
+        std::uint32_t hash = 0;
+        std::int32_t plain = -1;
+        std::int32_t whole = -1;
+    };
+
+    void BuildIndex();
+    const IndexSlot* FindSlot(std::string_view text, std::uint32_t hash) const;
+    const EntityRecord& EntityOf(std::int32_t entry) const;
+
     bool loaded_ = false;
     std::vector<EntityRecord> entities_;
     std::vector<PrefixEntry> prefixes_;
     std::int32_t prefixCount_ = 0;
     EntityRecord currentEntity_;
+    // Open addressing over the distinct prefix texts; the size is a power of two.
+    std::vector<IndexSlot> index_;
 };
 
 // The country file of the working directory: "CTY.DAT", else "cty.dat", else the packaged
 // file. Empty when none exists.
 std::string FindCountryFile(const std::string& folder = ".");
+// The same with another packaged file as the last resort.
+std::string FindCountryFile(const std::string& folder, const std::string& packagedFile);
 
 // Loads the country file found by FindCountryFile. None found: the empty table, no error.
 // A file that exists but cannot be read raises "Cannot open file %s".
 CountryTable LoadCountryTable(const std::string& folder = ".");
+// Loads the named country file; an empty name gives the empty table.
+CountryTable LoadCountryFile(const std::string& fileName);
 
 }  // namespace kerolt
