@@ -1,1 +1,186 @@
-// Filled in as the unit is built.
+#include "contest/ContestRules.h"
+
+#include <array>
+#include <chrono>
+
+#include "common/Text.h"
+
+namespace kerolt {
+
+namespace {
+
+constexpr std::array<std::string_view, 11> ScandinavianPrefixes{
+    "SM", "OH", "OH0", "LA", "OZ", "TF", "OX", "OJ0", "OY", "JX", "JW"};
+
+constexpr std::array<ContestCalendarRow, 18> CalendarRows{{
+    {2002, "2002-09-21", "2002-09-28"},
+    {2003, "2003-09-20", "2003-09-27"},
+    {2004, "2004-09-18", "2004-09-25"},
+    {2005, "2005-09-17", "2005-09-24"},
+    {2006, "2006-09-16", "2006-09-23"},
+    {2007, "2007-09-15", "2007-09-22"},
+    {2008, "2008-09-20", "2008-09-27"},
+    {2009, "2009-09-19", "2009-09-26"},
+    {2010, "2010-09-18", "2010-09-25"},
+    {2011, "2011-09-17", "2011-10-08"},
+    {2012, "2012-09-15", "2012-10-13"},
+    {2013, "2013-09-21", "2013-10-12"},
+    {2014, "2014-09-20", "2014-10-11"},
+    {2015, "2015-09-19", "2015-10-10"},
+    {2016, "2016-09-17", "2016-10-08"},
+    {2017, "2017-09-16", "2017-10-14"},
+    {2018, "2018-09-15", "2018-10-13"},
+    {2019, "2019-09-21", "2019-10-12"},
+}};
+
+bool IsContest(int contestEntry) {
+    return contestEntry == SacCw || contestEntry == SacSsb;
+}
+
+std::string Digits(int n, int width) {
+    std::string text = std::to_string(n);
+    if (n >= 0 && static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+    }
+    return text;
+}
+
+std::string FormatDate(const std::chrono::year_month_day& date) {
+    return Digits(static_cast<int>(date.year()), 4) + "-" +
+           Digits(static_cast<int>(static_cast<unsigned>(date.month())), 2) + "-" +
+           Digits(static_cast<int>(static_cast<unsigned>(date.day())), 2);
+}
+
+// Moves a YYYY-MM-DD text by delta days. The day (characters 9-10) is read first, so a text
+// without one fails with the message naming those characters, as a day that is no number
+// always did. A valid date rolls over months and years; a text whose numbers form no date
+// only has its day number changed.
+std::string ShiftDay(std::string_view date, int delta) {
+    const int day = StrToInt(Copy(date, 9, 2)) + delta;
+    const int year = StrToInt(Copy(date, 1, 4));
+    const int month = StrToInt(Copy(date, 6, 2));
+    const std::string head = Copy(date, 1, 8);
+
+    const int readDay = day - delta;
+    if (year >= 1 && year <= 9999 && month >= 1 && month <= 12 && readDay >= 1 && readDay <= 31) {
+        using namespace std::chrono;
+        const year_month_day read{std::chrono::year{year}, std::chrono::month{unsigned(month)},
+                                  std::chrono::day{unsigned(readDay)}};
+        if (read.ok()) {
+            const year_month_day moved{sys_days{read} + days{delta}};
+            // Within the month the text keeps its own first eight characters.
+            if (moved.year() == read.year() && moved.month() == read.month()) {
+                return head + Digits(day, 2);
+            }
+            return FormatDate(moved);
+        }
+    }
+    return head + Digits(day, 2);
+}
+
+}  // namespace
+
+BandIndex BandFromFrequency(std::string_view frequencyText) {
+    const std::string text = Trim(frequencyText);
+    if (text.empty())
+        return 0;
+    switch (text[0]) {
+        case '3':
+            return 1;
+        case '7':
+            return 2;
+        case '1':
+            return 3;
+        default:
+            break;
+    }
+    if (text.starts_with("21"))
+        return 4;
+    if (text.starts_with("28"))
+        return 5;
+    return 0;
+}
+
+bool IsScandinavianPrefix(std::string_view primaryPrefix) {
+    for (std::string_view prefix : ScandinavianPrefixes) {
+        if (prefix == primaryPrefix)
+            return true;
+    }
+    return false;
+}
+
+// Both ways of learning the entrant's callsign use the same rule: the contest counts an OX
+// entrant as Scandinavian although its continent is NA.
+const std::string& ClassifyOpenedStation(CountryTable& table, ContestState& state,
+                                         std::string_view call) {
+    const std::string prefix = table.PrefixOf(call);
+    state.OwnEuropean = table.CurrentEntity().Continent == "EU";
+    state.OwnScandinavian = IsScandinavianPrefix(prefix);
+    if (state.OwnScandinavian) {
+        state.StationClass = ScandinavianClass;
+    } else {
+        state.StationClass = state.OwnEuropean ? EuropeanClass : DxClass;
+    }
+    return state.StationClass;
+}
+
+const std::string& ClassifyStation(CountryTable& table, ContestState& state,
+                                   std::string_view call) {
+    return ClassifyOpenedStation(table, state, call);
+}
+
+std::span<const ContestCalendarRow> ContestCalendar() {
+    return CalendarRows;
+}
+
+std::string ContestRuleDate(int contestEntry, int year) {
+    if (!IsContest(contestEntry) || year < 1 || year > 9999)
+        return {};
+    using namespace std::chrono;
+    const std::chrono::year y{year};
+    const year_month_day cw{y / September / Saturday[3]};
+    if (contestEntry == SacCw)
+        return FormatDate(cw);
+    if (year >= 2011)
+        return FormatDate(year_month_day{y / October / Saturday[2]});
+    return FormatDate(year_month_day{sys_days{cw} + days{7}});
+}
+
+std::string ContestCalendarDate(int contestEntry, int year) {
+    if (!IsContest(contestEntry))
+        return {};
+    for (const ContestCalendarRow& row : CalendarRows) {
+        if (row.Year == year)
+            return contestEntry == SacCw ? row.SacCw : row.SacSsb;
+    }
+    return ContestRuleDate(contestEntry, year);
+}
+
+std::string DefaultReport(int contestEntry) {
+    if (contestEntry == SacCw)
+        return "599";
+    if (contestEntry == SacSsb)
+        return "59";
+    return {};
+}
+
+LogPageDefaults PrepareLogPage(int contestEntry, int year) {
+    if (!IsContest(contestEntry))
+        return {};
+    return {ContestCalendarDate(contestEntry, year), DefaultReport(contestEntry)};
+}
+
+std::string QsoDate(std::string_view contestDate, std::string_view time) {
+    if (!TextLess(time, "1200"))
+        return std::string(contestDate);
+    return ShiftDay(contestDate, 1);
+}
+
+std::string ContestDateFromFirstQso(std::string_view qsoLine) {
+    const std::string date = Copy(qsoLine, 15, 10);
+    if (!TextLess(Copy(qsoLine, 26, 4), "1200"))
+        return date;
+    return ShiftDay(date, -1);
+}
+
+}  // namespace kerolt

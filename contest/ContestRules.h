@@ -4,6 +4,7 @@
 // calendar, default reports and QSO dates.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,14 +42,31 @@ const std::string& ClassifyStation(CountryTable& table, ContestState& state, std
 const std::string& ClassifyOpenedStation(CountryTable& table, ContestState& state,
                                          std::string_view call);
 
-// First day (Saturday) of the contest in a year, YYYY-MM-DD; empty for NoContest.
+// One row of the published contest calendar.
+struct ContestCalendarRow {
+    int Year;
+    const char* SacCw;
+    const char* SacSsb;
+};
+
+// The published rows, 2002 to 2019, in year order.
+std::span<const ContestCalendarRow> ContestCalendar();
+
+// The date by the contest's rule: SAC-CW on the third Saturday of September; SAC-SSB on the
+// second Saturday of October from 2011 on, one week after SAC-CW before. Empty for NoContest
+// or a year outside 1..9999.
+std::string ContestRuleDate(int contestEntry, int year);
+
+// First day (Saturday) of the contest in a year, YYYY-MM-DD: the calendar row when the year has
+// one, else the rule. Empty for NoContest or a year outside 1..9999.
 std::string ContestCalendarDate(int contestEntry, int year);
 
 // "599" for SAC-CW, "59" for SAC-SSB, empty for NoContest.
 std::string DefaultReport(int contestEntry);
 
 // What leaving the station page sets: the contest date and the default report of the chosen
-// contest in that year. Both empty for NoContest (the window then changes neither).
+// contest in that year. Both empty for NoContest; the window leaves a control whose value is
+// empty as it is (the date can only be empty for NoContest or a year outside 1..9999).
 struct LogPageDefaults {
     std::string ContestDate;
     std::string Report;
@@ -57,10 +75,13 @@ LogPageDefaults PrepareLogPage(int contestEntry, int year);
 
 // The date of a QSO at a time (HHMM): the day after the contest date before "1200", else the
 // contest date. Raises "'%s' is not a valid integer value" when the day must be read and is
-// no number.
+// no number (an empty contest date gives "'' is not a valid integer value"); the year and month
+// then must be numbers as well. A valid date rolls over into the next month or year.
 std::string QsoDate(std::string_view contestDate, std::string_view time);
 
-// The contest date from the first QSO line of an opened Cabrillo file. Raises like QsoDate.
+// The contest date from the first QSO line of an opened Cabrillo file (date in columns 15-24,
+// time in 26-29): the day before the QSO's date when it was logged before "1200". Raises like
+// QsoDate.
 std::string ContestDateFromFirstQso(std::string_view qsoLine);
 
 }  // namespace kerolt

@@ -1,1 +1,233 @@
-// Filled in as the unit is built.
+#include "contest/Scoring.h"
+
+#include "common/Text.h"
+
+namespace kerolt {
+
+namespace {
+
+constexpr std::size_t MultCapacity = 6;
+constexpr std::size_t CallCapacity = 11;
+// Room for a large multi-operator log before the stores have to grow.
+constexpr std::size_t ReservedMults = 1501;
+constexpr std::size_t ReservedDupes = 3001;
+
+// The band leads the key so that no text can imitate another band's entry.
+std::string IndexKey(BandIndex band, std::string_view storedText) {
+    std::string key;
+    key.reserve(storedText.size() + 1);
+    key.push_back(static_cast<char>(band));
+    key.append(storedText);
+    return key;
+}
+
+bool IsContestBand(BandIndex band) {
+    return band >= 1 && band <= 5;
+}
+
+}  // namespace
+
+std::string PadLeft(long long n, int width) {
+    std::string text = std::to_string(n);
+    if (static_cast<long long>(text.size()) < width) {
+        std::size_t blanks = static_cast<std::size_t>(width) - text.size();
+        if (blanks > 20)
+            blanks = 20;
+        text.insert(0, blanks, ' ');
+    }
+    return text;
+}
+
+std::string EntityStatusText(const EntityRecord& entity) {
+    return Cut(Cut(entity.PrimaryPrefix + " ", 11) + entity.Name, 37);
+}
+
+ScoringEngine::ScoringEngine(CountryTable& table, const ContestState& state)
+    : table_(table), state_(state) {
+    multTable_.reserve(ReservedMults);
+    dupeTable_.reserve(ReservedDupes);
+    multIndex_.reserve(ReservedMults);
+    dupeIndex_.reserve(ReservedDupes);
+}
+
+void ScoringEngine::ClearMultTable() {
+    multTable_.clear();
+    multIndex_.clear();
+}
+
+void ScoringEngine::ClearDupeTable() {
+    dupeTable_.clear();
+    dupeIndex_.clear();
+}
+
+void ScoringEngine::ClearBandTotals() {
+    bandTotals_ = {};
+    claimedScore_ = 0;
+}
+
+bool ScoringEngine::AddMult(BandIndex band, std::string_view mult) {
+    // An unresolved call never gives a multiplier; Guantanamo counts as the K multiplier.
+    if (mult == "***")
+        return false;
+    if (mult == "KG4")
+        mult = "K";
+    const std::string_view stored = mult.substr(0, MultCapacity);
+    std::string key = IndexKey(band, stored);
+    if (const auto found = multIndex_.find(key); found != multIndex_.end()) {
+        ++multTable_[found->second].Count;
+        return false;
+    }
+    multIndex_.emplace(std::move(key), multTable_.size());
+    multTable_.push_back(MultEntry{std::string(stored), 1, band});
+    return true;
+}
+
+bool ScoringEngine::CheckAndAddDupe(std::string_view call, BandIndex band) {
+    const std::string stored = Cut(Trim(call), CallCapacity);
+    if (!dupeIndex_.insert(IndexKey(band, stored)).second)
+        return true;
+    dupeTable_.push_back(DupeEntry{stored, band});
+    return false;
+}
+
+bool ScoringEngine::IsDupe(std::string_view call, BandIndex band) const {
+    return dupeIndex_.contains(IndexKey(band, Cut(Trim(call), CallCapacity)));
+}
+
+bool ScoringEngine::Tally(std::string_view call, BandIndex band) {
+    const std::string prefix = table_.PrefixOf(call);
+    int points = 0;
+    bool isNew = false;
+
+    if (state_.OwnScandinavian) {
+        if (IsScandinavianPrefix(prefix)) {
+            currentMult_.clear();
+            currentPoints_.clear();
+            return false;
+        }
+        // The same search as ContinentOf; an empty call leaves CurrentEntity from an earlier
+        // lookup, and ContinentOf gives no continent for it.
+        const std::string_view continent =
+            call.empty() ? std::string_view{} : std::string_view{table_.CurrentEntity().Continent};
+        points = continent == "EU" ? 2 : 3;
+        isNew = AddMult(band, prefix);
+        if (isNew)
+            currentMult_ = prefix;
+    } else {
+        if (!IsScandinavianPrefix(prefix)) {
+            currentMult_.clear();
+            currentPoints_.clear();
+            return false;
+        }
+        if (call.find('/') == 2) {
+            currentMult_ = prefix + "0";
+        } else if (prefix == "OH0" || prefix == "OJ0") {
+            currentMult_ = prefix;
+        } else {
+            // The call area digit of an ordinary call.
+            currentMult_ = prefix;
+            const char area = CharAt(call, static_cast<long>(prefix.size()) + 1);
+            if (prefix.size() < call.size())
+                currentMult_.push_back(area);
+        }
+        points = !state_.OwnEuropean && (band == 1 || band == 2) ? 3 : 1;
+        isNew = AddMult(band, currentMult_);
+    }
+
+    if (CheckAndAddDupe(call, band))
+        points = 0;
+    if (!isNew)
+        currentMult_.clear();
+    currentPoints_ = std::to_string(points);
+
+    if (IsContestBand(band)) {
+        BandTotal& total = bandTotals_[band];
+        ++total.Qsos;
+        total.Points += points;
+        if (isNew)
+            ++total.Mults;
+    }
+    return true;
+}
+
+void ScoringEngine::TallyQso(std::string_view call, BandIndex band) {
+    Tally(call, band);
+}
+
+void ScoringEngine::UpdateClaimedScore() {
+    long long mults = 0;
+    long long points = 0;
+    for (BandIndex band = 1; band <= 5; ++band) {
+        mults += bandTotals_[band].Mults;
+        points += bandTotals_[band].Points;
+    }
+    // The score is a 32-bit integer; the product is formed in 64 bits and wrapped to 32 the
+    // way 32-bit arithmetic wraps, without the undefined signed overflow.
+    const auto product =
+        static_cast<unsigned long long>(mults) * static_cast<unsigned long long>(points);
+    claimedScore_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(product));
+}
+
+ScoreDisplay ScoringEngine::ScoreQso(std::string_view call, BandIndex band) {
+    ScoreDisplay display;
+    if (!Tally(call, band)) {
+        display.EntityText = NotInContestText;
+        return display;
+    }
+    UpdateClaimedScore();
+    display.Summary = ScoreSummary();
+    display.ClaimedScore = std::to_string(claimedScore_);
+    display.EntityText = EntityStatusText(table_.CurrentEntity());
+    return display;
+}
+
+ScoreDisplay ScoringEngine::RescoreLog(QsoLog& log) {
+    ClearDupeTable();
+    ClearMultTable();
+    ClearBandTotals();
+
+    ScoreDisplay display;
+    const int lastRow = log.QsoRowCount();
+    for (int row = 1; row <= lastRow; ++row) {
+        const BandIndex band = BandFromFrequency(log.Cell(row, ColFreq));
+        if (row < lastRow) {
+            TallyQso(log.Cell(row, ColCall), band);
+        } else {
+            display = ScoreQso(log.Cell(row, ColCall), band);
+        }
+        log.SetCell(row, ColMult, currentMult_);
+        log.SetCell(row, ColPoints, currentPoints_);
+    }
+
+    // Whatever the last row was, the score shown is the re-scored log's, so that no stale
+    // claimed score reaches the Cabrillo file.
+    UpdateClaimedScore();
+    display.Summary = ScoreSummary();
+    display.ClaimedScore = std::to_string(claimedScore_);
+    return display;
+}
+
+std::vector<std::string> ScoringEngine::ScoreSummary() const {
+    static constexpr std::array<const char*, 6> Labels{"", " 80m", " 40m", " 20m", " 15m", " 10m"};
+    std::vector<std::string> lines;
+    lines.reserve(10);
+    lines.emplace_back("Band  QSO  Pnt  Mul");
+    lines.emplace_back("====  ===  ===  ===");
+    long long qsos = 0;
+    long long points = 0;
+    long long mults = 0;
+    for (BandIndex band = 1; band <= 5; ++band) {
+        const BandTotal& total = bandTotals_[band];
+        lines.push_back(Labels[band] + PadLeft(total.Qsos, 5) + PadLeft(total.Points, 5) +
+                        PadLeft(total.Mults, 5));
+        qsos += total.Qsos;
+        points += total.Points;
+        mults += total.Mults;
+    }
+    lines.emplace_back("====  ===  ===   ==");
+    lines.push_back("    " + PadLeft(qsos, 5) + PadLeft(points, 5) + PadLeft(mults, 5));
+    lines.push_back("Score:" + PadLeft(claimedScore_, 7));
+    return lines;
+}
+
+}  // namespace kerolt

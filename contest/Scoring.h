@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "contest/ContestRules.h"
@@ -19,17 +21,23 @@ struct MultEntry {
     std::string Mult;  // cut to 6 characters
     std::int32_t Count = 0;
     BandIndex Band = 0;
+
+    bool operator==(const MultEntry&) const = default;
 };
 
 struct DupeEntry {
     std::string Call;  // trimmed, cut to 11 characters
     BandIndex Band = 0;
+
+    bool operator==(const DupeEntry&) const = default;
 };
 
 struct BandTotal {
     std::int32_t Qsos = 0;
     std::int32_t Points = 0;
     std::int32_t Mults = 0;
+
+    bool operator==(const BandTotal&) const = default;
 };
 
 // What the window shows after a scoring; an absent part leaves its control as it is.
@@ -41,14 +49,15 @@ struct ScoreDisplay {
 
 inline constexpr const char* NotInContestText = "Not in contest";
 
-// n in decimal, right-aligned in width characters, never cut.
+// n in decimal, right-aligned in width characters (at most 20 blanks are put in front), never
+// cut.
 std::string PadLeft(long long n, int width);
 
 // Primary prefix and a blank, cut to 11, then the entity name, the whole cut to 37.
 std::string EntityStatusText(const EntityRecord& entity);
 
 class ScoringEngine {
-public:
+  public:
     ScoringEngine(CountryTable& table, const ContestState& state);
 
     void ClearMultTable();
@@ -61,10 +70,13 @@ public:
 
     // Scores one QSO into the stores; sets CurrentMult and CurrentPoints.
     void TallyQso(std::string_view call, BandIndex band);
-    // As TallyQso, then recomputes the claimed score and tells what to show.
+    // As TallyQso, then recomputes the claimed score and tells what to show. A QSO that is not
+    // in the contest changes nothing and only sets EntityText to "Not in contest".
     ScoreDisplay ScoreQso(std::string_view call, BandIndex band);
-    // Empties the stores and scores every QSO row again, rewriting its Mult and P cells.
-    // The display always describes the re-scored log.
+    // Empties the stores and scores QSO rows 1..N (N = row count - 2) again, rewriting their
+    // Mult and P cells. The summary and the claimed score always describe the re-scored log
+    // (an empty log gives the zero state); EntityText is that of the last row, absent for an
+    // empty log.
     ScoreDisplay RescoreLog(QsoLog& log);
 
     // The ten lines of the score table.
@@ -74,12 +86,17 @@ public:
     const std::vector<DupeEntry>& DupeTable() const { return dupeTable_; }
     // Index 1..5 are the bands; index 0 stays zero.
     const std::array<BandTotal, 6>& BandTotals() const { return bandTotals_; }
+    // (sum of Mults) x (sum of Points) as a 32-bit integer, as of the last ScoreQso or
+    // RescoreLog.
     std::int32_t ClaimedScore() const { return claimedScore_; }
     const std::string& CurrentMult() const { return currentMult_; }
     const std::string& CurrentPoints() const { return currentPoints_; }
 
-private:
-    // (implementation detail: index members are added by the implementation)
+  private:
+    // Scores one QSO; false when it is not in the contest.
+    bool Tally(std::string_view call, BandIndex band);
+    void UpdateClaimedScore();
+
     CountryTable& table_;
     const ContestState& state_;
     std::vector<MultEntry> multTable_;
@@ -88,6 +105,9 @@ private:
     std::int32_t claimedScore_ = 0;
     std::string currentMult_;
     std::string currentPoints_;
+    // Beside the tables, keyed by band and stored text: the entry an in-order scan would find.
+    std::unordered_map<std::string, std::size_t> multIndex_;
+    std::unordered_set<std::string> dupeIndex_;
 };
 
 }  // namespace kerolt

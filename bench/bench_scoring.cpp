@@ -1,0 +1,92 @@
+// Re-scoring a large log: the grid runs RescoreLog every time the user leaves it.
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/Text.h"
+#include "common/TextFile.h"
+#include "contest/Scoring.h"
+
+namespace {
+
+using namespace kerolt;
+
+CountryTable& PackagedTable() {
+    static CountryTable table = CountryTable::FromLines(ReadLines(KEROLT_PACKAGED_CTY));
+    return table;
+}
+
+const std::vector<std::string>& MasterCalls() {
+    static const std::vector<std::string> calls = [] {
+        std::vector<std::string> result;
+        for (const std::string& line : ReadLines(KEROLT_MASTER_SCP)) {
+            if (!line.empty() && line[0] != '#')
+                result.push_back(Trim(line));
+        }
+        return result;
+    }();
+    return calls;
+}
+
+// A log of real calls spread over the five bands, with the dupes a random draw brings.
+QsoLog MakeLog(int qsoCount) {
+    static const char* freqs[] = {" 3500", " 7000", "14000", "21000", "28000"};
+    const std::vector<std::string>& calls = MasterCalls();
+    std::mt19937 rng(2026);
+    QsoLog log;
+    for (int i = 0; i < qsoCount; ++i) {
+        const int row = log.QsoCounter++;
+        log.AddRow();
+        log.SetCell(row, ColRow, std::to_string(row));
+        log.SetCell(row, ColFreq, freqs[rng() % 5]);
+        log.SetCell(row, ColTime, "1234");
+        log.SetCell(row, ColCall, calls[rng() % calls.size()]);
+    }
+    return log;
+}
+
+ContestState EntrantState(int entrantClass) {
+    switch (entrantClass) {
+        case 0:
+            return {true, true, ScandinavianClass, ""};
+        case 1:
+            return {false, true, EuropeanClass, ""};
+        default:
+            return {false, false, DxClass, ""};
+    }
+}
+
+// Argument: 0 Scandinavian, 1 European, 2 DX entrant.
+void BM_RescoreLog5000(benchmark::State& bench) {
+    const ContestState state = EntrantState(static_cast<int>(bench.range(0)));
+    ScoringEngine engine(PackagedTable(), state);
+    QsoLog log = MakeLog(5000);
+    for (auto _ : bench) {
+        ScoreDisplay display = engine.RescoreLog(log);
+        benchmark::DoNotOptimize(display);
+    }
+    bench.SetItemsProcessed(bench.iterations() * 5000);
+}
+BENCHMARK(BM_RescoreLog5000)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The dupe check of every key release, against the stores of a 5,000-QSO log.
+void BM_IsDupe(benchmark::State& bench) {
+    const ContestState state = EntrantState(0);
+    ScoringEngine engine(PackagedTable(), state);
+    QsoLog log = MakeLog(5000);
+    engine.RescoreLog(log);
+    const std::vector<std::string>& calls = MasterCalls();
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(engine.IsDupe(calls[i % calls.size()], 3));
+        ++i;
+    }
+}
+BENCHMARK(BM_IsDupe);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,337 @@
+#include "contest/Scoring.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "CountryFixture.h"
+#include "common/Text.h"
+#include "common/TextFile.h"
+
+namespace kerolt {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines ZeroSummary{
+    "Band  QSO  Pnt  Mul", "====  ===  ===  ===", " 80m    0    0    0", " 40m    0    0    0",
+    " 20m    0    0    0", " 15m    0    0    0", " 10m    0    0    0", "====  ===  ===   ==",
+    "        0    0    0", "Score:      0",
+};
+
+class ScoringTest : public ::testing::Test {
+  protected:
+    CountryTable table_ = test::SyntheticCountryTable();
+    ContestState state_;
+    ScoringEngine engine_{table_, state_};
+
+    // Scores one QSO and returns its row's Mult and P cells.
+    std::pair<std::string, std::string> Log(const char* call, BandIndex band) {
+        last_ = engine_.ScoreQso(call, band);
+        return {engine_.CurrentMult(), engine_.CurrentPoints()};
+    }
+    ScoreDisplay last_;
+};
+
+using Cells = std::pair<std::string, std::string>;
+
+TEST_F(ScoringTest, ScandinavianWorkedExample) {
+    EXPECT_EQ(Log("DL1ABC", 3), Cells("DL", "2"));
+    EXPECT_EQ(Log("K1ABC", 3), Cells("K", "3"));
+    EXPECT_EQ(Log("DK2XY", 3), Cells("", "2"));
+    EXPECT_EQ(Log("DL1ABC", 2), Cells("DL", "2"));
+    EXPECT_EQ(Log("DL1ABC", 3), Cells("", "0"));
+    const ScoreDisplay beforeSm = last_;
+    EXPECT_EQ(Log("SM5ABC", 3), Cells("", ""));
+
+    EXPECT_EQ(engine_.MultTable(),
+              (std::vector<MultEntry>{{"DL", 3, 3}, {"K", 1, 3}, {"DL", 1, 2}}));
+    EXPECT_EQ(engine_.DupeTable(),
+              (std::vector<DupeEntry>{{"DL1ABC", 3}, {"K1ABC", 3}, {"DK2XY", 3}, {"DL1ABC", 2}}));
+    EXPECT_EQ(engine_.ClaimedScore(), 27);
+    const Lines expected{
+        "Band  QSO  Pnt  Mul", "====  ===  ===  ===", " 80m    0    0    0", " 40m    1    2    1",
+        " 20m    4    7    2", " 15m    0    0    0", " 10m    0    0    0", "====  ===  ===   ==",
+        "        5    9    3", "Score:     27",
+    };
+    EXPECT_EQ(engine_.ScoreSummary(), expected);
+    EXPECT_EQ(beforeSm.Summary, expected);
+    EXPECT_EQ(beforeSm.ClaimedScore, "27");
+    EXPECT_EQ(beforeSm.EntityText, "DL Fed. Rep. of Germany");
+    // Not in the contest: only the entity panel changes.
+    EXPECT_FALSE(last_.Summary);
+    EXPECT_FALSE(last_.ClaimedScore);
+    EXPECT_EQ(last_.EntityText, "Not in contest");
+}
+
+TEST_F(ScoringTest, NonScandinavianEntrants) {
+    const struct {
+        const char* call;
+        BandIndex band;
+        const char* mult;
+        const char* dxPoints;
+    } qsos[] = {
+        {"SM5ABC", 2, "SM5", "3"}, {"OH0XYZ", 3, "OH0", "1"}, {"OZ/DL1ABC", 3, "OZ0", "1"},
+        {"OJ0A", 1, "OJ0", "3"},   {"LA", 3, "LA", "1"},      {"SM5XYZ", 2, "", "3"},
+        {"SM5ABC", 2, "", "0"},    {"OX3XR", 4, "OX3", "1"},  {"SM5ABC", 5, "SM5", "1"},
+    };
+    for (const bool european : {false, true}) {
+        ContestState state{false, european, "", ""};
+        ScoringEngine engine(table_, state);
+        for (const auto& q : qsos) {
+            engine.ScoreQso(q.call, q.band);
+            EXPECT_EQ(engine.CurrentMult(), q.mult) << q.call;
+            const std::string points = std::string(q.dxPoints) == "0" ? "0"
+                                       : european                     ? "1"
+                                                                      : q.dxPoints;
+            EXPECT_EQ(engine.CurrentPoints(), points) << q.call << " european " << european;
+        }
+        EXPECT_EQ(engine.MultTable()[0], (MultEntry{"SM5", 3, 2}));
+        EXPECT_EQ(engine.ClaimedScore(), european ? 7 * 8 : 7 * 14);
+
+        // Non-Scandinavian calls do not count, and never become dupes.
+        const ScoreDisplay display = engine.ScoreQso("DL1ABC", 3);
+        EXPECT_EQ(display.EntityText, "Not in contest");
+        EXPECT_FALSE(display.Summary);
+        EXPECT_EQ(engine.CurrentMult() + engine.CurrentPoints(), "");
+        EXPECT_FALSE(engine.IsDupe("DL1ABC", 3));
+        EXPECT_EQ(engine.ScoreQso("QQ1ABC", 3).EntityText, "Not in contest");
+    }
+}
+
+TEST_F(ScoringTest, UnknownCallScoresWithoutMultiplier) {
+    EXPECT_EQ(Log("QQ1ABC", 3), Cells("", "3"));
+    EXPECT_TRUE(engine_.MultTable().empty());
+    EXPECT_TRUE(engine_.IsDupe("QQ1ABC", 3));
+    EXPECT_EQ(Log("QQ1ABC", 3), Cells("", "0"));
+    EXPECT_EQ(engine_.BandTotals()[3], (BandTotal{2, 3, 0}));
+    EXPECT_EQ(engine_.ClaimedScore(), 0);
+    EXPECT_EQ(last_.EntityText, "*** Unknown");
+}
+
+TEST_F(ScoringTest, GuantanamoCountsAsK) {
+    EXPECT_EQ(Log("KG4AB", 3), Cells("KG4", "3"));
+    EXPECT_EQ(Log("K1ABC", 3), Cells("", "3"));
+    EXPECT_EQ(Log("K1ABC", 4), Cells("K", "3"));
+    EXPECT_EQ(Log("KG4AB", 4), Cells("", "3"));
+    EXPECT_EQ(engine_.MultTable(), (std::vector<MultEntry>{{"K", 2, 3}, {"K", 2, 4}}));
+}
+
+TEST_F(ScoringTest, UnknownBandCountsInTablesButNoTotal) {
+    const ScoreDisplay display = engine_.ScoreQso("DL1ABC", 0);
+    EXPECT_EQ(engine_.CurrentMult(), "DL");
+    EXPECT_EQ(engine_.MultTable(), (std::vector<MultEntry>{{"DL", 1, 0}}));
+    EXPECT_TRUE(engine_.IsDupe("DL1ABC", 0));
+    EXPECT_EQ(display.Summary, ZeroSummary);
+    EXPECT_EQ(display.ClaimedScore, "0");
+}
+
+TEST_F(ScoringTest, DupesCompareTrimmedTextCutToTheField) {
+    EXPECT_FALSE(engine_.CheckAndAddDupe(" DL1ABC\t", 3));
+    EXPECT_TRUE(engine_.IsDupe("DL1ABC", 3));
+    EXPECT_FALSE(engine_.IsDupe("DL1ABC", 2));
+    EXPECT_FALSE(engine_.IsDupe("DL1AB", 3));
+    EXPECT_FALSE(engine_.IsDupe("dl1abc", 3));
+
+    // A call longer than the field is a dupe of itself.
+    const char* longCall = "DL1ABCDEFGHIJ";
+    EXPECT_EQ(Log(longCall, 3), Cells("DL", "2"));
+    EXPECT_EQ(Log(longCall, 3), Cells("", "0"));
+    EXPECT_EQ(engine_.DupeTable().back(), (DupeEntry{"DL1ABCDEFGH", 3}));
+    EXPECT_EQ(engine_.DupeTable().size(), 2u);
+
+    // A long multiplier is stored cut and found again.
+    EXPECT_EQ(Log("VQ9AA", 3), Cells("VERYLONG", "3"));
+    EXPECT_EQ(Log("VQ9BB", 3), Cells("", "3"));
+    EXPECT_EQ(engine_.MultTable().back(), (MultEntry{"VERYLO", 2, 3}));
+}
+
+TEST_F(ScoringTest, StoresGrowPastTheOldCapacity) {
+    for (int i = 0; i < 4000; ++i) {
+        EXPECT_FALSE(engine_.CheckAndAddDupe("W" + std::to_string(i), 3));
+        EXPECT_TRUE(engine_.AddMult(1, "M" + std::to_string(i)));
+    }
+    EXPECT_EQ(engine_.DupeTable().size(), 4000u);
+    EXPECT_EQ(engine_.MultTable().size(), 4000u);
+    EXPECT_TRUE(engine_.IsDupe("W3999", 3));
+    EXPECT_FALSE(engine_.AddMult(1, "M3999"));
+    EXPECT_EQ(engine_.MultTable().back().Count, 2);
+}
+
+TEST(DisplayText, PadLeftWidensInsteadOfCutting) {
+    const struct {
+        long long n;
+        int width;
+        const char* text;
+    } cases[] = {
+        {0, 5, "    0"},
+        {27, 7, "     27"},
+        {-5, 4, "  -5"},
+        {12345, 5, "12345"},
+        {123456, 5, "123456"},
+        {7, 0, "7"},
+        {7, -3, "7"},
+        {1, 30, "                    1"},
+        {-2147483648LL, 7, "-2147483648"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PadLeft(c.n, c.width), c.text) << c.n << ' ' << c.width;
+    }
+    EXPECT_EQ(EntityStatusText({"VK9X", "Christmas Island with a much longer name", "OC"}),
+              "VK9X Christmas Island with a much lon");
+}
+
+QsoLog MakeLog(const std::vector<std::pair<std::string, std::string>>& qsos) {
+    QsoLog log;
+    for (const auto& [freq, call] : qsos) {
+        const int row = log.QsoCounter++;
+        log.AddRow();
+        log.SetCell(row, ColRow, std::to_string(row));
+        log.SetCell(row, ColFreq, freq);
+        log.SetCell(row, ColCall, call);
+        log.SetCell(row, ColMult, "stale");
+        log.SetCell(row, ColPoints, "stale");
+    }
+    return log;
+}
+
+TEST_F(ScoringTest, RescoreEmptyLogShowsZeroState) {
+    Log("DL1ABC", 3);
+    QsoLog log;
+    const ScoreDisplay display = engine_.RescoreLog(log);
+    EXPECT_EQ(display.Summary, ZeroSummary);
+    EXPECT_EQ(display.ClaimedScore, "0");
+    EXPECT_FALSE(display.EntityText);
+    EXPECT_TRUE(engine_.DupeTable().empty());
+    EXPECT_TRUE(engine_.MultTable().empty());
+    EXPECT_EQ(log.RowAt(0), QsoLog::Headings());
+    EXPECT_EQ(log.RowAt(1), QsoLog::Row{});
+}
+
+TEST_F(ScoringTest, RescoreRefreshesScoreWhenLastRowIsNotInContest) {
+    QsoLog log = MakeLog({{"14000", "DL1ABC"}, {" 7000", "K1ABC"}, {"14000", "SM5ABC"}});
+    Log("JA1XYZ", 1);  // an earlier state the display must not keep
+    const ScoreDisplay display = engine_.RescoreLog(log);
+    EXPECT_EQ(display.EntityText, "Not in contest");
+    EXPECT_EQ(display.ClaimedScore, "10");
+    ASSERT_TRUE(display.Summary);
+    EXPECT_EQ((*display.Summary)[9], "Score:     10");
+    EXPECT_EQ(log.Cell(1, ColMult) + log.Cell(2, ColPoints) + log.Cell(3, ColPoints), "DL3");
+    EXPECT_EQ(log.RowAt(4), QsoLog::Row{});
+}
+
+// A random log drawn from a pool of calls with deliberate repeats, odd frequency texts and
+// the special cases of the multiplier rules.
+QsoLog RandomLog(const Lines& callPool, unsigned seed, int qsoCount) {
+    std::mt19937 rng(seed);
+    const char* freqs[] = {" 3500", " 7000", "14000", "21000", "28000", "24890", ""};
+    std::vector<std::pair<std::string, std::string>> qsos;
+    std::vector<std::string> used;
+    for (int i = 0; i < qsoCount; ++i) {
+        std::string call;
+        const unsigned pick = rng() % 20;
+        if (pick < 4 && !used.empty()) {
+            call = used[rng() % used.size()];  // a likely dupe
+        } else if (pick == 4) {
+            call = "";
+        } else if (pick == 5) {
+            call = callPool[rng() % callPool.size()] + "    ";  // as read from a file
+        } else {
+            call = callPool[rng() % callPool.size()];
+        }
+        used.push_back(call);
+        const unsigned f = rng() % 40;
+        qsos.emplace_back(freqs[f < 38 ? f % 5 : 5 + f % 2], call);
+    }
+    return MakeLog(qsos);
+}
+
+void ExpectRescoreEqualsLoggingOneByOne(CountryTable& table, const Lines& callPool) {
+    const ContestState classes[] = {
+        {true, true, ScandinavianClass, ""},
+        {false, true, EuropeanClass, ""},
+        {false, false, DxClass, ""},
+    };
+    for (const ContestState& state : classes) {
+        for (unsigned seed = 1; seed <= 3; ++seed) {
+            SCOPED_TRACE(state.StationClass + " seed " + std::to_string(seed));
+            QsoLog log = RandomLog(callPool, seed, 1500);
+
+            ScoringEngine oneByOne(table, state);
+            ScoreDisplay shown;
+            QsoLog expected = log;
+            for (int row = 1; row <= expected.QsoRowCount(); ++row) {
+                ScoreDisplay d = oneByOne.ScoreQso(expected.Cell(row, ColCall),
+                                                   BandFromFrequency(expected.Cell(row, ColFreq)));
+                if (d.Summary)
+                    shown.Summary = d.Summary;
+                if (d.ClaimedScore)
+                    shown.ClaimedScore = d.ClaimedScore;
+                shown.EntityText = d.EntityText;
+                expected.SetCell(row, ColMult, oneByOne.CurrentMult());
+                expected.SetCell(row, ColPoints, oneByOne.CurrentPoints());
+            }
+
+            ScoringEngine rescored(table, state);
+            rescored.ScoreQso("DL1ABC", 3);  // stores not empty before the re-scoring
+            const ScoreDisplay display = rescored.RescoreLog(log);
+
+            EXPECT_EQ(rescored.MultTable(), oneByOne.MultTable());
+            EXPECT_EQ(rescored.DupeTable(), oneByOne.DupeTable());
+            EXPECT_EQ(rescored.BandTotals(), oneByOne.BandTotals());
+            EXPECT_EQ(rescored.ClaimedScore(), oneByOne.ClaimedScore());
+            EXPECT_EQ(display.Summary, shown.Summary);
+            EXPECT_EQ(display.ClaimedScore, shown.ClaimedScore);
+            EXPECT_EQ(display.EntityText, shown.EntityText);
+            ASSERT_EQ(log.RowCount(), expected.RowCount());
+            for (int row = 0; row < log.RowCount(); ++row) {
+                ASSERT_EQ(log.RowAt(row), expected.RowAt(row)) << "row " << row;
+            }
+
+            // The index answers as a scan of the table would, cut and trimmed alike.
+            for (int i = 0; i < 500; ++i) {
+                const std::string& raw = callPool[static_cast<std::size_t>(i) % callPool.size()];
+                const std::string probe = i % 3 == 0 ? " " + raw + "XXXXXXXXXXXX" : raw;
+                const std::string key = Cut(Trim(probe), 11);
+                for (BandIndex band = 0; band <= 5; ++band) {
+                    const bool scanned = std::any_of(
+                        rescored.DupeTable().begin(), rescored.DupeTable().end(),
+                        [&](const DupeEntry& e) { return e.Call == key && e.Band == band; });
+                    ASSERT_EQ(rescored.IsDupe(probe, band), scanned) << probe;
+                }
+            }
+        }
+    }
+}
+
+TEST(RescoreLog, EqualsLoggingOneByOne) {
+    if (!std::filesystem::exists(KEROLT_PACKAGED_CTY) ||
+        !std::filesystem::exists(KEROLT_MASTER_SCP)) {
+        GTEST_SKIP() << "packaged country file or callsign list missing";
+    }
+    CountryTable table = CountryTable::FromLines(ReadLines(KEROLT_PACKAGED_CTY));
+    Lines calls;
+    for (const std::string& line : ReadLines(KEROLT_MASTER_SCP)) {
+        if (!line.empty() && line[0] != '#')
+            calls.push_back(Trim(line));
+    }
+    ASSERT_GT(calls.size(), 1000u);
+    // A sample spread over the list, weighted towards the letters of the Scandinavian
+    // prefixes so that every entrant class has plenty of QSOs in the contest.
+    std::mt19937 rng(7);
+    std::shuffle(calls.begin(), calls.end(), rng);
+    std::stable_partition(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.starts_with("SM") || call.starts_with("OH") || call.starts_with("OZ") ||
+               call.starts_with("LA");
+    });
+    calls.erase(calls.begin() + 500, calls.end() - 2500);
+    // The special cases of the multiplier rules, and a call longer than the dupe field.
+    calls.insert(calls.end(), {"OH0Z", "OJ0B", "OZ/DL1AB", "OX3XR", "KG4AB", "LA", "SM", "SM5ABC/7",
+                               "DL1ABCDEFGHIJKL", "QQ1ABC"});
+    ExpectRescoreEqualsLoggingOneByOne(table, calls);
+}
+
+}  // namespace
+}  // namespace kerolt
