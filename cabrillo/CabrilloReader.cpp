@@ -1,1 +1,184 @@
-// Filled in as the unit is built.
+#include "cabrillo/CabrilloReader.h"
+
+#include "common/KeroltError.h"
+#include "common/Text.h"
+#include "common/TextFile.h"
+#include "contest/ContestRules.h"
+
+namespace kerolt {
+
+namespace {
+
+// The header keys are expected in column 1; the window of lines they are looked for in ends
+// at line 19, which holds the CLUB line when the writer wrote one.
+constexpr long HeaderWindowEnd = 19;
+
+class FileLines {
+  public:
+    explicit FileLines(const std::vector<std::string>& lines) : lines_(lines) {}
+
+    long Count() const { return static_cast<long>(lines_.size()); }
+
+    // Line k (1-based); a line past the end is an empty line, which holds no key.
+    std::string_view At(long k) const {
+        if (k < 1 || k > Count()) {
+            return {};
+        }
+        return lines_[static_cast<std::size_t>(k - 1)];
+    }
+
+    bool Holds(long k, std::string_view key) const { return Contains(At(k), key); }
+
+    // First line from k on that holds the key; Count() + 1 when none does.
+    long Find(long k, std::string_view key) const {
+        if (k < 1) {
+            k = 1;
+        }
+        while (k <= Count() && !Holds(k, key)) ++k;
+        return k;
+    }
+
+  private:
+    const std::vector<std::string>& lines_;
+};
+
+// The trimmed value at a fixed column, at most n characters.
+std::string Value(std::string_view line, long column, long n) {
+    return Trim(Copy(line, column, n));
+}
+
+// A header field set as soon as its line is met: the value from a fixed column, at most n
+// characters, trimmed.
+struct HeaderField {
+    std::string_view key;
+    long column;
+    long n;
+    std::optional<std::string> CabrilloStation::*field;
+};
+
+constexpr HeaderField FieldsBeforeMode[] = {
+    {"CALLSIGN:", 10, 14, &CabrilloStation::CallEdit},
+    {"CONTEST:", 9, 10, &CabrilloStation::ContestBox},
+    {"CATEGORY-ASSISTED:", 19, 20, &CabrilloStation::AssistedComboBox},
+    {"CATEGORY-BAND:", 15, 20, &CabrilloStation::BandComboBox},
+};
+
+constexpr HeaderField FieldsAfterMode[] = {
+    {"CATEGORY-OPERATOR:", 19, 20, &CabrilloStation::OperatorComboBox},
+    {"CATEGORY-POWER:", 16, 20, &CabrilloStation::PowerComboBox},
+    {"CATEGORY-TRANSMITTER:", 22, 20, &CabrilloStation::TransmitterComboBox},
+    {"CATEGORY-OVERLAY:", 18, 20, &CabrilloStation::OverlayComboBox},
+    {"EMAIL:", 7, 80, &CabrilloStation::EmailEdit},
+};
+
+void ReadField(const FileLines& lines, long k, const HeaderField& f, CabrilloStation& station) {
+    if (lines.Holds(k, f.key)) {
+        station.*f.field = Value(lines.At(k), f.column, f.n);
+    }
+}
+
+QsoLog::Row ReadQsoRow(std::string_view line, int rowNumber) {
+    QsoLog::Row row;
+    row[ColRow] = std::to_string(rowNumber);
+    row[ColFreq] = Copy(line, 6, 5);
+    row[ColTime] = Copy(line, 26, 4);
+    row[ColRstSent] = Copy(line, 45, 3);
+    row[ColNrSent] = Copy(line, 49, 6);
+    row[ColCall] = Copy(line, 56, 14);
+    row[ColRstRcvd] = Copy(line, 70, 3);
+    row[ColNrRcvd] = Copy(line, 74, 6);
+    return row;
+}
+
+}  // namespace
+
+bool IsCabrilloLog(const std::vector<std::string>& lines) {
+    return lines.size() >= 5 && Contains(lines[0], "START-OF-LOG:") && Contains(lines[0], "3.0");
+}
+
+CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_view fileName) {
+    if (!IsCabrilloLog(fileLines)) {
+        throw KeroltError(std::string(fileName) + " is not a Cabrillo 3.0 log");
+    }
+    const FileLines lines(fileLines);
+    const long w = lines.Count() < HeaderWindowEnd ? lines.Count() : HeaderWindowEnd;
+
+    CabrilloFile file;
+    CabrilloStation& station = file.Station;
+
+    // Header pass: the fields up to EMAIL are set as their line is met, so the last one
+    // wins; NAME, OPERATORS and CLUB only note their line.
+    long nameLine = 0;
+    long operatorsLine = 0;
+    long clubLine = 0;
+    for (long k = 2; k <= w; ++k) {
+        for (const HeaderField& f : FieldsBeforeMode) ReadField(lines, k, f, station);
+        // The mode follows from the contest; the line after it is tested in its place.
+        if (lines.Holds(k, "CATEGORY-MODE:")) {
+            ++k;
+        }
+        for (const HeaderField& f : FieldsAfterMode) ReadField(lines, k, f, station);
+        if (lines.Holds(k, "CLUB:")) {
+            clubLine = k;
+        }
+        if (lines.Holds(k, "NAME:")) {
+            nameLine = k;
+        }
+        if (lines.Holds(k, "OPERATORS:")) {
+            operatorsLine = k;
+        }
+    }
+
+    if (nameLine > 0) {
+        station.NameEdit = Value(lines.At(nameLine), 6, 80);
+    }
+    long a = 2;
+    while (a <= w && !lines.Holds(a, "ADDRESS:")) ++a;
+    if (lines.Holds(a, "ADDRESS:")) {
+        station.AdrEdit1 = Value(lines.At(a), 9, 80);
+    }
+    if (lines.Holds(a + 1, "ADDRESS:")) {
+        station.AdrEdit2 = Value(lines.At(a + 1), 9, 80);
+    }
+    if (lines.Holds(a + 2, "ADDRESS:")) {
+        station.AdrEdit3 = Value(lines.At(a + 2), 9, 80);
+    }
+    if (operatorsLine > 0) {
+        station.OperatorsEdit = Value(lines.At(operatorsLine), 11, 80);
+    }
+    if (clubLine > 0) {
+        station.ClubEdit = Value(lines.At(clubLine), 6, 80);
+    }
+
+    // Soapbox: from the first line from 11 on that starts the soapbox or the QSOs.
+    long k = 11;
+    while (k <= lines.Count() && !lines.Holds(k, "SOAPBOX:") && !lines.Holds(k, "QSO:")) ++k;
+    for (; lines.Holds(k, "SOAPBOX:"); ++k) {
+        const std::string_view line = lines.At(k);
+        file.Memo1.push_back(Copy(line, CharAt(line, 9) == ' ' ? 10 : 9, 80));
+    }
+
+    k = lines.Find(k, "QSO:");
+    if (k <= lines.Count()) {
+        file.ContestDate = ContestDateFromFirstQso(lines.At(k));
+        file.Rows.reserve(static_cast<std::size_t>(lines.Count() - k + 1));
+        for (; k <= lines.Count(); ++k) {
+            if (lines.Holds(k, "QSO:")) {
+                file.Rows.push_back(
+                    ReadQsoRow(lines.At(k), static_cast<int>(file.Rows.size()) + 1));
+            }
+        }
+        const QsoLog::Row& last = file.Rows.back();
+        file.NyNrEdit = std::to_string(static_cast<long long>(StrToInt(Trim(last[ColNrSent]))) + 1);
+        file.TimeEdit = last[ColTime];
+    }
+
+    file.Lines = std::move(fileLines);
+    return file;
+}
+
+CabrilloFile LoadCabrilloFile(const std::string& fileName) {
+    return ReadCabrilloLog(ReadLines(fileName), fileName);
+}
+
+}  // namespace kerolt

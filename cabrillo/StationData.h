@@ -11,8 +11,8 @@ namespace kerolt {
 
 struct StationData {
     std::string CallEdit;
-    std::string ContestBox;              // the text the contest list shows
-    int ContestIndex = NoContest;        // its selected entry
+    std::string ContestBox;        // the text the contest list shows
+    int ContestIndex = NoContest;  // its selected entry
     std::string AssistedComboBox;
     std::string BandComboBox;
     std::string OperatorComboBox;
@@ -27,7 +27,7 @@ struct StationData {
     std::string AdrEdit2;
     std::string AdrEdit3;
     std::string ClubEdit;
-    std::vector<std::string> Memo1;      // soapbox lines
+    std::vector<std::string> Memo1;  // soapbox lines
 };
 
 }  // namespace kerolt

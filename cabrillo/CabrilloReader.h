@@ -1,0 +1,69 @@
+#pragma once
+
+// Reads a Cabrillo file, as the writer makes it, back into values: the station fields found,
+// the soapbox, the QSO rows and where the log continues. It changes nothing itself; the
+// window selects the list entries, scores the rows and fills its pages from the result.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "contest/QsoLog.h"
+
+namespace kerolt {
+
+// The station fields whose key the file holds, each trimmed, named by the control it goes
+// to. An absent field leaves its control as it is. The list fields carry the text that the
+// window looks up among the list's entries (ignoring case); an empty overlay text selects
+// the empty overlay entry.
+struct CabrilloStation {
+    std::optional<std::string> CallEdit;
+    std::optional<std::string> ContestBox;
+    std::optional<std::string> AssistedComboBox;
+    std::optional<std::string> BandComboBox;
+    std::optional<std::string> OperatorComboBox;
+    std::optional<std::string> PowerComboBox;
+    std::optional<std::string> TransmitterComboBox;
+    std::optional<std::string> OverlayComboBox;
+    std::optional<std::string> EmailEdit;
+    std::optional<std::string> NameEdit;
+    std::optional<std::string> AdrEdit1;
+    std::optional<std::string> AdrEdit2;
+    std::optional<std::string> AdrEdit3;
+    std::optional<std::string> OperatorsEdit;
+    std::optional<std::string> ClubEdit;
+};
+
+struct CabrilloFile {
+    // The file's lines: they become the Cabrillo text shown on its page.
+    std::vector<std::string> Lines;
+    CabrilloStation Station;
+    // The soapbox memo's new lines (the memo is always replaced, by none when there are none).
+    std::vector<std::string> Memo1;
+    // One row per QSO line, in file order: "Row" holds the row number 1..N, columns 1-7 the
+    // fields exactly as they stand in the line's columns, "Mult" and "P" are empty.
+    std::vector<QsoLog::Row> Rows;
+    // Derived from the first QSO line; absent when the file has no QSO, and then the
+    // contest date, the next number and the time all stay as they were.
+    std::optional<std::string> ContestDate;
+    // The next number to send: the last row's "Nr" plus one.
+    std::optional<std::string> NyNrEdit;
+    // The last row's "Time".
+    std::optional<std::string> TimeEdit;
+};
+
+// The file is taken when it has at least 5 lines and its first line holds both
+// "START-OF-LOG:" and "3.0".
+bool IsCabrilloLog(const std::vector<std::string>& lines);
+
+// All or nothing: either the whole result, or it raises and nothing is to be applied.
+// Raises "%s is not a Cabrillo 3.0 log" (with fileName) for a refused file, and
+// "'%s' is not a valid integer value" when the first QSO's day or the last row's "Nr" is not
+// a number.
+CabrilloFile ReadCabrilloLog(std::vector<std::string> lines, std::string_view fileName);
+
+// ReadLines and ReadCabrilloLog; also raises "Cannot open file %s".
+CabrilloFile LoadCabrilloFile(const std::string& fileName);
+
+}  // namespace kerolt

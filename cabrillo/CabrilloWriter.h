@@ -1,0 +1,33 @@
+#pragma once
+
+// The Cabrillo 3.0 text of a log: header lines from the station data, one fixed-column line
+// per QSO, "END-OF-LOG:".
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cabrillo/StationData.h"
+#include "contest/QsoLog.h"
+
+namespace kerolt {
+
+inline constexpr const char* CabrilloCreatedBy =
+    "CREATED-BY: Kerolt Ver 2.31 - Manual Cabrillo input for SAC";
+
+// "CW" when SAC-CW is the selected contest, "PH" otherwise.
+std::string_view CabrilloQsoMode(int contestIndex);
+
+// The QSO line of one log row (columns 1-7 are read). The fields are joined, so a value of
+// another length than the program produces moves every later field. Raises "'%s' is not a
+// valid integer value" when the row's time is before "1200" and the contest date has no day.
+std::string CabrilloQsoLine(const QsoLog::Row& row, std::string_view ownCall, std::string_view mode,
+                            std::string_view contestDate);
+
+// The whole text, rebuilt from scratch. It either returns every line or raises (the date
+// error above) and returns nothing, so a caller that assigns the result keeps its old text
+// when the build fails.
+std::vector<std::string> BuildCabrilloLog(const StationData& station, const QsoLog& log,
+                                          const std::string& contestDate);
+
+}  // namespace kerolt

@@ -1,0 +1,27 @@
+// The Cabrillo reader on arbitrary file contents: it may refuse the file, never misbehave.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "cabrillo/CabrilloReader.h"
+#include "common/KeroltError.h"
+#include "common/TextFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    try {
+        const kerolt::CabrilloFile file = kerolt::ReadCabrilloLog(kerolt::SplitLines(text), "fuzz");
+        // What the window relies on: every row has a number and a field in each column.
+        for (const auto& row : file.Rows) {
+            if (row[kerolt::ColRow].empty() || row[kerolt::ColCall].size() > 14) {
+                __builtin_trap();
+            }
+        }
+        if (file.Rows.empty() != !file.NyNrEdit.has_value()) {
+            __builtin_trap();
+        }
+    } catch (const kerolt::KeroltError&) {
+    }
+    return 0;
+}

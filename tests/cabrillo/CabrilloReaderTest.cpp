@@ -1,0 +1,299 @@
+#include "cabrillo/CabrilloReader.h"
+
+#include <gtest/gtest.h>
+
+#include "CabrilloTestSupport.h"
+#include "cabrillo/CabrilloWriter.h"
+#include "common/KeroltError.h"
+
+namespace kerolt {
+namespace {
+
+using testing::LogOf;
+using testing::QsoRow;
+using testing::SampleStation;
+using Lines = std::vector<std::string>;
+
+// The message a failing read raises, or "" when it reads.
+std::string ReadError(const Lines& lines) {
+    try {
+        ReadCabrilloLog(lines, "x.log");
+    } catch (const KeroltError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+Lines WrittenLog(int contest, const std::vector<QsoLog::Row>& rows, const char* date) {
+    return BuildCabrilloLog(SampleStation(contest), LogOf(rows), date);
+}
+
+// The writer's 18 fixed header lines with a first line of its own.
+Lines Header(std::string first = "START-OF-LOG: 3.0") {
+    Lines lines = WrittenLog(SacCw, {}, "");
+    lines.resize(18);
+    lines[0] = std::move(first);
+    return lines;
+}
+
+TEST(ReadCabrilloLog, ReadsBackWhatTheWriterWrote) {
+    const Lines text = WrittenLog(SacSsb,
+                                  {
+                                      QsoRow(" 3500", "0130", "59", "1", "OH2QQQ", "57", "23"),
+                                      QsoRow("14000", "1402", "59", "1234", "K1QQQ", "59", "7"),
+                                  },
+                                  "2019-10-12");
+    const CabrilloFile file = ReadCabrilloLog(text, "x.log");
+    EXPECT_EQ(file.Lines, text);
+
+    const CabrilloStation& s = file.Station;
+    EXPECT_EQ(s.CallEdit, "SM5QQQ");
+    EXPECT_EQ(s.ContestBox, "SAC-SSB");
+    EXPECT_EQ(s.AssistedComboBox, "NON-ASSISTED");
+    EXPECT_EQ(s.BandComboBox, "ALL");
+    EXPECT_EQ(s.OperatorComboBox, "SINGLE-OP");
+    EXPECT_EQ(s.PowerComboBox, "LOW");
+    EXPECT_EQ(s.TransmitterComboBox, "ONE");
+    EXPECT_EQ(s.OverlayComboBox, "");  // found, and empty: the empty overlay entry
+    EXPECT_EQ(s.EmailEdit, "sm5qqq@example.org");
+    EXPECT_EQ(s.NameEdit, "Sven Svensson");
+    EXPECT_EQ(s.AdrEdit1, "Storgatan 1");
+    EXPECT_EQ(s.AdrEdit2, "123 45 Stad");
+    EXPECT_EQ(s.AdrEdit3, "Sweden");
+    EXPECT_EQ(s.OperatorsEdit, "SM5QQQ");
+    EXPECT_EQ(s.ClubEdit, "SK0QQ");
+    EXPECT_EQ(file.Memo1, (Lines{"Fine conditions", "", " 73 "}));
+
+    ASSERT_EQ(file.Rows.size(), 2u);
+    const QsoLog::Row first{"1",   " 3500",  "0130", "59 ", "     1", "OH2QQQ        ",
+                            "57 ", "    23", "",     ""};
+    const QsoLog::Row second{"2",   "14000",  "1402", "59 ", "  1234", "K1QQQ         ",
+                             "59 ", "     7", "",     ""};
+    EXPECT_EQ(file.Rows[0], first);
+    EXPECT_EQ(file.Rows[1], second);
+    EXPECT_EQ(file.ContestDate, "2019-10-12");
+    EXPECT_EQ(file.NyNrEdit, "1235");
+    EXPECT_EQ(file.TimeEdit, "1402");
+}
+
+TEST(ReadCabrilloLog, RefusesWhatIsNoCabrillo3Log) {
+    const std::string refused = "x.log is not a Cabrillo 3.0 log";
+    const Lines header = Header();
+    EXPECT_EQ(ReadError({}), refused);
+    EXPECT_EQ(ReadError(Lines(header.begin(), header.begin() + 4)), refused);
+    EXPECT_EQ(ReadError(Header("START-OF-LOG: 2.0")), refused);
+    EXPECT_EQ(ReadError(Header("3.0")), refused);
+    EXPECT_EQ(ReadError(Header("START-OF-LOG:")), refused);
+    EXPECT_EQ(ReadError(Header("")), refused);
+    // Five lines are enough, and both texts anywhere on the first line.
+    EXPECT_EQ(ReadError(Lines(header.begin(), header.begin() + 5)), "");
+    EXPECT_EQ(ReadError(Header("3.0 START-OF-LOG:")), "");
+    EXPECT_FALSE(IsCabrilloLog(Header("START-OF-LOG: 2.0")));
+    EXPECT_TRUE(IsCabrilloLog(Header()));
+}
+
+// Files shorter than the header window are scanned over every line, and the address lines
+// that would follow the last one are simply absent.
+TEST(ReadCabrilloLog, ShortFilesAreScannedToTheirLastLine) {
+    for (std::size_t n : {16u, 17u, 18u}) {
+        Lines lines = Header();
+        lines.resize(n);
+        lines.back() = "CLUB: SK0QQ";
+        const CabrilloStation s = ReadCabrilloLog(lines, "x.log").Station;
+        EXPECT_EQ(s.ClubEdit, "SK0QQ") << n;
+        EXPECT_EQ(s.NameEdit, "Sven Svensson") << n;
+        EXPECT_EQ(s.AdrEdit1.has_value(), n >= 17) << n;
+        EXPECT_EQ(s.AdrEdit2.has_value(), n >= 18) << n;
+        EXPECT_FALSE(s.AdrEdit3.has_value()) << n;
+    }
+    // The window ends at line 19: a key on line 20 is not read.
+    Lines lines = Header();
+    lines.push_back("CLUB: SK0QQ");
+    lines.push_back("NAME: Late");
+    EXPECT_EQ(ReadCabrilloLog(lines, "x.log").Station.ClubEdit, "SK0QQ");
+    EXPECT_EQ(ReadCabrilloLog(lines, "x.log").Station.NameEdit, "Sven Svensson");
+
+    // Nor is a first address line after the window.
+    lines = Header();
+    lines.resize(15);
+    lines.insert(lines.end(), {"X", "X", "X", "X", "X", "ADDRESS: Late"});
+    EXPECT_FALSE(ReadCabrilloLog(lines, "x.log").Station.AdrEdit1.has_value());
+}
+
+TEST(ReadCabrilloLog, HeaderPassRules) {
+    Lines lines{
+        "START-OF-LOG: 3.0",
+        "CALLSIGN: SM5AAA",
+        "CATEGORY-MODE: CW",
+        "CATEGORY-BAND: 80M",         // passed over: the line after CATEGORY-MODE
+        "CALLSIGN: SM5QQQ/ABCDEFGH",  // the last one wins, cut to 13 characters
+        "CONTEST: SAC-CW-LONGNAME",
+        "CATEGORY-POWER: ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+        "NAME: First",
+        "NAME: Second",
+        "EMAIL: " + std::string(85, 'e'),
+        "OPERATORS:",
+        "CLAIMED-SCORE: 999",
+        "CATEGORY-MODE: SSB",
+    };
+    const CabrilloStation s = ReadCabrilloLog(lines, "x.log").Station;
+    EXPECT_EQ(s.CallEdit, "SM5QQQ/ABCDEF");
+    EXPECT_EQ(s.ContestBox, "SAC-CW-LO");
+    EXPECT_EQ(s.PowerComboBox, "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(s.NameEdit, "Second");
+    EXPECT_EQ(s.EmailEdit, std::string(79, 'e'));
+    EXPECT_EQ(s.OperatorsEdit, "");
+    EXPECT_FALSE(s.AssistedComboBox || s.BandComboBox || s.OperatorComboBox ||
+                 s.TransmitterComboBox || s.OverlayComboBox || s.AdrEdit1 || s.ClubEdit);
+
+    // The skipped line is still tested for the keys after CATEGORY-MODE.
+    lines[3] = "CATEGORY-OPERATOR: SINGLE-OP";
+    EXPECT_EQ(ReadCabrilloLog(lines, "x.log").Station.OperatorComboBox, "SINGLE-OP");
+}
+
+TEST(ReadCabrilloLog, AddressesFollowTheFirstAddressLine) {
+    Lines lines = Header();
+    lines[15] = "ADDRESS: One";
+    lines[16] = "NAME: Between";
+    lines[17] = "ADDRESS: Three";
+    const CabrilloStation s = ReadCabrilloLog(lines, "x.log").Station;
+    EXPECT_EQ(s.AdrEdit1, "One");
+    EXPECT_FALSE(s.AdrEdit2.has_value());
+    EXPECT_EQ(s.AdrEdit3, "Three");
+    EXPECT_EQ(s.NameEdit, "Between");
+}
+
+TEST(ReadCabrilloLog, SoapboxLines) {
+    Lines lines = Header();
+    lines.insert(lines.end(), {
+                                  "SOAPBOX: plain",
+                                  "SOAPBOX:no space",
+                                  "SOAPBOX: ",
+                                  "SOAPBOX:",
+                                  "SOAPBOX:   lead and trail  ",
+                                  "SOAPBOX: " + std::string(85, 's'),
+                                  "SOAPBOX: 120 QSO: per hour",
+                                  "END-OF-LOG:",
+                                  "SOAPBOX: after the soapbox",
+                              });
+    EXPECT_EQ(ReadCabrilloLog(lines, "x.log").Memo1,
+              (Lines{"plain", "no space", "", "", "  lead and trail  ", std::string(80, 's'),
+                     "120 QSO: per hour"}));
+    EXPECT_TRUE(ReadCabrilloLog(lines, "x.log").Rows.empty());
+}
+
+// From line 11 on, a header value that holds "SOAPBOX:" or "QSO:" starts the soapbox or the
+// QSO lines.
+TEST(ReadCabrilloLog, KeysInsideHeaderValues) {
+    Lines lines = WrittenLog(SacCw, {QsoRow(" 3500", "1305", "599", "1", "OH2QQQ", "599", "23")},
+                             "2019-09-21");
+    lines[14] = "NAME: SOAPBOX: Hi";
+    CabrilloFile file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_EQ(file.Memo1, Lines{"APBOX: Hi"});
+    EXPECT_EQ(file.Station.NameEdit, "SOAPBOX: Hi");
+    EXPECT_EQ(file.Rows.size(), 1u);
+
+    // An address taken for the first QSO line: its day is no number.
+    lines[14] = "NAME: Sven";
+    lines[15] = "ADDRESS: QSO: street";
+    EXPECT_EQ(ReadError(lines), "'' is not a valid integer value");
+
+    // Line 11 is the first line searched.
+    lines = WrittenLog(SacCw, {}, "");
+    lines[10] = "EMAIL: SOAPBOX: x";
+    EXPECT_EQ(ReadCabrilloLog(lines, "x.log").Memo1, Lines{"OAPBOX: x"});
+
+    // Before line 11 they are plain values.
+    lines = WrittenLog(SacCw, {}, "");
+    lines[9] = "CATEGORY-OVERLAY: QSO:";
+    file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_EQ(file.Station.OverlayComboBox, "QSO:");
+    EXPECT_TRUE(file.Rows.empty());
+}
+
+TEST(ReadCabrilloLog, LinesBetweenQsosAreSkipped) {
+    const std::string q1 =
+        "QSO:  3500 CW 2019-09-22 0130 SM5QQQ        599      1 OH2QQQ        599     23";
+    const std::string q2 =
+        "QSO: 14000 CW 2019-09-22 0131 SM5QQQ        599      2 DL1QQQ        599    105";
+    Lines lines = Header();
+    lines.insert(lines.end(), {"SOAPBOX: one", "", q1, "END-OF-LOG:", "", "SOAPBOX: late",
+                               "CLUB: late", q2, "END-OF-LOG:", ""});
+    const CabrilloFile file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_EQ(file.Memo1, Lines{"one"});
+    ASSERT_EQ(file.Rows.size(), 2u);
+    EXPECT_EQ(file.Rows[0][ColRow], "1");
+    EXPECT_EQ(file.Rows[1][ColRow], "2");
+    EXPECT_EQ(file.Rows[1][ColCall], "DL1QQQ        ");
+    EXPECT_EQ(file.ContestDate, "2019-09-21");
+    EXPECT_EQ(file.NyNrEdit, "3");
+    EXPECT_EQ(file.TimeEdit, "0131");
+}
+
+TEST(ReadCabrilloLog, ContestDateFromTheFirstQso) {
+    const std::string tail = " SM5QQQ        599      1 OH2QQQ        599     23";
+    const struct {
+        std::string qso;
+        const char* date;
+    } cases[] = {
+        {"QSO:  3500 CW 2019-09-22 0130" + tail, "2019-09-21"},
+        {"QSO:  3500 CW 2019-09-22 1305" + tail, "2019-09-22"},
+        {"QSO:  3500 CW 2016-10-09 0005" + tail, "2016-10-08"},
+        {"QSO:  3500 CW 2016-10-09 1200" + tail, "2016-10-09"},
+    };
+    for (const auto& c : cases) {
+        Lines lines = Header();
+        lines.push_back(c.qso);
+        EXPECT_EQ(ReadCabrilloLog(lines, "x.log").ContestDate, c.date) << c.qso;
+    }
+}
+
+TEST(ReadCabrilloLog, HeaderOnlyFileLeavesTheLogPositionAlone) {
+    Lines lines = Header();
+    lines.push_back("SOAPBOX: only words");
+    lines.push_back("END-OF-LOG:");
+    const CabrilloFile file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_TRUE(file.Rows.empty());
+    EXPECT_EQ(file.Memo1, Lines{"only words"});
+    EXPECT_FALSE(file.ContestDate || file.NyNrEdit || file.TimeEdit);
+}
+
+// A number that cannot be read fails the whole file, after every row was seen.
+TEST(ReadCabrilloLog, BadNumbersFailTheWholeFile) {
+    const std::string good =
+        "QSO:  3500 CW 2019-09-21 1305 SM5QQQ        599      1 OH2QQQ        599     23";
+    struct Case {
+        Lines qsos;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{"QSO:  3500 CW 2019-09-x2 0130 SM5QQQ        599      1 OH2QQQ        599     23"},
+         "'x2' is not a valid integer value"},
+        {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599  12a   OH2QQQ        599     23"},
+         "'12a' is not a valid integer value"},
+        {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599"},
+         "'' is not a valid integer value"},
+        // A day that is no number is never read from 1200 on; a bad "Nr" before the last
+        // row is never read either.
+        {{"QSO:  3500 CW 2019-09-xx 1305 SM5QQQ        599    abc OH2QQQ        599     23", good},
+         ""},
+    };
+    for (const Case& c : cases) {
+        Lines lines = Header();
+        lines.insert(lines.end(), c.qsos.begin(), c.qsos.end());
+        EXPECT_EQ(ReadError(lines), c.error);
+    }
+}
+
+TEST(LoadCabrilloFile, MissingFileCannotBeOpened) {
+    const std::string name = "/nonexistent-kerolt-folder/x.log";
+    try {
+        LoadCabrilloFile(name);
+        FAIL() << "no error";
+    } catch (const KeroltError& e) {
+        EXPECT_EQ(e.what(), "Cannot open file " + name);
+    }
+}
+
+}  // namespace
+}  // namespace kerolt
