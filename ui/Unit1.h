@@ -1,18 +1,230 @@
 #pragma once
 
-#include <QMainWindow>
+// Unit1: the main window Form1 with its menu, status bar, dialogs, timer and four pages, and
+// the handlers of the station page ("Data input").
 
+#include <QMainWindow>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "cabrillo/StationData.h"
+#include "contest/ContestRules.h"
+#include "contest/QsoLog.h"
+#include "contest/Scoring.h"
 #include "country/CTY.h"
+#include "ui/Guarded.h"
+#include "ui/Prompts.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTimer;
 
 namespace kerolt {
 
+class Clock;
+class QsoGridModel;
+class TAboutBox;
+class TForm3;
+
+// Page indices of PageControl1; a page keeps its index whether its tab is shown or not.
+enum PageIndex : int { DataInputPage = 0, LogInputPage = 1, CabrilloLogPage = 2, MultListPage = 3 };
+
+// Status bar panels, left to right.
+enum PanelIndex : int {
+    FilePanel = 0,
+    CallPanel = 1,
+    AutoSavePanel = 2,
+    RealtimePanel = 3,
+    EntityPanel = 4
+};
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
-    explicit TForm1(CountryTable& countryTable, QWidget* parent = nullptr);
+  public:
+    TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidget* parent = nullptr);
+    ~TForm1() override;
 
-private:
+    // The About box and the help window, created right after this window.
+    void SetSecondaryWindows(TAboutBox* aboutBox, TForm3* form3);
+
+    // The station data as the controls hold them, for the Cabrillo writer. A list whose entry
+    // was never chosen hands over its placeholder text, since that is what it shows.
+    StationData StationDataFromControls() const;
+
+    // The soapbox lines. The memo holds each line followed by a line end, so the caret line
+    // after the last line end is no line of its own.
+    std::vector<std::string> Memo1Lines() const;
+    void SetMemo1Lines(const std::vector<std::string>& lines);
+
+    QString PanelText(int panel) const;
+    void SetPanelText(int panel, const QString& text);
+
+    CountryTable& Countries() { return countryTable_; }
+    ContestState& State() { return state_; }
+    QsoLog& Log() { return log_; }
+    ScoringEngine& Scoring() { return scoring_; }
+    QsoGridModel& GridModel() { return *gridModel_; }
+    Prompts& Dialogs() { return prompts_; }
+    bool LogSaved() const { return logSaved_; }
+    void SetLogSaved(bool saved) { logSaved_ = saved; }
+
+    // Runs fn as an event's handling: an error it raises is shown and ends there.
+    template <typename Fn>
+    void Guard(Fn&& fn) {
+        Guarded(prompts_, std::forward<Fn>(fn));
+    }
+
+    // --- Handlers ---------------------------------------------------------------------------
+    void FormCreate();
+    void CallEditChange();
+    void ContestBoxChange();
+    void CallEditExit();
+    void OperatorComboBoxChange();
+    // Enter chain of the station page; each returns true when it took the key.
+    bool CallEditKeyPress(QKeyEvent* key);
+    bool OperatorsEditKeyPress(QKeyEvent* key);
+    bool NameEditKeyPress(QKeyEvent* key);
+    bool AdrEdit1KeyPress(QKeyEvent* key);
+    bool AdrEdit2KeyPress(QKeyEvent* key);
+    bool AdrEdit3KeyPress(QKeyEvent* key);
+    bool ClamedScoreEditKeyPress(QKeyEvent* key);
+    bool ClubEditKeyPress(QKeyEvent* key);
+    // Runs when the user is about to leave page leavingPage.
+    void PageControl1Changing(int leavingPage);
+    // Runs after the user arrived at the page now shown.
+    void PageControl1Change();
+    // The station page's work on leaving it: contest date, reports, own call, date label.
+    void PrepareLogPage();
+    void Exit1Click();
+    void HowTo1Click();
+    void About1Click();
+    void Realtime1Click();
+    void AutoSave1Click();
+    void Timer1Timer();
+    // Handlers of the log input page, the file commands and the mult list.
+    void Open1Click();
+    void Save1Click();
+    void Check1Click();
+    void Deletelastrow1Click();
+    void SaveMultList1Click();
+    // Sees every key of the window before the focused control; true swallows the key.
+    bool FormKeyDown(QKeyEvent* key);
+    // Asked before the window closes; false keeps it open.
+    bool FormCloseQuery();
+
+    // --- Components -------------------------------------------------------------------------
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;  // "Data input"
+    QWidget* TabSheet2 = nullptr;  // "Log input"
+    QWidget* TabSheet3 = nullptr;  // "Cabrillo log"
+    QWidget* TabSheet5 = nullptr;  // "Mult List"
+
+    // Station page.
+    QLineEdit* CallEdit = nullptr;
+    QLineEdit* OperatorsEdit = nullptr;
+    QLineEdit* NameEdit = nullptr;
+    QLineEdit* AdrEdit1 = nullptr;
+    QLineEdit* AdrEdit2 = nullptr;
+    QLineEdit* AdrEdit3 = nullptr;
+    QLineEdit* EmailEdit = nullptr;
+    QLineEdit* ClubEdit = nullptr;
+    QFrame* ScandPanel = nullptr;
+    QLabel* Label12 = nullptr;
+    QComboBox* ContestBox = nullptr;
+    QComboBox* AssistedComboBox = nullptr;
+    QComboBox* BandComboBox = nullptr;
+    QComboBox* OperatorComboBox = nullptr;
+    QComboBox* TransmitterComboBox = nullptr;
+    QComboBox* PowerComboBox = nullptr;
+    QComboBox* OverlayComboBox = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QLineEdit* ClamedScoreEdit = nullptr;
+
+    // Log input page.
+    QComboBox* FrekvensEdit = nullptr;
+    QLineEdit* TimeEdit = nullptr;
+    QLineEdit* TREdit = nullptr;
+    QLineEdit* NyNrEdit = nullptr;
+    QLineEdit* CallWkdInput = nullptr;
+    QLineEdit* RREdit = nullptr;
+    QLineEdit* NrInput = nullptr;
+    QTableView* SG = nullptr;
+    QLabel* MyCall = nullptr;
+    QLabel* DateLabel = nullptr;
+    QPlainTextEdit* ResList = nullptr;
+    QPushButton* Button2 = nullptr;  // "Sent"
+    QPushButton* Button1 = nullptr;  // "Received"
+
+    // Cabrillo log page.
+    QListWidget* CabrilloLog = nullptr;
+
+    // Mult list page, one list per band.
+    QListWidget* List80 = nullptr;
+    QListWidget* List40 = nullptr;
+    QListWidget* List20 = nullptr;
+    QListWidget* List15 = nullptr;
+    QListWidget* List10 = nullptr;
+
+    // Menus and commands.
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Realtime1 = nullptr;
+    QAction* AutoSave1 = nullptr;
+    QAction* Check1 = nullptr;
+    QAction* HowTo1 = nullptr;
+    QAction* About1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;  // of the grid SG
+    QAction* Deletelastrow1 = nullptr;
+    QMenu* PopupMenu2 = nullptr;  // of the "Mult List" page
+    QAction* SaveMultList1 = nullptr;
+
+    FileDialogSettings OpenDialog1;
+    FileDialogSettings SaveDialog1;
+    FileDialogSettings SaveDialog2;
+
+    QTimer* Timer1 = nullptr;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildStatusBar();
+    void BuildStationPage();
+    void BuildLogPage();
+    void BuildCabrilloPage();
+    void BuildMultListPage();
+    void SetTabOrder();
+    void ConnectHandlers();
+    // Enter moves the focus to next, as Tab would, selecting its text.
+    bool EnterMovesTo(QKeyEvent* key, QWidget* next);
+    void OnCurrentPageChanged(int index);
+
     CountryTable& countryTable_;
+    Prompts& prompts_;
+    Clock& clock_;
+    ContestState state_;
+    QsoLog log_;
+    ScoringEngine scoring_;
+    bool logSaved_ = true;
+    QsoGridModel* gridModel_ = nullptr;
+    std::array<QLabel*, 5> panels_{};
+    int currentPage_ = DataInputPage;
+    TAboutBox* aboutBox_ = nullptr;
+    TForm3* form3_ = nullptr;
 };
 
 }  // namespace kerolt

@@ -1,0 +1,77 @@
+#include "ui/ComboLists.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace kerolt {
+
+namespace {
+
+// Changes the selection while the text and the caret stay where they are. An editable combo
+// box empties its text when it loses its selection; the text is put back at once.
+void SelectKeepingText(QComboBox* list, int index) {
+    QLineEdit* edit = list->lineEdit();
+    const QSignalBlocker listBlocker(list);
+    const QSignalBlocker editBlocker(edit);
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    list->setCurrentIndex(index);
+    if (edit->text() != text)
+        edit->setText(text);
+    edit->setCursorPosition(cursor);
+}
+
+void FollowTypedText(QComboBox* list) {
+    const int index =
+        list->findText(list->lineEdit()->text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index != list->currentIndex())
+        SelectKeepingText(list, index);
+}
+
+}  // namespace
+
+void SetUpList(QComboBox* list, const QString& placeholder, const QStringList& entries) {
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    // An inline completion would show an entry's text without selecting the entry.
+    list->setCompleter(nullptr);
+    ReplaceEntries(list, entries);
+    SetListText(list, placeholder);
+}
+
+void ReplaceEntries(QComboBox* list, const QStringList& entries) {
+    QLineEdit* edit = list->lineEdit();
+    const QSignalBlocker listBlocker(list);
+    const QSignalBlocker editBlocker(edit);
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
+}
+
+void SelectEntry(QComboBox* list, int index) {
+    const QSignalBlocker listBlocker(list);
+    const QSignalBlocker editBlocker(list->lineEdit());
+    list->setCurrentIndex(index);
+}
+
+void SetListText(QComboBox* list, const QString& text) {
+    const QSignalBlocker listBlocker(list);
+    const QSignalBlocker editBlocker(list->lineEdit());
+    list->setCurrentIndex(-1);
+    list->lineEdit()->setText(text);
+}
+
+void OnUserChange(QComboBox* list, QObject* context, std::function<void()> handler) {
+    QObject::connect(list, &QComboBox::activated, context, [handler](int) { handler(); });
+    QObject::connect(list->lineEdit(), &QLineEdit::textEdited, context, [list, handler] {
+        FollowTypedText(list);
+        handler();
+    });
+}
+
+}  // namespace kerolt

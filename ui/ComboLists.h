@@ -1,0 +1,33 @@
+#pragma once
+
+// The drop-down lists of the window: editable combo boxes whose text is whatever they show.
+// While no entry is chosen a list shows its placeholder ("Category-Power") as its real text,
+// because the Cabrillo header takes each list's text as it stands.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QComboBox;
+class QObject;
+
+namespace kerolt {
+
+// Makes list editable, fills it with entries and shows placeholder with no entry selected.
+void SetUpList(QComboBox* list, const QString& placeholder, const QStringList& entries);
+
+// Replaces the entries; the text the list shows stays, and no entry is selected.
+void ReplaceEntries(QComboBox* list, const QStringList& entries);
+
+// Selects an entry by program (-1 for none, which empties the text); no change handler runs.
+void SelectEntry(QComboBox* list, int index);
+
+// Shows text with no entry selected; no change handler runs.
+void SetListText(QComboBox* list, const QString& text);
+
+// Runs handler whenever the user changes the list: picking an entry, or typing, after which
+// the selected entry is the one whose text equals the typed text exactly (none otherwise).
+// Program changes never run it.
+void OnUserChange(QComboBox* list, QObject* context, std::function<void()> handler);
+
+}  // namespace kerolt
