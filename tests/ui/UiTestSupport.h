@@ -42,14 +42,13 @@ class ScriptedPrompts : public Prompts {
     QStringList Questions;
     QStringList ProposedNames;
     std::deque<Answer> Answers;
-    std::deque<std::optional<QString>> Files;
+    QStringList Files;  // the names the file dialogs answer, in turn; a null name cancels
 
   private:
     std::optional<QString> NextFile() {
-        if (Files.empty())
+        const QString file = Files.isEmpty() ? QString() : Files.takeFirst();
+        if (file.isNull())
             return std::nullopt;
-        std::optional<QString> file = Files.front();
-        Files.pop_front();
         return file;
     }
 };
