@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "CountryFixture.h"
+#include "tests/support/CountryLines.h"
 #include "common/KeroltError.h"
 
 namespace kerolt {

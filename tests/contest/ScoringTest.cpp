@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <random>
 
-#include "CountryFixture.h"
+#include "tests/support/CountryLines.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
 

@@ -7,7 +7,7 @@
 
 #include "common/TextFile.h"
 #include "country/CTY.h"
-#include "tests/country/CountryLines.h"
+#include "tests/support/CountryLines.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)

@@ -8,7 +8,7 @@
 
 #include "common/KeroltError.h"
 #include "common/TextFile.h"
-#include "tests/country/CountryLines.h"
+#include "tests/support/CountryLines.h"
 
 namespace kerolt {
 namespace {

@@ -26,7 +26,7 @@ class HelpAboutTest : public QObject {
     Q_OBJECT
 
   private:
-    CountryTable table_ = SmallCountryTable();
+    CountryTable table_ = SyntheticCountryTable();
     ScriptedPrompts prompts_;
     FixedClock clock_;
     std::unique_ptr<TForm1> form_;

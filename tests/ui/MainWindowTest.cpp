@@ -29,7 +29,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    CountryTable table_ = SmallCountryTable();
+    CountryTable table_ = SyntheticCountryTable();
     ScriptedPrompts prompts_;
     FixedClock clock_;
     std::unique_ptr<TForm1> form_;
@@ -56,7 +56,7 @@ class MainWindowTest : public QObject {
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void init() {
-        table_ = SmallCountryTable();
+        table_ = SyntheticCountryTable();
         prompts_ = ScriptedPrompts();
         clock_ = FixedClock();
         form_ = std::make_unique<TForm1>(table_, prompts_, clock_);

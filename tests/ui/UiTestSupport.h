@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "country/CTY.h"
+#include "tests/support/CountryLines.h"
 #include "ui/Clock.h"
 #include "ui/Prompts.h"
 
@@ -66,28 +67,6 @@ class FixedClock : public Clock {
     QTime time{12, 0};
     mutable int YearCalls = 0;
 };
-
-// An entity line of the country file: name up to ":", continent in columns 37-38, primary
-// prefix from column 70 to the closing ":".
-inline std::string EntityLine(const std::string& name, const std::string& continent,
-                              const std::string& prefix) {
-    std::string line = name + ":";
-    line.resize(26, ' ');
-    return line + "14:  18:  " + continent + ":   61.20:   -15.00:    -1.0:  " + prefix + ":";
-}
-
-inline CountryTable SmallCountryTable() {
-    return CountryTable::FromLines({
-        EntityLine("Sweden", "EU", "SM"),
-        "    7S,8S,SM;",
-        EntityLine("Fed. Rep. of Germany", "EU", "DL"),
-        "    DA,DK,DL;",
-        EntityLine("United States of America", "NA", "K"),
-        "    K,N,W;",
-        EntityLine("Greenland", "NA", "OX"),
-        "    OX,XP;",
-    });
-}
 
 // Gives the focus to a control the way a click or Tab would, and lets the events settle.
 inline bool Focus(QWidget* widget, Qt::FocusReason reason = Qt::TabFocusReason) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// A small country file in the real layout, for exact scoring and class cases.
+// Small country files in the real layout, so exact cases do not drift with new data.
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,8 @@
 
 namespace kerolt::test {
 
-// An entity line: name up to ":", continent in columns 37-38, primary prefix from column 70.
+// An entity line: name up to ":", continent in columns 37-38, primary prefix from column 70
+// to the closing ":".
 inline std::string EntityLine(std::string_view name, std::string_view continent,
                               std::string_view primaryPrefix) {
     std::string line = std::string(name) + ":";
