@@ -9,7 +9,7 @@ namespace kerolt {
 // The one error the core raises: a failed conversion or file operation, carrying the message
 // that the window shows in a message box.
 class KeroltError : public std::runtime_error {
-public:
+  public:
     explicit KeroltError(const std::string& message) : std::runtime_error(message) {}
 };
 

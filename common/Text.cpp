@@ -7,22 +7,30 @@
 namespace kerolt {
 
 namespace {
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::string Copy(std::string_view s, long p, long n) {
-    if (p < 1) p = 1;
-    if (n <= 0 || p > static_cast<long>(s.size())) return {};
+    if (p < 1)
+        p = 1;
+    if (n <= 0 || p > static_cast<long>(s.size()))
+        return {};
     return std::string(s.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(n)));
 }
 
 std::string CopyFrom(std::string_view s, long p) {
-    if (p < 1) p = 1;
-    if (p > static_cast<long>(s.size())) return {};
+    if (p < 1)
+        p = 1;
+    if (p > static_cast<long>(s.size()))
+        return {};
     return std::string(s.substr(static_cast<std::size_t>(p - 1)));
 }
 
-std::string Cut(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
+std::string Cut(std::string_view s, std::size_t n) {
+    return std::string(s.substr(0, n));
+}
 
 std::string TrimLeft(std::string_view s) {
     std::size_t b = 0;
@@ -36,14 +44,17 @@ std::string TrimRight(std::string_view s) {
     return std::string(s.substr(0, e));
 }
 
-std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(std::string_view s) {
+    return TrimLeft(TrimRight(s));
+}
 
 bool Contains(std::string_view line, std::string_view key) {
     return line.find(key) != std::string_view::npos;
 }
 
 char CharAt(std::string_view s, long p) {
-    if (p < 1 || p > static_cast<long>(s.size())) return '\0';
+    if (p < 1 || p > static_cast<long>(s.size()))
+        return '\0';
     return s[static_cast<std::size_t>(p - 1)];
 }
 
@@ -54,7 +65,8 @@ bool TextLess(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < n; ++i) {
         const auto ca = static_cast<unsigned char>(a[i]);
         const auto cb = static_cast<unsigned char>(b[i]);
-        if (ca != cb) return ca < cb;
+        if (ca != cb)
+            return ca < cb;
     }
     return a.size() < b.size();
 }
@@ -67,16 +79,21 @@ int StrToInt(std::string_view s) {
         negative = s[i] == '-';
         ++i;
     }
-    if (i == s.size()) ThrowNotAnInteger(s);
+    if (i == s.size())
+        ThrowNotAnInteger(s);
     long long value = 0;
     for (; i < s.size(); ++i) {
         const char c = s[i];
-        if (c < '0' || c > '9') ThrowNotAnInteger(s);
+        if (c < '0' || c > '9')
+            ThrowNotAnInteger(s);
         value = value * 10 + (c - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) ThrowNotAnInteger(s);
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            ThrowNotAnInteger(s);
     }
-    if (negative) value = -value;
-    if (value > INT_MAX || value < INT_MIN) ThrowNotAnInteger(s);
+    if (negative)
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        ThrowNotAnInteger(s);
     return static_cast<int>(value);
 }
 

@@ -24,23 +24,28 @@ std::vector<std::string> SplitLines(const std::string& text) {
             lines.push_back(std::move(current));
             current.clear();
             pending = false;
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
         } else {
             current.push_back(c);
             pending = true;
         }
     }
-    if (pending) lines.push_back(std::move(current));
+    if (pending)
+        lines.push_back(std::move(current));
     return lines;
 }
 
 std::vector<std::string> ReadLines(const std::string& fileName) {
     std::error_code ec;
-    if (std::filesystem::is_directory(fileName, ec)) ThrowCannotOpen(fileName);
+    if (std::filesystem::is_directory(fileName, ec))
+        ThrowCannotOpen(fileName);
     std::ifstream in(fileName, std::ios::binary);
-    if (!in) ThrowCannotOpen(fileName);
+    if (!in)
+        ThrowCannotOpen(fileName);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) ThrowCannotOpen(fileName);
+    if (in.bad())
+        ThrowCannotOpen(fileName);
     return SplitLines(text);
 }
 
@@ -51,7 +56,8 @@ bool WriteAll(int fd, const std::string& data) {
     while (done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -77,23 +83,28 @@ void WriteLines(const std::string& fileName, const std::vector<std::string>& lin
     fs::path target(fileName);
     if (fs::is_symlink(target, ec)) {
         const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (ec) ThrowCannotCreate(fileName);
+        if (ec)
+            ThrowCannotCreate(fileName);
         target = resolved;
     }
-    if (fs::is_directory(target, ec)) ThrowCannotCreate(fileName);
+    if (fs::is_directory(target, ec))
+        ThrowCannotCreate(fileName);
     // A read-only target stays untouched, for root too (who could otherwise rename over it).
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && (old.st_mode & 0222) == 0) ThrowCannotCreate(fileName);
+    if (exists && (old.st_mode & 0222) == 0)
+        ThrowCannotCreate(fileName);
 
     fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
+    if (folder.empty())
+        folder = ".";
     std::string tmpName = ".";
     tmpName += target.filename().string();
     tmpName += ".XXXXXX";
     std::string tmpl = (folder / tmpName).string();
     const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) ThrowCannotCreate(fileName);
+    if (fd < 0)
+        ThrowCannotCreate(fileName);
 
     // mkstemp makes the file private; give it the mode a plain create (or the old file) has.
     const mode_t mask = ::umask(0);

@@ -3,7 +3,8 @@
 namespace kerolt {
 
 const QsoLog::Row& QsoLog::Headings() {
-    static const Row headings{"Row", "Freq.", "Time", "RST", "Nr", "Call", "RST", "NR", "Mult", "P"};
+    static const Row headings{"Row",  "Freq.", "Time", "RST",  "Nr",
+                              "Call", "RST",   "NR",   "Mult", "P"};
     return headings;
 }
 
@@ -14,25 +15,31 @@ QsoLog::QsoLog() {
 }
 
 void QsoLog::SetRowCount(int n) {
-    if (n < 2) n = 2;
+    if (n < 2)
+        n = 2;
     rows_.resize(static_cast<std::size_t>(n));
 }
 
-void QsoLog::AddRow() { rows_.emplace_back(); }
+void QsoLog::AddRow() {
+    rows_.emplace_back();
+}
 
 const std::string& QsoLog::Cell(int row, int col) const {
     static const std::string empty;
-    if (row < 0 || row >= RowCount() || col < 0 || col >= QsoColumnCount) return empty;
+    if (row < 0 || row >= RowCount() || col < 0 || col >= QsoColumnCount)
+        return empty;
     return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
 void QsoLog::SetCell(int row, int col, std::string text) {
-    if (row < 1 || row >= RowCount() || col < 0 || col >= QsoColumnCount) return;
+    if (row < 1 || row >= RowCount() || col < 0 || col >= QsoColumnCount)
+        return;
     rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
 }
 
 void QsoLog::ClearRow(int row) {
-    if (row < 1 || row >= RowCount()) return;
+    if (row < 1 || row >= RowCount())
+        return;
     rows_[static_cast<std::size_t>(row)] = Row{};
 }
 

@@ -25,7 +25,7 @@ enum QsoColumn : int {
 inline constexpr int QsoColumnCount = 10;
 
 class QsoLog {
-public:
+  public:
     using Row = std::array<std::string, QsoColumnCount>;
 
     // "Row", "Freq.", "Time", "RST", "Nr", "Call", "RST", "NR", "Mult", "P".
@@ -53,7 +53,7 @@ public:
     // The number of the next QSO row.
     int QsoCounter = 1;
 
-private:
+  private:
     std::vector<Row> rows_;
 };
 

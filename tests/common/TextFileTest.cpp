@@ -20,7 +20,7 @@ std::string Slurp(const fs::path& p) {
 }
 
 class TextFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
                ("kerolt-textfile-" + std::to_string(::getpid()) + "-" +

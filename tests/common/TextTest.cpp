@@ -13,9 +13,9 @@ TEST(Text, CopyFollowsThePositionRules) {
         long p, n;
         const char* expected;
     } cases[] = {
-        {"ABCDEF", 1, 3, "ABC"}, {"ABCDEF", 0, 2, "AB"},  {"ABCDEF", -5, 2, "AB"},
-        {"ABCDEF", 5, 9, "EF"},  {"ABCDEF", 6, 1, "F"},   {"ABCDEF", 7, 1, ""},
-        {"ABCDEF", 2, 0, ""},    {"ABCDEF", 2, -1, ""},   {"", 1, 5, ""},
+        {"ABCDEF", 1, 3, "ABC"}, {"ABCDEF", 0, 2, "AB"}, {"ABCDEF", -5, 2, "AB"},
+        {"ABCDEF", 5, 9, "EF"},  {"ABCDEF", 6, 1, "F"},  {"ABCDEF", 7, 1, ""},
+        {"ABCDEF", 2, 0, ""},    {"ABCDEF", 2, -1, ""},  {"", 1, 5, ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Copy(c.text, c.p, c.n), c.expected) << c.text << " " << c.p << " " << c.n;
@@ -33,7 +33,10 @@ TEST(Text, TrimRemovesBlanksAndControlCharacters) {
     EXPECT_EQ(TrimLeft("  A B "), "A B ");
     EXPECT_EQ(TrimRight("  A B "), "  A B");
     // Latin-1 letters are not blanks, though their char value is negative.
-    EXPECT_EQ(Trim("\xC5" "A\xD6"), "\xC5" "A\xD6");
+    EXPECT_EQ(Trim("\xC5"
+                   "A\xD6"),
+              "\xC5"
+              "A\xD6");
 }
 
 TEST(Text, TextLessIsOrdinal) {
@@ -52,7 +55,8 @@ TEST(Text, StrToIntAcceptsOnlyWholeNumbers) {
     EXPECT_EQ(StrToInt("-3"), -3);
     EXPECT_EQ(StrToInt("2147483647"), 2147483647);
     EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
-    for (const char* bad : {"", " ", "12 ", "1a", "+", "2147483648", "99999999999999999999", "0x10"}) {
+    for (const char* bad :
+         {"", " ", "12 ", "1a", "+", "2147483648", "99999999999999999999", "0x10"}) {
         try {
             StrToInt(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";

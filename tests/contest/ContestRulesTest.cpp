@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "tests/support/CountryLines.h"
 #include "common/KeroltError.h"
+#include "tests/support/CountryLines.h"
 
 namespace kerolt {
 namespace {

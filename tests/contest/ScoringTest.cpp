@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <random>
 
-#include "tests/support/CountryLines.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
+#include "tests/support/CountryLines.h"
 
 namespace kerolt {
 namespace {
