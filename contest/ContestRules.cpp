@@ -51,15 +51,29 @@ std::string FormatDate(const std::chrono::year_month_day& date) {
            Digits(static_cast<int>(static_cast<unsigned>(date.day())), 2);
 }
 
-// Moves a YYYY-MM-DD text by delta days. The day (characters 9-10) is read first, so a text
-// without one fails with the message naming those characters, as a day that is no number
-// always did. A valid date rolls over months and years; a text whose numbers form no date
-// only has its day number changed.
+// The value of a text of decimal digits only; -1 for any other text.
+int DigitsValue(std::string_view s) {
+    if (s.empty())
+        return -1;
+    int value = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// Moves a YYYY-MM-DD text by delta days. Only the day (characters 9-10) must be a number: a
+// day that is none fails with the message naming those characters, as it always did. A valid
+// date rolls over months and years; any other text (numbers that form no date, a year or
+// month that is no number) only has its day number changed.
 std::string ShiftDay(std::string_view date, int delta) {
     const int day = StrToInt(Copy(date, 9, 2)) + delta;
-    const int year = StrToInt(Copy(date, 1, 4));
-    const int month = StrToInt(Copy(date, 6, 2));
     const std::string head = Copy(date, 1, 8);
+    const bool dashed = CharAt(date, 5) == '-' && CharAt(date, 8) == '-';
+    const int year = dashed ? DigitsValue(Copy(date, 1, 4)) : -1;
+    const int month = dashed ? DigitsValue(Copy(date, 6, 2)) : -1;
 
     const int readDay = day - delta;
     if (year >= 1 && year <= 9999 && month >= 1 && month <= 12 && readDay >= 1 && readDay <= 31) {

@@ -75,8 +75,8 @@ LogPageDefaults PrepareLogPage(int contestEntry, int year);
 
 // The date of a QSO at a time (HHMM): the day after the contest date before "1200", else the
 // contest date. Raises "'%s' is not a valid integer value" when the day must be read and is
-// no number (an empty contest date gives "'' is not a valid integer value"); the year and month
-// then must be numbers as well. A valid date rolls over into the next month or year.
+// no number (an empty contest date gives "'' is not a valid integer value"). A valid date rolls
+// over into the next month or year; any other text only has its day number changed.
 std::string QsoDate(std::string_view contestDate, std::string_view time);
 
 // The contest date from the first QSO line of an opened Cabrillo file (date in columns 15-24,

@@ -94,7 +94,13 @@ bool ScoringEngine::IsDupe(std::string_view call, BandIndex band) const {
     return dupeIndex_.contains(IndexKey(band, Cut(Trim(call), CallCapacity)));
 }
 
-bool ScoringEngine::Tally(std::string_view call, BandIndex band) {
+bool ScoringEngine::Tally(std::string_view rawCall, BandIndex band) {
+    // A call read from a file keeps the blanks that pad its column. They must not decide the
+    // entity (an entry that spells a whole call matches only that call) nor the call area, so
+    // an opened log scores as it did when typed. A call of blanks only stays as it is.
+    const std::string trimmed = TrimRight(rawCall);
+    const std::string_view call = trimmed.empty() ? rawCall : std::string_view{trimmed};
+
     const std::string prefix = table_.PrefixOf(call);
     int points = 0;
     bool isNew = false;

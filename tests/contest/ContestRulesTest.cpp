@@ -144,9 +144,11 @@ TEST(QsoDate, BeforeNoonIsTheNextDay) {
         {"", "1200", ""},  // the day is never read from noon on
         {"", "0930", "'' is not a valid integer value"},
         {"2019-09-2x", "0930", "'2x' is not a valid integer value"},
-        {"abcd-09-21", "0930", "'abcd' is not a valid integer value"},
-        {"2019-Sp-21", "0930", "'Sp' is not a valid integer value"},
-        // Numbers that form no date: only the day changes, as it always did.
+        // Only the day has to be a number; a text that forms no date only has its day
+        // changed, as it always did.
+        {"abcd-09-21", "0930", "abcd-09-22"},
+        {"2019-Sp-30", "0930", "2019-Sp-31"},
+        {"2019/09/30", "0930", "2019/09/31"},
         {"2019-13-05", "0000", "2019-13-06"},
         {"2019-09-31", "0000", "2019-09-32"},
     };
@@ -168,6 +170,7 @@ TEST(ContestDateFromFirstQso, BeforeNoonIsTheDayBefore) {
         {"2017-01-01", "0000", "2016-12-31"},
         {"2024-03-01", "1159", "2024-02-29"},
         {"2016-10-xx", "0005", "'xx' is not a valid integer value"},
+        {"20x6-10-01", "0005", "20x6-10-00"},
     };
     for (const auto& c : cases) {
         const std::string line = std::string("QSO: 14000 CW ") + c.date + " " + c.time +
