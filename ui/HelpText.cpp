@@ -9,8 +9,10 @@ namespace {
 const char* const Text = R"(How to make your log
 --------------------
 Start on the "Data input" page and fill in your station information. Tab takes you
-to the next field and Shift+Tab back to the one before; in the text fields Enter
-moves on as well.
+to the next field and Shift+Tab back to the one before. Enter moves on as well,
+though not in the e-mail field and the lists: from the callsign to the contest
+list, and from the operators through the name and the address lines to the
+claimed score, the club and the soapbox.
 
 • Callsign: the call you used in the contest. When you leave the field Kerolt
   shows whether you count as Scandinavian, Non Scandinavian or
@@ -49,10 +51,10 @@ On the "Log input" page:
 • The band field offers 3500, 7000, 14000, 21000 and 28000 (80, 40, 20, 15 and
   10 m). It stays red until you choose a band. Alt+B steps the band up,
   Alt+V steps it down.
-• The time field starts at 1200. The Up and Down arrow keys, or the plus and
-  minus keys of the numeric keypad, step it one minute forward or back (the
-  arrow keys not while the grid or the band field has the focus). You may also
-  type the time as four digits, HHMM.
+• The time field starts at 1200. While Realtime is off, the Up and Down arrow
+  keys, or the plus and minus keys of the numeric keypad, step it one minute
+  forward or back (the arrow keys not while the grid or the band field has the
+  focus). You may also type the time as four digits, HHMM.
 • Realtime mode (SetUp, Realtime) keeps the time field at the computer's clock,
   once a second. The computer clock must be set to UTC for this.
 • AutoSave (SetUp, AutoSave) is on from the start: after every QSO Kerolt writes
@@ -69,9 +71,10 @@ How to type a QSO
 • Choose the band.
 • When you log after the contest, choose the time of the QSO.
 • Type the worked call; the call field has the focus.
-• Press Space for the dupe check. A dupe turns the call field red: Enter logs
-  it anyway, Esc erases the call. Otherwise Space takes you to the number
-  field.
+• Press Space for the dupe check. A call already logged on the band turns the
+  call field red as you type it, and Space then leaves you in the call field:
+  Esc erases the call, or Enter takes you to the number field to log it
+  anyway. Otherwise Space takes you to the number field.
 • Type the received number.
 • Press Enter to log the QSO.
 
@@ -83,7 +86,7 @@ Type the digit zero, not the letter O, in the time, number and call fields.
 
 When you search and pounce, type the call and press Space: a red call field
 means you have worked the station on this band already; press Esc and tune on,
-or Enter to log it anyway.
+or press Enter, type the number and press Enter to log it anyway.
 
 To correct the log, click a cell of the grid and type; move around with the
 mouse, Tab and the arrow keys. To delete the last QSO, right-click the grid and

@@ -30,6 +30,7 @@
 #include "ui/CoreText.h"
 #include "ui/EventHook.h"
 #include "ui/Fonts.h"
+#include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -117,7 +118,8 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
 
-    PageControl1 = new QTabWidget;
+    // Hidden pages stay out of reach of the keys and the wheel.
+    PageControl1 = new PageControl;
     PageControl1->setFocusPolicy(Qt::NoFocus);
     BuildStationPage();
     BuildLogPage();
@@ -516,6 +518,10 @@ void TForm1::ConnectHandlers() {
             Guard([this] { CallEditExit(); });
         return false;
     });
+    // The click on the overlay list that leaves the callsign field may hide that list; a
+    // hidden list opens no drop-down.
+    EventHook::Install(OverlayComboBox, QEvent::MouseButtonPress,
+                       [this](QEvent*) { return !OverlayComboBox->isVisible(); });
 
     using KeyPress = bool (TForm1::*)(QKeyEvent*);
     const std::pair<QWidget*, KeyPress> enterChain[] = {

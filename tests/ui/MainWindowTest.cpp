@@ -1,5 +1,6 @@
 // The main window and its station page, driven by real key, focus and mouse events.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -13,7 +14,9 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <memory>
+#include <tuple>
 
 #include "UiTestSupport.h"
 #include "cabrillo/CabrilloWriter.h"
@@ -485,6 +488,65 @@ class MainWindowTest : public QObject {
         ClickTab(LogInputPage);
         ClickTab(MultListPage);
         QCOMPARE(form_->TREdit->text(), QStringLiteral("579"));
+    }
+
+    void HiddenPagesAreOutOfReach() {
+        QTabBar* bar = form_->PageControl1->tabBar();
+        const auto wheel = [bar](int angle) {
+            const QPointF at = bar->tabRect(0).center();
+            QWheelEvent event(at, bar->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(bar, &event);
+            QApplication::processEvents();
+        };
+        clock_.YearCalls = 0;
+        // Only "Data input" is shown: the page keys and the wheel stay on it.
+        Key(Qt::Key_Tab, Qt::ControlModifier);
+        Key(Qt::Key_PageDown, Qt::ControlModifier);
+        wheel(-120);
+        QCOMPARE(form_->PageControl1->currentIndex(), int(DataInputPage));
+        QCOMPARE(clock_.YearCalls, 0);
+
+        TypeInto(form_->CallEdit, "SM5QQQ");
+        ChooseWithKeys(form_->ContestBox, 0);
+        QVERIFY(LogTabShown());
+        // Ctrl+Tab goes round the shown tabs only, from the contest list as from a field.
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, int, int> steps[] = {
+            {Qt::Key_Tab, Qt::ControlModifier, LogInputPage, 1},
+            {Qt::Key_Tab, Qt::ControlModifier, DataInputPage, 1},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, LogInputPage, 2},
+            {Qt::Key_Tab, Qt::ControlModifier, DataInputPage, 2},
+        };
+        for (const auto& [key, modifiers, page, calls] : steps) {
+            Key(key, modifiers);
+            QCOMPARE(form_->PageControl1->currentIndex(), page);
+            QCOMPARE(clock_.YearCalls, calls);
+            if (page == DataInputPage)
+                QVERIFY(Focus(form_->ContestBox));
+        }
+        // The wheel steps onto the shown "Log input" tab and no further.
+        wheel(-120);
+        wheel(-120);
+        QCOMPARE(form_->PageControl1->currentIndex(), int(LogInputPage));
+        QCOMPARE(clock_.YearCalls, 3);
+        wheel(120);
+        QCOMPARE(form_->PageControl1->currentIndex(), int(DataInputPage));
+    }
+
+    void ClickThatHidesTheOverlayListOpensNoDropDown() {
+        TypeInto(form_->CallEdit, "K1ABC");
+        QComboBox* overlay = form_->OverlayComboBox;
+        const QPoint arrow(overlay->width() - 6, overlay->height() / 2);
+        QTest::mousePress(overlay, Qt::LeftButton, {}, arrow);
+        QCOMPARE(form_->Label12->text(), QString::fromLatin1(DxClass));
+        QVERIFY(!overlay->isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QTest::mouseRelease(overlay, Qt::LeftButton, {}, arrow);
+        // A shown overlay list opens its drop-down as ever.
+        ClassifyAs("SM5QQQ");
+        QTest::mouseClick(overlay, Qt::LeftButton, {}, arrow);
+        QTRY_VERIFY(overlay->view()->isVisible());
+        Key(Qt::Key_Escape);
     }
 
     void PrepareLogPageErrorIsShownAndTheSwitchHappens() {
