@@ -104,7 +104,7 @@ You may edit the Cabrillo file in any text editor before you send it.
 
 Send the Cabrillo file to the SAC contest manager as the rules of the year say:
 upload it on the contest's web site, www.sactest.net, or send it by e-mail, in
-time for the log deadline given there, usually a week or two after the contest.
+time for the log deadline given in those rules.
 )";
 
 }  // namespace
