@@ -71,8 +71,15 @@ constexpr HeaderField FieldsAfterMode[] = {
     {"EMAIL:", 7, 80, &CabrilloStation::EmailEdit},
 };
 
+// A header key on line k. Without a CLUB line the first soapbox line stands inside the header
+// window; its text is the entrant's own, so a key in it ("OPERATORS: SM5QQQ and SM5XYZ") must
+// not overwrite a station field when the log is opened again.
+bool HeaderHolds(const FileLines& lines, long k, std::string_view key) {
+    return lines.Holds(k, key) && !lines.At(k).starts_with("SOAPBOX:");
+}
+
 void ReadField(const FileLines& lines, long k, const HeaderField& f, CabrilloStation& station) {
-    if (lines.Holds(k, f.key)) {
+    if (HeaderHolds(lines, k, f.key)) {
         station.*f.field = Value(lines.At(k), f.column, f.n);
     }
 }
@@ -114,17 +121,17 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_vie
     for (long k = 2; k <= w; ++k) {
         for (const HeaderField& f : FieldsBeforeMode) ReadField(lines, k, f, station);
         // The mode follows from the contest; the line after it is tested in its place.
-        if (lines.Holds(k, "CATEGORY-MODE:")) {
+        if (HeaderHolds(lines, k, "CATEGORY-MODE:")) {
             ++k;
         }
         for (const HeaderField& f : FieldsAfterMode) ReadField(lines, k, f, station);
-        if (lines.Holds(k, "CLUB:")) {
+        if (HeaderHolds(lines, k, "CLUB:")) {
             clubLine = k;
         }
-        if (lines.Holds(k, "NAME:")) {
+        if (HeaderHolds(lines, k, "NAME:")) {
             nameLine = k;
         }
-        if (lines.Holds(k, "OPERATORS:")) {
+        if (HeaderHolds(lines, k, "OPERATORS:")) {
             operatorsLine = k;
         }
     }

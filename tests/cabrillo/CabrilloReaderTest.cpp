@@ -211,6 +211,23 @@ TEST(ReadCabrilloLog, KeysInsideHeaderValues) {
     EXPECT_TRUE(file.Rows.empty());
 }
 
+// Without a CLUB line the first soapbox line falls inside the header window.
+TEST(ReadCabrilloLog, KeysInTheSoapboxLeaveTheStationFieldsAlone) {
+    StationData station = SampleStation(SacCw);
+    station.ClubEdit = "";
+    station.Memo1 = {"OPERATORS: SM5QQQ and SM5XYZ, NAME: CLUB: EMAIL: CALLSIGN: X",
+                     "CATEGORY-MODE: mixed"};
+    const Lines lines = BuildCabrilloLog(station, LogOf({}), "2019-09-21");
+    ASSERT_EQ(lines[18], "SOAPBOX: " + station.Memo1[0]);
+    const CabrilloFile file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_EQ(file.Station.OperatorsEdit, "SM5QQQ");
+    EXPECT_EQ(file.Station.NameEdit, "Sven Svensson");
+    EXPECT_EQ(file.Station.EmailEdit, "sm5qqq@example.org");
+    EXPECT_EQ(file.Station.CallEdit, "SM5QQQ");
+    EXPECT_FALSE(file.Station.ClubEdit.has_value());
+    EXPECT_EQ(file.Memo1, station.Memo1);
+}
+
 TEST(ReadCabrilloLog, LinesBetweenQsosAreSkipped) {
     const std::string q1 =
         "QSO:  3500 CW 2019-09-22 0130 SM5QQQ        599      1 OH2QQQ        599     23";
