@@ -97,9 +97,14 @@ bool ScoringEngine::IsDupe(std::string_view call, BandIndex band) const {
 bool ScoringEngine::Tally(std::string_view rawCall, BandIndex band) {
     // A call read from a file keeps the blanks that pad its column. They must not decide the
     // entity (an entry that spells a whole call matches only that call) nor the call area, so
-    // an opened log scores as it did when typed. A call of blanks only stays as it is.
-    const std::string trimmed = TrimRight(rawCall);
-    const std::string_view call = trimmed.empty() ? rawCall : std::string_view{trimmed};
+    // an opened log scores as it did when typed.
+    const std::string call = TrimRight(rawCall);
+    // A row whose call was erased in the grid is no QSO: no phantom multiplier, no points.
+    if (Trim(call).empty()) {
+        currentMult_.clear();
+        currentPoints_.clear();
+        return false;
+    }
 
     const std::string prefix = table_.PrefixOf(call);
     int points = 0;
@@ -111,11 +116,8 @@ bool ScoringEngine::Tally(std::string_view rawCall, BandIndex band) {
             currentPoints_.clear();
             return false;
         }
-        // The same search as ContinentOf; an empty call leaves CurrentEntity from an earlier
-        // lookup, and ContinentOf gives no continent for it.
-        const std::string_view continent =
-            call.empty() ? std::string_view{} : std::string_view{table_.CurrentEntity().Continent};
-        points = continent == "EU" ? 2 : 3;
+        // The entity PrefixOf found, as ContinentOf would find it again.
+        points = table_.CurrentEntity().Continent == "EU" ? 2 : 3;
         isNew = AddMult(band, prefix);
         if (isNew)
             currentMult_ = prefix;

@@ -176,8 +176,7 @@ TEST(Scoring, CallPaddedAsReadFromAFileScoresAsTyped) {
         const char* points;
     } cases[] = {
         {true, "4U1ITU", "4U1I", "2"}, {true, "AH6O", "K", "3"}, {true, "VK9XAB", "VK9X", "3"},
-        {true, "AH6OX", "KH6", "3"},   {true, "   ", "", "3"},   {false, "LA", "LA", "1"},
-        {false, "SM5ABC", "SM5", "1"},
+        {true, "AH6OX", "KH6", "3"},   {false, "LA", "LA", "1"}, {false, "SM5ABC", "SM5", "1"},
     };
     for (const auto& c : cases) {
         std::string padded(c.call);
@@ -190,6 +189,19 @@ TEST(Scoring, CallPaddedAsReadFromAFileScoresAsTyped) {
                 << '"' << call << '"';
         }
     }
+}
+
+// A call erased in the grid leaves a row that is no QSO, for every entrant class.
+TEST_F(ScoringTest, RowWithoutACallCountsNowhere) {
+    for (const bool scandinavian : {true, false}) {
+        state_.OwnScandinavian = scandinavian;
+        for (const char* call : {"", "   ", " \t"}) {
+            EXPECT_EQ(Log(call, 3), Cells("", "")) << '"' << call << '"';
+        }
+    }
+    EXPECT_TRUE(engine_.MultTable().empty());
+    EXPECT_TRUE(engine_.DupeTable().empty());
+    EXPECT_EQ(engine_.BandTotals()[3].Qsos, 0);
 }
 
 TEST_F(ScoringTest, StoresGrowPastTheOldCapacity) {
