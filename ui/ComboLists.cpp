@@ -8,18 +8,23 @@ namespace kerolt {
 
 namespace {
 
-// Changes the selection while the text and the caret stay where they are. An editable combo
-// box empties its text when it loses its selection; the text is put back at once.
-void SelectKeepingText(QComboBox* list, int index) {
+// Runs change on the list, signals blocked, while its text and caret stay where they are. An
+// editable combo box empties its text when it loses its selection; the text is put back.
+template <typename Change>
+void KeepingText(QComboBox* list, Change change) {
     QLineEdit* edit = list->lineEdit();
     const QSignalBlocker listBlocker(list);
     const QSignalBlocker editBlocker(edit);
     const QString text = edit->text();
     const int cursor = edit->cursorPosition();
-    list->setCurrentIndex(index);
+    change();
     if (edit->text() != text)
         edit->setText(text);
     edit->setCursorPosition(cursor);
+}
+
+void SelectKeepingText(QComboBox* list, int index) {
+    KeepingText(list, [&] { list->setCurrentIndex(index); });
 }
 
 void FollowTypedText(QComboBox* list) {
@@ -41,16 +46,11 @@ void SetUpList(QComboBox* list, const QString& placeholder, const QStringList& e
 }
 
 void ReplaceEntries(QComboBox* list, const QStringList& entries) {
-    QLineEdit* edit = list->lineEdit();
-    const QSignalBlocker listBlocker(list);
-    const QSignalBlocker editBlocker(edit);
-    const QString text = edit->text();
-    const int cursor = edit->cursorPosition();
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(-1);
-    edit->setText(text);
-    edit->setCursorPosition(cursor);
+    KeepingText(list, [&] {
+        list->clear();
+        list->addItems(entries);
+        list->setCurrentIndex(-1);
+    });
 }
 
 void SelectEntry(QComboBox* list, int index) {
