@@ -10,4 +10,4 @@ cmake -S "$repo" -B "$build" -G Ninja -DKEROLT_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target kerolt_screenshot
 mkdir -p "$(dirname "$out")"
 # The country file of the working directory is used, as by the program itself.
-xvfb-run -a -s "-screen 0 1024x768x24" "$build/tests/ui/kerolt_screenshot" "$out"
+xvfb-run -a -s "-screen 0 1024x768x24" "$build/tools/screenshot/kerolt_screenshot" "$out"

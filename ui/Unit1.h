@@ -3,6 +3,7 @@
 // Unit1: the main window Form1 with its menu, status bar, dialogs, timer and four pages, and
 // the handlers of the station page ("Data input").
 
+#include <QEvent>
 #include <QMainWindow>
 #include <array>
 #include <string>
@@ -85,8 +86,23 @@ class TForm1 : public QMainWindow {
         Guarded(prompts_, std::forward<Fn>(fn));
     }
 
-    // --- Handlers ---------------------------------------------------------------------------
+    // A handler as a slot for connect, run inside the error wrapper; the signal's arguments
+    // are handed on.
+    template <typename... Args>
+    auto Slot(void (TForm1::*handler)(Args...)) {
+        return [this, handler](Args... args) { Guard([&] { (this->*handler)(args...); }); };
+    }
+
+    // --- Window, menus and clock (Unit1.cpp) ---------------------------------------------
     void FormCreate();
+    void Exit1Click();
+    void HowTo1Click();
+    void About1Click();
+    void Realtime1Click();
+    void AutoSave1Click();
+    void Timer1Timer();
+
+    // --- Station page (Unit1Station.cpp) ---------------------------------------------------
     void CallEditChange();
     void ContestBoxChange();
     void CallEditExit();
@@ -102,26 +118,25 @@ class TForm1 : public QMainWindow {
     bool ClubEditKeyPress(QKeyEvent* key);
     // Runs when the user is about to leave page leavingPage.
     void PageControl1Changing(int leavingPage);
-    // Runs after the user arrived at the page now shown.
-    void PageControl1Change();
     // The station page's work on leaving it: contest date, reports, own call, date label.
     void PrepareLogPage();
-    void Exit1Click();
-    void HowTo1Click();
-    void About1Click();
-    void Realtime1Click();
-    void AutoSave1Click();
-    void Timer1Timer();
-    // Handlers of the log input page, the file commands and the mult list.
-    void Open1Click();
-    void Save1Click();
-    void Check1Click();
-    void Deletelastrow1Click();
-    void SaveMultList1Click();
+
+    // --- Log input page (Unit1LogInput.cpp) ------------------------------------------------
     // Sees every key of the window before the focused control; true swallows the key.
     bool FormKeyDown(QKeyEvent* key);
+    void Deletelastrow1Click();
+
+    // --- Files (Unit1Files.cpp) ------------------------------------------------------------
+    void Open1Click();
+    void Save1Click();
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
+
+    // --- Page changes, mult list and check (Unit1MultList.cpp) ------------------------------
+    // Runs after the user arrived at the page now shown.
+    void PageControl1Change();
+    void SaveMultList1Click();
+    void Check1Click();
 
     // --- Components -------------------------------------------------------------------------
     QTabWidget* PageControl1 = nullptr;
@@ -201,6 +216,10 @@ class TForm1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    using KeyHandler = bool (TForm1::*)(QKeyEvent*);
+
+    // Unit1Layout.cpp
+    void BuildLayout();
     void BuildMenus();
     void BuildStatusBar();
     void BuildStationPage();
@@ -208,10 +227,19 @@ class TForm1 : public QMainWindow {
     void BuildCabrilloPage();
     void BuildMultListPage();
     void SetTabOrder();
+
+    // Unit1.cpp: wiring. A key handler sees the field's key events of one type before the
+    // field; an exit handler runs when the focus leaves the field for another control.
     void ConnectHandlers();
-    // Enter moves the focus to next, as Tab would, selecting its text.
-    bool EnterMovesTo(QKeyEvent* key, QWidget* next);
+    void OnKey(QWidget* field, QEvent::Type type, KeyHandler handler);
+    void OnExit(QWidget* field, void (TForm1::*handler)());
     void OnCurrentPageChanged(int index);
+
+    // Unit1Station.cpp: Enter moves the focus to next, as Tab would, selecting its text.
+    bool EnterMovesTo(QKeyEvent* key, QWidget* next);
+
+    // Unit1LogInput.cpp
+    void ConnectLogInputHandlers();
 
     CountryTable& countryTable_;
     Prompts& prompts_;

@@ -1,0 +1,154 @@
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "common/TextFile.h"
+#include "contest/StationRules.h"
+#include "ui/Clock.h"
+#include "ui/ComboLists.h"
+#include "ui/CoreText.h"
+#include "ui/Keys.h"
+#include "ui/PageControl.h"
+#include "ui/Unit1.h"
+
+// The station page ("Data input"): its handlers, the Enter chain, the station data to and
+// from the controls, and the work of leaving the page.
+
+namespace kerolt {
+
+// --- Station data ---------------------------------------------------------------------------
+
+StationData TForm1::StationDataFromControls() const {
+    StationData data;
+    data.CallEdit = ToCore(CallEdit->text());
+    data.ContestBox = ToCore(ContestBox->currentText());
+    data.ContestIndex = ContestBox->currentIndex();
+    data.AssistedComboBox = ToCore(AssistedComboBox->currentText());
+    data.BandComboBox = ToCore(BandComboBox->currentText());
+    data.OperatorComboBox = ToCore(OperatorComboBox->currentText());
+    data.PowerComboBox = ToCore(PowerComboBox->currentText());
+    data.TransmitterComboBox = ToCore(TransmitterComboBox->currentText());
+    data.OverlayComboBox = ToCore(OverlayComboBox->currentText());
+    data.EmailEdit = ToCore(EmailEdit->text());
+    data.OperatorsEdit = ToCore(OperatorsEdit->text());
+    data.ClamedScoreEdit = ToCore(ClamedScoreEdit->text());
+    data.NameEdit = ToCore(NameEdit->text());
+    data.AdrEdit1 = ToCore(AdrEdit1->text());
+    data.AdrEdit2 = ToCore(AdrEdit2->text());
+    data.AdrEdit3 = ToCore(AdrEdit3->text());
+    data.ClubEdit = ToCore(ClubEdit->text());
+    data.Memo1 = Memo1Lines();
+    return data;
+}
+
+std::vector<std::string> TForm1::Memo1Lines() const {
+    // The memo ends each line with a line end, as a file does.
+    return SplitLines(ToCore(Memo1->toPlainText()));
+}
+
+void TForm1::SetMemo1Lines(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines) text += ToUi(line) + QLatin1Char('\n');
+    Memo1->setPlainText(text);
+}
+
+void TForm1::CallEditChange() {
+    PageControl1->setTabVisible(
+        LogInputPage, LogInputAvailable(ContestBox->currentIndex(),
+                                        static_cast<std::size_t>(CallEdit->text().size())));
+}
+
+void TForm1::ContestBoxChange() {
+    // Choosing the contest may show the page, never hide it.
+    if (LogInputAvailable(ContestBox->currentIndex(),
+                          static_cast<std::size_t>(CallEdit->text().size())))
+        PageControl1->setTabVisible(LogInputPage, true);
+}
+
+void TForm1::CallEditExit() {
+    const QString call = CallEdit->text();
+    SetPanelText(CallPanel, call);
+    const std::string stationClass = ClassifyStation(countryTable_, state_, ToCore(call));
+    MyCall->setText(call);
+    Label12->setText(ToUi(stationClass));
+    const ClassChoices choices = ChoicesForClass(stationClass == ScandinavianClass);
+    // Replacing entries keeps the text shown; a restricted list shows its one entry.
+    if (choices.Restricted)
+        SelectEntry(BandComboBox, 0);
+    ReplaceEntries(BandComboBox, ToUi(choices.Band));
+    ReplaceEntries(OverlayComboBox, ToUi(choices.Overlay));
+    if (choices.Restricted)
+        SelectEntry(OverlayComboBox, 0);
+    OverlayComboBox->setVisible(!choices.Restricted);
+    ReplaceEntries(TransmitterComboBox, ToUi(choices.Transmitter));
+}
+
+void TForm1::OperatorComboBoxChange() {
+    const std::vector<std::string> choices = TransmitterChoices(OperatorComboBox->currentIndex());
+    // A single transmitter choice is made for the user.
+    if (choices.size() == 1)
+        SelectEntry(TransmitterComboBox, 0);
+    ReplaceEntries(TransmitterComboBox, ToUi(choices));
+}
+
+bool TForm1::EnterMovesTo(QKeyEvent* key, QWidget* next) {
+    if (!IsEnter(key))
+        return false;
+    next->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool TForm1::CallEditKeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, ContestBox);
+}
+
+bool TForm1::OperatorsEditKeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, NameEdit);
+}
+
+bool TForm1::NameEditKeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, AdrEdit1);
+}
+
+bool TForm1::AdrEdit1KeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, AdrEdit2);
+}
+
+bool TForm1::AdrEdit2KeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, AdrEdit3);
+}
+
+bool TForm1::AdrEdit3KeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, ClamedScoreEdit);
+}
+
+bool TForm1::ClamedScoreEditKeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, ClubEdit);
+}
+
+bool TForm1::ClubEditKeyPress(QKeyEvent* key) {
+    return EnterMovesTo(key, Memo1);
+}
+
+void TForm1::PageControl1Changing(int leavingPage) {
+    if (leavingPage == DataInputPage)
+        PrepareLogPage();
+}
+
+void TForm1::PrepareLogPage() {
+    const LogPageDefaults defaults =
+        ::kerolt::PrepareLogPage(ContestBox->currentIndex(), clock_.Year());
+    // A year without a calendar row keeps the contest date; no contest keeps the reports.
+    if (!defaults.ContestDate.empty())
+        state_.ContestDate = defaults.ContestDate;
+    if (!defaults.Report.empty()) {
+        TREdit->setText(ToUi(defaults.Report));
+        RREdit->setText(ToUi(defaults.Report));
+    }
+    MyCall->setText(CallEdit->text());
+    DateLabel->setText(ToUi(QsoDate(state_.ContestDate, ToCore(TimeEdit->text()))));
+}
+
+}  // namespace kerolt
