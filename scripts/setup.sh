@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   hamradio-files fonts-liberation fonts-comic-neue fontconfig
   xvfb xauth imagemagick
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -38,4 +38,6 @@ for target in "$repo"/build-asan/fuzz/fuzz_*; do
   fi
   tail -n 1 "$log"
 done
+echo "== Debian package: contents, lintian, desktop entry, AppStream metainfo"
+bash "$repo/scripts/check-package.sh" "$repo/build-test"
 echo "All tests passed."
