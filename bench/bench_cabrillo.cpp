@@ -2,40 +2,23 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <random>
 
 #include "cabrillo/CabrilloReader.h"
 #include "cabrillo/CabrilloWriter.h"
-#include "common/Text.h"
 #include "common/TextFile.h"
+#include "tests/support/PackagedData.h"
 
 namespace kerolt {
 namespace {
 
 constexpr int QsoCount = 10000;
 
-std::vector<std::string> Calls() {
-    std::vector<std::string> calls;
-    std::ifstream in(KEROLT_MASTER_SCP);
-    std::string line;
-    while (std::getline(in, line)) {
-        line = Trim(line);
-        if (!line.empty() && line[0] != '#') {
-            calls.push_back(line);
-        }
-    }
-    if (calls.empty()) {
-        calls.push_back("OH2QQQ");
-    }
-    return calls;
-}
-
 StationData Station() {
     StationData s;
     s.CallEdit = "SM5QQQ";
     s.ContestIndex = SacCw;
-    s.ContestBox = "SAC-CW";
+    s.ContestBox = ContestEntries()[SacCw];
     s.AssistedComboBox = "NON-ASSISTED";
     s.BandComboBox = "ALL";
     s.OperatorComboBox = "SINGLE-OP";
@@ -55,8 +38,8 @@ StationData Station() {
 
 const QsoLog& Log() {
     static const QsoLog log = [] {
-        const std::vector<std::string> calls = Calls();
-        const char* bands[] = {" 3500", " 7000", "14000", "21000", "28000"};
+        const std::vector<std::string>& calls = test::MasterCalls();
+        const std::vector<std::string>& bands = FrequencyEntries();
         std::mt19937 rng(1);
         QsoLog l;
         l.SetRowCount(QsoCount + 2);
@@ -65,7 +48,7 @@ const QsoLog& Log() {
             const int minutes = (12 * 60 + r * 24 * 60 / QsoCount) % (24 * 60);
             std::snprintf(time, sizeof time, "%02d%02d", minutes / 60, minutes % 60);
             l.SetCell(r, ColRow, std::to_string(r));
-            l.SetCell(r, ColFreq, bands[rng() % 5]);
+            l.SetCell(r, ColFreq, bands[rng() % bands.size()]);
             l.SetCell(r, ColTime, time);
             l.SetCell(r, ColRstSent, "599");
             l.SetCell(r, ColNrSent, std::to_string(r));
@@ -80,6 +63,8 @@ const QsoLog& Log() {
 }
 
 void BM_BuildCabrilloLog(benchmark::State& state) {
+    if (test::SkipWithoutPackagedData(state))
+        return;
     const StationData station = Station();
     const QsoLog& log = Log();
     for (auto _ : state) {
@@ -90,6 +75,8 @@ BENCHMARK(BM_BuildCabrilloLog)->Unit(benchmark::kMillisecond);
 
 // The lines as the file gives them; the copy the reader takes over is part of the work.
 void BM_ReadCabrilloLog(benchmark::State& state) {
+    if (test::SkipWithoutPackagedData(state))
+        return;
     const std::vector<std::string> lines = BuildCabrilloLog(Station(), Log(), "2019-09-21");
     for (auto _ : state) {
         benchmark::DoNotOptimize(ReadCabrilloLog(lines, "bench.log"));
@@ -99,6 +86,8 @@ BENCHMARK(BM_ReadCabrilloLog)->Unit(benchmark::kMillisecond);
 
 // From the file's bytes: splitting into lines, then reading.
 void BM_SplitAndReadCabrilloLog(benchmark::State& state) {
+    if (test::SkipWithoutPackagedData(state))
+        return;
     std::string text;
     for (const auto& line : BuildCabrilloLog(Station(), Log(), "2019-09-21")) {
         text += line + "\r\n";

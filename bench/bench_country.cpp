@@ -7,24 +7,24 @@
 
 #include "common/TextFile.h"
 #include "country/CTY.h"
+#include "tests/support/PackagedData.h"
 
 namespace {
 
 using kerolt::CountryTable;
+using kerolt::test::PackagedCountryFile;
+using kerolt::test::SkipWithoutPackagedData;
 
 const CountryTable& Packaged() {
-    static const CountryTable table = kerolt::LoadCountryFile(KEROLT_PACKAGED_CTY);
-    return table;
+    return kerolt::test::PackagedCountryTable();
 }
 
 // The calls as the lookup sees them: normalised once, so only the search is timed.
 const std::vector<std::string>& Calls() {
     static const std::vector<std::string> calls = [] {
         std::vector<std::string> result;
-        for (const auto& line : kerolt::ReadLines(KEROLT_MASTER_SCP)) {
-            if (!line.empty() && line[0] != '#')
-                result.push_back(kerolt::NormalizePortableCall(line));
-        }
+        for (const auto& call : kerolt::test::MasterCalls())
+            result.push_back(kerolt::NormalizePortableCall(call));
         return result;
     }();
     return calls;
@@ -39,7 +39,9 @@ void PerItem(benchmark::State& state, std::size_t items) {
 }
 
 void BM_FromLines(benchmark::State& state) {
-    const auto lines = kerolt::ReadLines(KEROLT_PACKAGED_CTY);
+    if (SkipWithoutPackagedData(state))
+        return;
+    const auto lines = kerolt::ReadLines(PackagedCountryFile);
     for (auto _ : state) {
         CountryTable table = CountryTable::FromLines(lines);
         benchmark::DoNotOptimize(table);
@@ -49,7 +51,9 @@ BENCHMARK(BM_FromLines)->Unit(benchmark::kMillisecond);
 
 // The whole start-up load: finding the file, reading it, building the table and its index.
 void BM_LoadCountryTable(benchmark::State& state) {
-    const std::string folder = std::filesystem::path(KEROLT_PACKAGED_CTY).parent_path().string();
+    if (SkipWithoutPackagedData(state))
+        return;
+    const std::string folder = std::filesystem::path(PackagedCountryFile).parent_path().string();
     for (auto _ : state) {
         CountryTable table = kerolt::LoadCountryTable(folder);
         benchmark::DoNotOptimize(table);
@@ -58,6 +62,8 @@ void BM_LoadCountryTable(benchmark::State& state) {
 BENCHMARK(BM_LoadCountryTable)->Unit(benchmark::kMillisecond);
 
 void BM_FindIndex(benchmark::State& state) {
+    if (SkipWithoutPackagedData(state))
+        return;
     const CountryTable& table = Packaged();
     const auto& calls = Calls();
     for (auto _ : state) {
@@ -68,6 +74,8 @@ void BM_FindIndex(benchmark::State& state) {
 BENCHMARK(BM_FindIndex)->Unit(benchmark::kMillisecond);
 
 void BM_FindByWalk(benchmark::State& state) {
+    if (SkipWithoutPackagedData(state))
+        return;
     const CountryTable& table = Packaged();
     const auto& calls = Calls();
     for (auto _ : state) {
@@ -80,6 +88,8 @@ BENCHMARK(BM_FindByWalk)->Unit(benchmark::kMillisecond);
 // What a key release in the call field costs: normalising, the index, the copy to
 // CurrentEntity.
 void BM_PrefixOf(benchmark::State& state) {
+    if (SkipWithoutPackagedData(state))
+        return;
     CountryTable table = Packaged();
     const auto& calls = Calls();
     for (auto _ : state) {

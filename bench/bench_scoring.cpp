@@ -6,34 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "common/Text.h"
-#include "common/TextFile.h"
 #include "contest/Scoring.h"
+#include "tests/support/PackagedData.h"
 
 namespace {
 
 using namespace kerolt;
+using test::MasterCalls;
+using test::SkipWithoutPackagedData;
 
+// The engine's lookups set CurrentEntity, so it needs a table of its own.
 CountryTable& PackagedTable() {
-    static CountryTable table = CountryTable::FromLines(ReadLines(KEROLT_PACKAGED_CTY));
+    static CountryTable table = test::PackagedCountryTable();
     return table;
-}
-
-const std::vector<std::string>& MasterCalls() {
-    static const std::vector<std::string> calls = [] {
-        std::vector<std::string> result;
-        for (const std::string& line : ReadLines(KEROLT_MASTER_SCP)) {
-            if (!line.empty() && line[0] != '#')
-                result.push_back(Trim(line));
-        }
-        return result;
-    }();
-    return calls;
 }
 
 // A log of real calls spread over the five bands, with the dupes a random draw brings.
 QsoLog MakeLog(int qsoCount) {
-    static const char* freqs[] = {" 3500", " 7000", "14000", "21000", "28000"};
+    const std::vector<std::string>& freqs = FrequencyEntries();
     const std::vector<std::string>& calls = MasterCalls();
     std::mt19937 rng(2026);
     QsoLog log;
@@ -41,7 +31,7 @@ QsoLog MakeLog(int qsoCount) {
         const int row = log.QsoCounter++;
         log.AddRow();
         log.SetCell(row, ColRow, std::to_string(row));
-        log.SetCell(row, ColFreq, freqs[rng() % 5]);
+        log.SetCell(row, ColFreq, freqs[rng() % freqs.size()]);
         log.SetCell(row, ColTime, "1234");
         log.SetCell(row, ColCall, calls[rng() % calls.size()]);
     }
@@ -61,6 +51,8 @@ ContestState EntrantState(int entrantClass) {
 
 // Argument: 0 Scandinavian, 1 European, 2 DX entrant.
 void BM_RescoreLog5000(benchmark::State& bench) {
+    if (SkipWithoutPackagedData(bench))
+        return;
     const ContestState state = EntrantState(static_cast<int>(bench.range(0)));
     ScoringEngine engine(PackagedTable(), state);
     QsoLog log = MakeLog(5000);
@@ -74,6 +66,8 @@ BENCHMARK(BM_RescoreLog5000)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilliseco
 
 // The dupe check of every key release, against the stores of a 5,000-QSO log.
 void BM_IsDupe(benchmark::State& bench) {
+    if (SkipWithoutPackagedData(bench))
+        return;
     const ContestState state = EntrantState(0);
     ScoringEngine engine(PackagedTable(), state);
     QsoLog log = MakeLog(5000);
@@ -81,7 +75,7 @@ void BM_IsDupe(benchmark::State& bench) {
     const std::vector<std::string>& calls = MasterCalls();
     std::size_t i = 0;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(engine.IsDupe(calls[i % calls.size()], 3));
+        benchmark::DoNotOptimize(engine.IsDupe(calls[i % calls.size()], Band20));
         ++i;
     }
 }

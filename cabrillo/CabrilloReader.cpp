@@ -1,5 +1,6 @@
 #include "cabrillo/CabrilloReader.h"
 
+#include "cabrillo/QsoLine.h"
 #include "common/KeroltError.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
@@ -84,16 +85,17 @@ void ReadField(const FileLines& lines, long k, const HeaderField& f, CabrilloSta
     }
 }
 
+std::string FieldOf(std::string_view line, const QsoLineField& f) {
+    return Copy(line, f.Column, f.Width);
+}
+
 QsoLog::Row ReadQsoRow(std::string_view line, int rowNumber) {
     QsoLog::Row row;
     row[ColRow] = std::to_string(rowNumber);
-    row[ColFreq] = Copy(line, 6, 5);
-    row[ColTime] = Copy(line, 26, 4);
-    row[ColRstSent] = Copy(line, 45, 3);
-    row[ColNrSent] = Copy(line, 49, 6);
-    row[ColCall] = Copy(line, 56, 14);
-    row[ColRstRcvd] = Copy(line, 70, 3);
-    row[ColNrRcvd] = Copy(line, 74, 6);
+    for (const QsoLineField& f : QsoLineFields) {
+        if (f.Source == QsoSource::Cell)
+            row[static_cast<std::size_t>(f.Cell)] = FieldOf(line, f);
+    }
     return row;
 }
 
@@ -167,7 +169,9 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_vie
 
     k = lines.Find(k, "QSO:");
     if (k <= lines.Count()) {
-        file.ContestDate = ContestDateFromFirstQso(lines.At(k));
+        file.ContestDate =
+            ContestDateFromFirstQso(FieldOf(lines.At(k), QsoField(QsoSource::Date)),
+                                    FieldOf(lines.At(k), QsoField(QsoSource::Cell, ColTime)));
         file.Rows.reserve(static_cast<std::size_t>(lines.Count() - k + 1));
         for (; k <= lines.Count(); ++k) {
             if (lines.Holds(k, "QSO:")) {

@@ -1,31 +1,56 @@
 #include "cabrillo/CabrilloWriter.h"
 
+#include <algorithm>
+
+#include "cabrillo/QsoLine.h"
 #include "common/Text.h"
+#include "common/Version.h"
 #include "contest/ContestRules.h"
 
 namespace kerolt {
 
 namespace {
 
-// A right-aligned number field: of five blanks + text + tail, at most n characters from the
-// text's length on, so longer numbers keep their last digits and an empty one gives a shorter
-// field.
-void AppendRightAligned(std::string& line, std::string_view text, std::string_view tail, long n) {
-    std::string s;
-    s.reserve(5 + text.size() + tail.size());
-    s = "     ";
-    s += text;
-    s += tail;
-    line += Copy(s, static_cast<long>(text.size()), n);
+// Characters [from, from + n) of `lead` blanks, the value and `tail` blanks, appended without
+// building that text.
+void AppendWindow(std::string& line, std::size_t lead, std::string_view value, std::size_t tail,
+                  std::size_t from, std::size_t n) {
+    const std::size_t valueEnd = lead + value.size();
+    const std::size_t end = std::min(valueEnd + tail, from + n);
+    if (from < lead && from < end)
+        line.append(std::min(lead, end) - from, ' ');
+    const std::size_t a = std::max(from, lead);
+    const std::size_t b = std::min(end, valueEnd);
+    if (a < b)
+        line.append(value.substr(a - lead, b - a));
+    const std::size_t c = std::max(from, valueEnd);
+    if (c < end)
+        line.append(end - c, ' ');
 }
 
-// text followed by `spaces` blanks, cut to n.
-void AppendLeftAligned(std::string& line, std::string_view text, std::size_t spaces,
-                       std::size_t n) {
-    const std::size_t taken = text.size() < n ? text.size() : n;
-    line.append(text.substr(0, taken));
-    const std::size_t room = n - taken;
-    line.append(spaces < room ? spaces : room, ' ');
+// One field as the table describes it.
+void AppendField(std::string& line, const QsoLineField& f, std::string_view value) {
+    if (f.Trimmed)
+        value = TrimView(value);
+    const auto pad = static_cast<std::size_t>(f.Pad);
+    const auto span = static_cast<std::size_t>(f.Span);
+    const auto trailing = static_cast<std::size_t>(f.Span - f.Width);
+    switch (f.Align) {
+        case QsoAlign::Left:
+            AppendWindow(line, 0, value, pad, 0, span);
+            break;
+        case QsoAlign::Right: {
+            // From where a full-width field would start: a longer value keeps its last
+            // characters, a shorter one than the padding fills gives a shorter field.
+            const long start = static_cast<long>(value.size()) + f.Pad + 1 - f.Width;
+            AppendWindow(line, pad, value, trailing,
+                         start < 1 ? 0 : static_cast<std::size_t>(start - 1), span);
+            break;
+        }
+        case QsoAlign::AsIs:
+            AppendWindow(line, 0, value, trailing, 0, value.size() + trailing);
+            break;
+    }
 }
 
 }  // namespace
@@ -36,27 +61,24 @@ std::string_view CabrilloQsoMode(int contestIndex) {
 
 std::string CabrilloQsoLine(const QsoLog::Row& row, std::string_view ownCall, std::string_view mode,
                             std::string_view contestDate) {
-    const std::string& time = row[ColTime];
-    const std::string date = QsoDate(contestDate, time);
-
+    const std::string date = QsoDate(contestDate, row[ColTime]);
+    const auto valueOf = [&](const QsoLineField& f) -> std::string_view {
+        switch (f.Source) {
+            case QsoSource::Mode:
+                return mode;
+            case QsoSource::Date:
+                return date;
+            case QsoSource::OwnCall:
+                return ownCall;
+            case QsoSource::Cell:
+                break;
+        }
+        return row[static_cast<std::size_t>(f.Cell)];
+    };
     std::string line;
     line.reserve(80);
-    line = "QSO: ";
-    const std::string freq = Trim(row[ColFreq]);
-    line += Copy(" " + freq, static_cast<long>(freq.size()) - 3, 5);
-    line += ' ';
-    line += mode;
-    line += ' ';
-    line += date;
-    line += ' ';
-    line += time;
-    line += ' ';
-    AppendLeftAligned(line, ownCall, 14, 14);
-    AppendLeftAligned(line, row[ColRstSent], 2, 4);
-    AppendRightAligned(line, row[ColNrSent], " ", 7);
-    AppendLeftAligned(line, row[ColCall], 12, 14);
-    AppendLeftAligned(line, row[ColRstRcvd], 2, 4);
-    AppendRightAligned(line, row[ColNrRcvd], "", 7);
+    line = QsoLineStart;
+    for (const QsoLineField& f : QsoLineFields) AppendField(line, f, valueOf(f));
     return line;
 }
 
@@ -77,7 +99,7 @@ std::vector<std::string> BuildCabrilloLog(const StationData& station, const QsoL
     lines.push_back("CATEGORY-TRANSMITTER: " + station.TransmitterComboBox);
     lines.push_back("CATEGORY-OVERLAY: " + station.OverlayComboBox);
     lines.push_back("EMAIL: " + station.EmailEdit);
-    lines.push_back(CabrilloCreatedBy);
+    lines.push_back(std::string("CREATED-BY: ") + ProgramCaption);
     lines.push_back("OPERATORS: " + station.OperatorsEdit);
     lines.push_back("CLAIMED-SCORE: " + station.ClamedScoreEdit);
     lines.push_back("NAME: " + station.NameEdit);

@@ -12,15 +12,13 @@
 
 namespace kerolt {
 
-inline constexpr const char* CabrilloCreatedBy =
-    "CREATED-BY: Kerolt Ver 2.31 - Manual Cabrillo input for SAC";
-
 // "CW" when SAC-CW is the selected contest, "PH" otherwise.
 std::string_view CabrilloQsoMode(int contestIndex);
 
-// The QSO line of one log row (columns 1-7 are read). The fields are joined, so a value of
-// another length than the program produces moves every later field. Raises "'%s' is not a
-// valid integer value" when the row's time is before "1200" and the contest date has no day.
+// The QSO line of one log row (columns 1-7 are read), laid out by QsoLineFields. The fields
+// are joined, so a value of another length than the program produces moves every later field.
+// Raises "'%s' is not a valid integer value" when the row's time is before "1200" and the contest
+// date has no day.
 std::string CabrilloQsoLine(const QsoLog::Row& row, std::string_view ownCall, std::string_view mode,
                             std::string_view contestDate);
 

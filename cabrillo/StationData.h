@@ -28,6 +28,8 @@ struct StationData {
     std::string AdrEdit3;
     std::string ClubEdit;
     std::vector<std::string> Memo1;  // soapbox lines
+
+    bool operator==(const StationData&) const = default;
 };
 
 }  // namespace kerolt

@@ -1,16 +1,27 @@
 #include "common/Text.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "common/KeroltError.h"
 
 namespace kerolt {
 
-namespace {
 bool IsBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
-}  // namespace
+
+bool IsBlankText(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return IsBlank(c); });
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsDigitText(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return IsDigit(c); });
+}
 
 std::string Copy(std::string_view s, long p, long n) {
     if (p < 1)
@@ -32,20 +43,47 @@ std::string Cut(std::string_view s, std::size_t n) {
     return std::string(s.substr(0, n));
 }
 
+namespace {
+std::string_view TrimLeftView(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    return s;
+}
+}  // namespace
+
+std::string_view TrimRightView(std::string_view s) {
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::string_view TrimView(std::string_view s) {
+    return TrimLeftView(TrimRightView(s));
+}
+
 std::string TrimLeft(std::string_view s) {
-    std::size_t b = 0;
-    while (b < s.size() && IsBlank(s[b])) ++b;
-    return std::string(s.substr(b));
+    return std::string(TrimLeftView(s));
 }
 
 std::string TrimRight(std::string_view s) {
-    std::size_t e = s.size();
-    while (e > 0 && IsBlank(s[e - 1])) --e;
-    return std::string(s.substr(0, e));
+    return std::string(TrimRightView(s));
 }
 
 std::string Trim(std::string_view s) {
-    return TrimLeft(TrimRight(s));
+    return std::string(TrimView(s));
+}
+
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string UpperAscii(std::string_view s) {
+    std::string upper(s);
+    for (char& c : upper) c = UpperAscii(c);
+    return upper;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
 }
 
 bool Contains(std::string_view line, std::string_view key) {
@@ -84,7 +122,7 @@ int StrToInt(std::string_view s) {
     long long value = 0;
     for (; i < s.size(); ++i) {
         const char c = s[i];
-        if (c < '0' || c > '9')
+        if (!IsDigit(c))
             ThrowNotAnInteger(s);
         value = value * 10 + (c - '0');
         if (value > static_cast<long long>(INT_MAX) + 1)
@@ -95,6 +133,25 @@ int StrToInt(std::string_view s) {
     if (value > INT_MAX || value < INT_MIN)
         ThrowNotAnInteger(s);
     return static_cast<int>(value);
+}
+
+int DigitsValue(std::string_view s) {
+    if (!IsDigitText(s))
+        return -1;
+    long long value = 0;
+    for (const char c : s) {
+        value = value * 10 + (c - '0');
+        if (value > INT_MAX)
+            return -1;
+    }
+    return static_cast<int>(value);
+}
+
+std::string ZeroPadded(int n, int width) {
+    std::string text = std::to_string(n);
+    if (n >= 0 && static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+    return text;
 }
 
 }  // namespace kerolt

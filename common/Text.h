@@ -18,10 +18,27 @@ std::string CopyFrom(std::string_view s, long p);
 // The first n characters (all of s when it is shorter).
 std::string Cut(std::string_view s, std::size_t n);
 
-// Leading and trailing blanks and control characters (code <= 32) removed.
+// A blank or a control character: code <= 32, as every trim of the program counts them.
+bool IsBlank(char c);
+// True when the text holds nothing but blanks (the empty text too).
+bool IsBlankText(std::string_view s);
+bool IsDigit(char c);
+// True for a text of one or more decimal digits and nothing else.
+bool IsDigitText(std::string_view s);
+
+// Leading and trailing blanks removed.
 std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
+// The same as views into s, for parsers that cut without copying.
+std::string_view TrimView(std::string_view s);
+std::string_view TrimRightView(std::string_view s);
+
+// ASCII letters in upper case; every other character (Latin-1 letters too) as it is.
+char UpperAscii(char c);
+std::string UpperAscii(std::string_view s);
+// ASCII letters compared without case; every other character exactly.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 // True when key occurs anywhere in line (exact case).
 bool Contains(std::string_view line, std::string_view key);
@@ -35,5 +52,12 @@ bool TextLess(std::string_view a, std::string_view b);
 // Whole decimal number: optional leading blanks, an optional sign, digits, nothing after.
 // Anything else, or a value outside 32 bits, raises "'%s' is not a valid integer value".
 int StrToInt(std::string_view s);
+
+// The value of a text of decimal digits only; -1 for any other text (the empty one too) and
+// for a value beyond 32 bits.
+int DigitsValue(std::string_view s);
+
+// n in decimal with leading zeros up to width characters; a negative n is written as it is.
+std::string ZeroPadded(int n, int width);
 
 }  // namespace kerolt

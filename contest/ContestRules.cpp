@@ -37,31 +37,10 @@ bool IsContest(int contestEntry) {
     return contestEntry == SacCw || contestEntry == SacSsb;
 }
 
-std::string Digits(int n, int width) {
-    std::string text = std::to_string(n);
-    if (n >= 0 && static_cast<int>(text.size()) < width) {
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
-    }
-    return text;
-}
-
 std::string FormatDate(const std::chrono::year_month_day& date) {
-    return Digits(static_cast<int>(date.year()), 4) + "-" +
-           Digits(static_cast<int>(static_cast<unsigned>(date.month())), 2) + "-" +
-           Digits(static_cast<int>(static_cast<unsigned>(date.day())), 2);
-}
-
-// The value of a text of decimal digits only; -1 for any other text.
-int DigitsValue(std::string_view s) {
-    if (s.empty())
-        return -1;
-    int value = 0;
-    for (const char c : s) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return ZeroPadded(static_cast<int>(date.year()), 4) + "-" +
+           ZeroPadded(static_cast<int>(static_cast<unsigned>(date.month())), 2) + "-" +
+           ZeroPadded(static_cast<int>(static_cast<unsigned>(date.day())), 2);
 }
 
 // Moves a YYYY-MM-DD text by delta days. Only the day (characters 9-10) must be a number: a
@@ -84,35 +63,45 @@ std::string ShiftDay(std::string_view date, int delta) {
             const year_month_day moved{sys_days{read} + days{delta}};
             // Within the month the text keeps its own first eight characters.
             if (moved.year() == read.year() && moved.month() == read.month()) {
-                return head + Digits(day, 2);
+                return head + ZeroPadded(day, 2);
             }
             return FormatDate(moved);
         }
     }
-    return head + Digits(day, 2);
+    return head + ZeroPadded(day, 2);
 }
 
 }  // namespace
 
+const std::vector<std::string>& ContestEntries() {
+    static const std::vector<std::string> entries{"SAC-CW", "SAC-SSB"};
+    return entries;
+}
+
 BandIndex BandFromFrequency(std::string_view frequencyText) {
-    const std::string text = Trim(frequencyText);
+    const std::string_view text = TrimView(frequencyText);
     if (text.empty())
-        return 0;
+        return NoBand;
     switch (text[0]) {
         case '3':
-            return 1;
+            return Band80;
         case '7':
-            return 2;
+            return Band40;
         case '1':
-            return 3;
+            return Band20;
         default:
             break;
     }
     if (text.starts_with("21"))
-        return 4;
+        return Band15;
     if (text.starts_with("28"))
-        return 5;
-    return 0;
+        return Band10;
+    return NoBand;
+}
+
+const std::vector<std::string>& FrequencyEntries() {
+    static const std::vector<std::string> entries{" 3500", " 7000", "14000", "21000", "28000"};
+    return entries;
 }
 
 bool IsScandinavianPrefix(std::string_view primaryPrefix) {
@@ -125,8 +114,8 @@ bool IsScandinavianPrefix(std::string_view primaryPrefix) {
 
 // Both ways of learning the entrant's callsign use the same rule: the contest counts an OX
 // entrant as Scandinavian although its continent is NA.
-const std::string& ClassifyOpenedStation(CountryTable& table, ContestState& state,
-                                         std::string_view call) {
+const std::string& ClassifyStation(CountryTable& table, ContestState& state,
+                                   std::string_view call) {
     const std::string prefix = table.PrefixOf(call);
     state.OwnEuropean = table.CurrentEntity().Continent == "EU";
     state.OwnScandinavian = IsScandinavianPrefix(prefix);
@@ -136,11 +125,6 @@ const std::string& ClassifyOpenedStation(CountryTable& table, ContestState& stat
         state.StationClass = state.OwnEuropean ? EuropeanClass : DxClass;
     }
     return state.StationClass;
-}
-
-const std::string& ClassifyStation(CountryTable& table, ContestState& state,
-                                   std::string_view call) {
-    return ClassifyOpenedStation(table, state, call);
 }
 
 std::span<const ContestCalendarRow> ContestCalendar() {
@@ -190,11 +174,10 @@ std::string QsoDate(std::string_view contestDate, std::string_view time) {
     return ShiftDay(contestDate, 1);
 }
 
-std::string ContestDateFromFirstQso(std::string_view qsoLine) {
-    const std::string date = Copy(qsoLine, 15, 10);
-    if (!TextLess(Copy(qsoLine, 26, 4), "1200"))
-        return date;
-    return ShiftDay(date, -1);
+std::string ContestDateFromFirstQso(std::string_view qsoDate, std::string_view qsoTime) {
+    if (!TextLess(qsoTime, "1200"))
+        return std::string(qsoDate);
+    return ShiftDay(qsoDate, -1);
 }
 
 }  // namespace kerolt

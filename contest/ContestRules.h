@@ -7,18 +7,33 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "country/CTY.h"
 
 namespace kerolt {
 
-// 0 none, 1 80 m, 2 40 m, 3 20 m, 4 15 m, 5 10 m.
-using BandIndex = std::uint8_t;
+// The contest's bands. Unscoped, so a band still indexes the per-band arrays (size
+// BandCount + 1, index 0 unused).
+enum BandIndex : std::uint8_t {
+    NoBand = 0,
+    Band80 = 1,
+    Band40 = 2,
+    Band20 = 3,
+    Band15 = 4,
+    Band10 = 5
+};
+inline constexpr int BandCount = 5;
 
 // Selected entry of the contest list: -1 none, 0 "SAC-CW", 1 "SAC-SSB".
 enum ContestEntry : int { NoContest = -1, SacCw = 0, SacSsb = 1 };
 
+// The contest list's entries, in the order of ContestEntry.
+const std::vector<std::string>& ContestEntries();
+
 BandIndex BandFromFrequency(std::string_view frequencyText);
+// The band list's entries: entry i is the frequency text of band i + 1.
+const std::vector<std::string>& FrequencyEntries();
 
 // Exactly one of SM OH OH0 LA OZ TF OX OJ0 OY JX JW.
 bool IsScandinavianPrefix(std::string_view primaryPrefix);
@@ -36,11 +51,9 @@ struct ContestState {
     std::string ContestDate;   // YYYY-MM-DD, empty until set
 };
 
-// Classifies the entrant when the callsign field is left; returns the StationClass text.
+// Classifies the entrant, when the callsign field is left and when a log is opened; returns
+// the StationClass text.
 const std::string& ClassifyStation(CountryTable& table, ContestState& state, std::string_view call);
-// The same when a log is opened.
-const std::string& ClassifyOpenedStation(CountryTable& table, ContestState& state,
-                                         std::string_view call);
 
 // One row of the published contest calendar.
 struct ContestCalendarRow {
@@ -79,9 +92,8 @@ LogPageDefaults PrepareLogPage(int contestEntry, int year);
 // over into the next month or year; any other text only has its day number changed.
 std::string QsoDate(std::string_view contestDate, std::string_view time);
 
-// The contest date from the first QSO line of an opened Cabrillo file (date in columns 15-24,
-// time in 26-29): the day before the QSO's date when it was logged before "1200". Raises like
-// QsoDate.
-std::string ContestDateFromFirstQso(std::string_view qsoLine);
+// The contest date from the date and time fields of an opened Cabrillo file's first QSO line:
+// the day before the QSO's date when it was logged before "1200". Raises like QsoDate.
+std::string ContestDateFromFirstQso(std::string_view qsoDate, std::string_view qsoTime);
 
 }  // namespace kerolt

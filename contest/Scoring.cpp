@@ -22,7 +22,7 @@ std::string IndexKey(BandIndex band, std::string_view storedText) {
 }
 
 bool IsContestBand(BandIndex band) {
-    return band >= 1 && band <= 5;
+    return band >= Band80 && band <= Band10;
 }
 
 }  // namespace
@@ -138,7 +138,7 @@ bool ScoringEngine::Tally(std::string_view rawCall, BandIndex band) {
             if (prefix.size() < call.size())
                 currentMult_.push_back(area);
         }
-        points = !state_.OwnEuropean && (band == 1 || band == 2) ? 3 : 1;
+        points = !state_.OwnEuropean && (band == Band80 || band == Band40) ? 3 : 1;
         isNew = AddMult(band, currentMult_);
     }
 
@@ -165,9 +165,9 @@ void ScoringEngine::TallyQso(std::string_view call, BandIndex band) {
 void ScoringEngine::UpdateClaimedScore() {
     long long mults = 0;
     long long points = 0;
-    for (BandIndex band = 1; band <= 5; ++band) {
-        mults += bandTotals_[band].Mults;
-        points += bandTotals_[band].Points;
+    for (const BandTotal& total : bandTotals_) {
+        mults += total.Mults;
+        points += total.Points;
     }
     // The score is a 32-bit integer; the product is formed in 64 bits and wrapped to 32 the
     // way 32-bit arithmetic wraps, without the undefined signed overflow.
@@ -196,16 +196,16 @@ ScoreDisplay ScoringEngine::RescoreLog(QsoLog& log) {
 
     ScoreDisplay display;
     const int lastRow = log.QsoRowCount();
+    bool lastInContest = false;
     for (int row = 1; row <= lastRow; ++row) {
-        const BandIndex band = BandFromFrequency(log.Cell(row, ColFreq));
-        if (row < lastRow) {
-            TallyQso(log.Cell(row, ColCall), band);
-        } else {
-            display = ScoreQso(log.Cell(row, ColCall), band);
-        }
+        lastInContest = Tally(log.Cell(row, ColCall), BandFromFrequency(log.Cell(row, ColFreq)));
         log.SetCell(row, ColMult, currentMult_);
         log.SetCell(row, ColPoints, currentPoints_);
     }
+    // The entity panel tells of the last row, as scoring it alone would.
+    if (lastRow > 0)
+        display.EntityText =
+            lastInContest ? EntityStatusText(table_.CurrentEntity()) : NotInContestText;
 
     // Whatever the last row was, the score shown is the re-scored log's, so that no stale
     // claimed score reaches the Cabrillo file.
@@ -216,7 +216,8 @@ ScoreDisplay ScoringEngine::RescoreLog(QsoLog& log) {
 }
 
 std::vector<std::string> ScoringEngine::ScoreSummary() const {
-    static constexpr std::array<const char*, 6> Labels{"", " 80m", " 40m", " 20m", " 15m", " 10m"};
+    static constexpr std::array<const char*, BandCount + 1> Labels{"",     " 80m", " 40m",
+                                                                   " 20m", " 15m", " 10m"};
     std::vector<std::string> lines;
     lines.reserve(10);
     lines.emplace_back("Band  QSO  Pnt  Mul");
@@ -224,8 +225,8 @@ std::vector<std::string> ScoringEngine::ScoreSummary() const {
     long long qsos = 0;
     long long points = 0;
     long long mults = 0;
-    for (BandIndex band = 1; band <= 5; ++band) {
-        const BandTotal& total = bandTotals_[band];
+    for (int band = Band80; band <= BandCount; ++band) {
+        const BandTotal& total = bandTotals_[static_cast<std::size_t>(band)];
         lines.push_back(Labels[band] + PadLeft(total.Qsos, 5) + PadLeft(total.Points, 5) +
                         PadLeft(total.Mults, 5));
         qsos += total.Qsos;

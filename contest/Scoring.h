@@ -20,14 +20,14 @@ namespace kerolt {
 struct MultEntry {
     std::string Mult;  // cut to 6 characters
     std::int32_t Count = 0;
-    BandIndex Band = 0;
+    BandIndex Band = NoBand;
 
     bool operator==(const MultEntry&) const = default;
 };
 
 struct DupeEntry {
     std::string Call;  // trimmed, cut to 11 characters
-    BandIndex Band = 0;
+    BandIndex Band = NoBand;
 
     bool operator==(const DupeEntry&) const = default;
 };
@@ -84,8 +84,8 @@ class ScoringEngine {
 
     const std::vector<MultEntry>& MultTable() const { return multTable_; }
     const std::vector<DupeEntry>& DupeTable() const { return dupeTable_; }
-    // Index 1..5 are the bands; index 0 stays zero.
-    const std::array<BandTotal, 6>& BandTotals() const { return bandTotals_; }
+    // Indexed by band; index NoBand stays zero.
+    const std::array<BandTotal, BandCount + 1>& BandTotals() const { return bandTotals_; }
     // (sum of Mults) x (sum of Points) as a 32-bit integer, as of the last ScoreQso or
     // RescoreLog.
     std::int32_t ClaimedScore() const { return claimedScore_; }
@@ -101,7 +101,7 @@ class ScoringEngine {
     const ContestState& state_;
     std::vector<MultEntry> multTable_;
     std::vector<DupeEntry> dupeTable_;
-    std::array<BandTotal, 6> bandTotals_{};
+    std::array<BandTotal, BandCount + 1> bandTotals_{};
     std::int32_t claimedScore_ = 0;
     std::string currentMult_;
     std::string currentPoints_;

@@ -18,24 +18,6 @@ constexpr std::size_t ContinentCapacity = 2;
 // columns marks an entity that is not loaded.
 constexpr long PrefixColumn = 70;
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-bool IsBlankLine(std::string_view line) {
-    return std::all_of(line.begin(), line.end(), IsBlank);
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view TrimView(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 bool IsMarkedNotLoaded(std::string_view line) {
     for (long col = PrefixColumn; col < PrefixColumn + 3; ++col) {
         if (CharAt(line, col) == '*')
@@ -52,8 +34,7 @@ EntityRecord ReadEntityLine(std::string_view line) {
     entity.Continent = Copy(line, 37, static_cast<long>(ContinentCapacity));
     // The prefix runs from its column to the ":" that closes the line. Blanks around it (a
     // hand-edited file) are never part of a prefix.
-    std::string_view rest = line;
-    while (!rest.empty() && IsBlank(rest.back())) rest.remove_suffix(1);
+    std::string_view rest = TrimRightView(line);
     if (rest.size() >= static_cast<std::size_t>(PrefixColumn)) {
         rest.remove_prefix(PrefixColumn - 1);
         if (rest.back() == ':')
@@ -214,7 +195,7 @@ CountryTable CountryTable::FromLines(const std::vector<std::string>& lines) {
     bool skipping = false;      // inside the alias lines of an entity that is not loaded
     for (const auto& line : lines) {
         // Blank lines (or a DOS end-of-file mark) neither start an entity nor end one.
-        if (IsBlankLine(line))
+        if (IsBlankText(line))
             continue;
         if (line[0] == ' ') {
             if (!skipping && current >= 0)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cabrillo/CabrilloReader.h"
+#include "cabrillo/QsoLine.h"
 #include "common/KeroltError.h"
 #include "common/TextFile.h"
 
@@ -13,8 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const kerolt::CabrilloFile file = kerolt::ReadCabrilloLog(kerolt::SplitLines(text), "fuzz");
         // What the window relies on: every row has a number and a field in each column.
+        const auto callWidth = static_cast<std::size_t>(
+            kerolt::QsoField(kerolt::QsoSource::Cell, kerolt::ColCall).Width);
         for (const auto& row : file.Rows) {
-            if (row[kerolt::ColRow].empty() || row[kerolt::ColCall].size() > 14) {
+            if (row[kerolt::ColRow].empty() || row[kerolt::ColCall].size() > callWidth) {
                 __builtin_trap();
             }
         }

@@ -22,24 +22,21 @@
 #include "contest/StationRules.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
+#include "ui/Fields.h"
 #include "ui/Fonts.h"
 #include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
 #include "ui/Unit1.h"
 
-// Building the window: menus, status bar, the four pages, the tab order and the pixel sizes.
+// Building the window: its frame, menus, status bar, the station page and the tab order.
 
 namespace kerolt {
 
 namespace {
 
 const QString UnclassifiedText = QString(19, QLatin1Char('_'));
-const QStringList ContestEntries{"SAC-CW", "SAC-SSB"};
-const QStringList FrequencyEntries{" 3500", " 7000", "14000", "21000", "28000"};
 
 constexpr std::array<int, 5> PanelWidths{290, 0, 75, 70, 100};
-constexpr std::array<int, QsoColumnCount> GridColumnWidths{38, 43, 32, 32, 42, 91, 32, 41, 27, 16};
-constexpr int GridRowHeight = 15;
 constexpr int DesignedClientWidth = 610;
 constexpr int DesignedClientHeight = 330;
 constexpr int MinimumHeight = 305;
@@ -47,28 +44,12 @@ constexpr int StationLabelWidth = 74;
 constexpr int StationEditWidth = 132;
 constexpr int ClubEditWidth = 289;
 
-// Callsign fields: every letter typed, pasted or set is upper case.
-class UpperCaseValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
 QLabel* StationLabel(const QString& caption, QWidget* buddy) {
     auto* label = new QLabel(caption);
     label->setFont(TerminalFont());
     if (buddy)
         label->setBuddy(buddy);
     return label;
-}
-
-QLineEdit* UpperCaseEdit(QObject* owner) {
-    auto* edit = new QLineEdit;
-    edit->setValidator(new UpperCaseValidator(owner));
-    return edit;
 }
 
 }  // namespace
@@ -118,6 +99,11 @@ void TForm1::BuildMenus() {
     AutoSave1 = setUp->addAction(QStringLiteral("AutoSave"));
     AutoSave1->setCheckable(true);
     AutoSave1->setChecked(true);
+    // Joins the menu when a callsign list arrives (SetCallList); until then it is not there.
+    setUpMenu_ = setUp;
+    CheckPartial1 = new QAction(QStringLiteral("Check partial"), this);
+    CheckPartial1->setCheckable(true);
+    CheckPartial1->setVisible(false);
 
     Check1 = menuBar()->addAction(QStringLiteral("Check"));
     Check1->setEnabled(false);
@@ -137,6 +123,7 @@ void TForm1::BuildMenus() {
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},
                                                       {AutoSave1, "AutoSave1"},
+                                                      {CheckPartial1, "CheckPartial1"},
                                                       {Check1, "Check1"},
                                                       {HowTo1, "HowTo1"},
                                                       {About1, "About1"},
@@ -219,7 +206,7 @@ void TForm1::BuildStationPage() {
     TransmitterComboBox = new QComboBox;
     PowerComboBox = new QComboBox;
     OverlayComboBox = new QComboBox;
-    SetUpList(ContestBox, QStringLiteral("Contest"), ContestEntries);
+    SetUpList(ContestBox, QStringLiteral("Contest"), ToUi(ContestEntries()));
     SetUpList(AssistedComboBox, QStringLiteral("Category-Assisted"), ToUi(AssistedEntries()));
     SetUpList(BandComboBox, QStringLiteral("Category-Band"), ToUi(BandEntries()));
     SetUpList(OperatorComboBox, QStringLiteral("Category-Operator"), ToUi(OperatorEntries()));
@@ -276,146 +263,6 @@ void TForm1::BuildStationPage() {
     page->addStretch(1);
 
     SetMemo1Lines({std::string()});
-}
-
-void TForm1::BuildLogPage() {
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    const QFont small = PixelFont(QStringLiteral("Courier New"), 11);
-
-    MyCall = new QLabel(QStringLiteral("MyCall"));
-    MyCall->setFont(small);
-    DateLabel = new QLabel(QStringLiteral("2010-00-00"));
-    DateLabel->setFont(small);
-    Button2 = new QPushButton(QStringLiteral("Sent"));
-    Button1 = new QPushButton(QStringLiteral("Received"));
-    for (QPushButton* button : {Button2, Button1}) button->setFocusPolicy(Qt::NoFocus);
-    // The captions stand over their grid columns: "Sent" over 3-4, "Received" over 5-7.
-    MyCall->setFixedWidth(GridColumnWidths[0] + GridColumnWidths[1] + GridColumnWidths[2]);
-    Button2->setFixedWidth(GridColumnWidths[3] + GridColumnWidths[4]);
-    Button1->setFixedWidth(GridColumnWidths[5] + GridColumnWidths[6] + GridColumnWidths[7]);
-    auto* captions = new QHBoxLayout;
-    captions->setSpacing(0);
-    captions->addWidget(MyCall);
-    captions->addWidget(Button2);
-    captions->addWidget(Button1);
-    captions->addStretch(1);
-    captions->addWidget(DateLabel);
-
-    SG = new QTableView;
-    SG->setObjectName(QStringLiteral("SG"));
-    SG->setModel(gridModel_);
-    SG->setFont(PixelFont(QStringLiteral("Arial"), 11));
-    SG->verticalHeader()->hide();
-    SG->verticalHeader()->setMinimumSectionSize(GridRowHeight);
-    SG->verticalHeader()->setDefaultSectionSize(GridRowHeight);
-    SG->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SG->horizontalHeader()->setFixedHeight(GridRowHeight + 2);
-    SG->horizontalHeader()->setHighlightSections(false);
-    int gridWidth = 0;
-    for (int col = 0; col < QsoColumnCount; ++col) {
-        SG->setColumnWidth(col, GridColumnWidths[static_cast<std::size_t>(col)]);
-        gridWidth += GridColumnWidths[static_cast<std::size_t>(col)];
-    }
-    SG->setShowGrid(true);
-    SG->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    SG->setSelectionBehavior(QAbstractItemView::SelectItems);
-    SG->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                        QAbstractItemView::EditKeyPressed);
-    SG->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SG->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SG->setFixedWidth(gridWidth + SG->verticalScrollBar()->sizeHint().width() +
-                      2 * SG->frameWidth());
-    SG->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    ResList = new QPlainTextEdit;
-    ResList->setObjectName(QStringLiteral("ResList"));
-    ResList->setFont(PixelFont(QStringLiteral("Courier New"), 12));
-    ResList->setFocusPolicy(Qt::ClickFocus);
-    ResList->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* middle = new QHBoxLayout;
-    middle->setSpacing(4);
-    middle->addWidget(SG);
-    middle->addWidget(ResList, 1);
-
-    const QFont entryFont = PixelFont(QStringLiteral("Arial"), 16);
-    const QFont entryBold = PixelFont(QStringLiteral("Arial"), 16, true);
-    FrekvensEdit = new QComboBox;
-    SetUpList(FrekvensEdit, QStringLiteral("Freqv."), FrequencyEntries);
-    FrekvensEdit->setFont(entryFont);
-    {
-        // Red until a band is chosen.
-        QPalette red = FrekvensEdit->lineEdit()->palette();
-        red.setColor(QPalette::Base, Qt::red);
-        FrekvensEdit->lineEdit()->setPalette(red);
-        FrekvensEdit->setPalette(red);
-    }
-    TimeEdit = new QLineEdit(QStringLiteral("1200"));
-    TREdit = new QLineEdit(QStringLiteral("599"));
-    TREdit->setMaxLength(3);
-    NyNrEdit = new QLineEdit(QStringLiteral("1"));
-    NyNrEdit->setMaxLength(4);
-    CallWkdInput = UpperCaseEdit(this);
-    RREdit = new QLineEdit(QStringLiteral("599"));
-    RREdit->setMaxLength(3);
-    NrInput = new QLineEdit(QStringLiteral("0"));
-    NrInput->setMaxLength(4);
-    const std::pair<QWidget*, int> entries[] = {
-        {FrekvensEdit, 84},  {TimeEdit, 54}, {TREdit, 42}, {NyNrEdit, 54},
-        {CallWkdInput, 128}, {RREdit, 42},   {NrInput, 56}};
-    auto* entryRow = new QHBoxLayout;
-    entryRow->setSpacing(3);
-    for (const auto& [field, width] : entries) {
-        field->setFont(entryFont);
-        field->setFixedWidth(width);
-        entryRow->addWidget(field);
-    }
-    for (QLineEdit* bold : {NyNrEdit, CallWkdInput, NrInput}) bold->setFont(entryBold);
-    entryRow->addStretch(1);
-
-    auto* page = new QVBoxLayout(TabSheet2);
-    page->setContentsMargins(4, 4, 4, 4);
-    page->setSpacing(3);
-    page->addLayout(captions);
-    page->addLayout(middle, 1);
-    page->addLayout(entryRow);
-}
-
-void TForm1::BuildCabrilloPage() {
-    TabSheet3 = new QWidget;
-    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    CabrilloLog = new QListWidget;
-    CabrilloLog->setObjectName(QStringLiteral("CabrilloLog"));
-    CabrilloLog->setFont(PixelFont(QStringLiteral("Courier New"), 12));
-    auto* page = new QVBoxLayout(TabSheet3);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(CabrilloLog);
-}
-
-void TForm1::BuildMultListPage() {
-    TabSheet5 = new QWidget;
-    TabSheet5->setObjectName(QStringLiteral("TabSheet5"));
-    TabSheet5->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* page = new QHBoxLayout(TabSheet5);
-    page->setContentsMargins(4, 4, 4, 4);
-    const std::pair<QListWidget**, const char*> lists[] = {{&List80, "80 meter"},
-                                                           {&List40, "40 meter"},
-                                                           {&List20, "20 meter"},
-                                                           {&List15, "15 meter"},
-                                                           {&List10, "10 meter"}};
-    for (const auto& [list, caption] : lists) {
-        auto* column = new QVBoxLayout;
-        auto* label = new QLabel(QLatin1String(caption));
-        *list = new QListWidget;
-        (*list)->setSortingEnabled(true);
-        (*list)->setFlow(QListView::TopToBottom);
-        (*list)->setWrapping(true);
-        (*list)->setResizeMode(QListView::Adjust);
-        (*list)->setFont(PixelFont(QStringLiteral("Courier New"), 12));
-        column->addWidget(label);
-        column->addWidget(*list, 1);
-        page->addLayout(column);
-    }
 }
 
 void TForm1::SetTabOrder() {

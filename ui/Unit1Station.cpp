@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "common/TextFile.h"
+#include "contest/LogYear.h"
 #include "contest/StationRules.h"
 #include "ui/Clock.h"
 #include "ui/ComboLists.h"
@@ -138,8 +139,9 @@ void TForm1::PageControl1Changing(int leavingPage) {
 }
 
 void TForm1::PrepareLogPage() {
-    const LogPageDefaults defaults =
-        ::kerolt::PrepareLogPage(ContestBox->currentIndex(), clock_.Year());
+    // An opened log keeps its year: mending last year's log must not move its QSO dates.
+    const LogPageDefaults defaults = ::kerolt::PrepareLogPage(
+        ContestBox->currentIndex(), ContestYear(openedContestDate_, clock_.Year()));
     // A year without a calendar row keeps the contest date; no contest keeps the reports.
     if (!defaults.ContestDate.empty())
         state_.ContestDate = defaults.ContestDate;

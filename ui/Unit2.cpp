@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "common/Version.h"
 #include "ui/Fonts.h"
 
 namespace kerolt {
@@ -34,7 +35,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName = new QLabel(QStringLiteral("Manual Cabrillo log input for SAC"), Panel1);
     ProductName->setGeometry(80, 14, 196, 18);
     ProductName->setFont(PixelFont(QStringLiteral("Arial"), 12, true));
-    Version = new QLabel(QStringLiteral("Version - 2.31  2011-09-16"), Panel1);
+    Version = new QLabel(
+        QStringLiteral("Version - %1  2011-09-16").arg(QLatin1String(ProgramVersion)), Panel1);
     Version->setGeometry(80, 40, 196, 16);
     Copyright = new QLabel(QStringLiteral("Kerolt developers"), Panel1);
     Copyright->setGeometry(8, 80, 265, 16);

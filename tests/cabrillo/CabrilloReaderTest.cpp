@@ -286,6 +286,8 @@ TEST(ReadCabrilloLog, BadNumbersFailTheWholeFile) {
     const Case cases[] = {
         {{"QSO:  3500 CW 2019-09-x2 0130 SM5QQQ        599      1 OH2QQQ        599     23"},
          "'x2' is not a valid integer value"},
+        // A first line too short to hold a time reads the (missing) day.
+        {{"QSO: 14000 CW"}, "'' is not a valid integer value"},
         {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599  12a   OH2QQQ        599     23"},
          "'12a' is not a valid integer value"},
         {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599"},

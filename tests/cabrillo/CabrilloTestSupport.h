@@ -54,7 +54,7 @@ inline StationData SampleStation(int contest) {
     StationData s;
     s.CallEdit = "SM5QQQ";
     s.ContestIndex = contest;
-    s.ContestBox = contest == SacCw ? "SAC-CW" : "SAC-SSB";
+    s.ContestBox = ContestEntries()[static_cast<std::size_t>(contest)];
     s.AssistedComboBox = "NON-ASSISTED";
     s.BandComboBox = "ALL";
     s.OperatorComboBox = "SINGLE-OP";

@@ -66,5 +66,20 @@ TEST(Text, StrToIntAcceptsOnlyWholeNumbers) {
     }
 }
 
+TEST(Text, DigitsValueReadsDigitTextsOnly) {
+    const struct {
+        const char* text;
+        int value;
+    } cases[] = {
+        {"0042", 42},       {"2147483647", 2147483647},
+        {"2147483648", -1}, {"", -1},
+        {" 1", -1},         {"-1", -1},
+        {"1a", -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DigitsValue(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
 }  // namespace
 }  // namespace kerolt

@@ -15,12 +15,28 @@ TEST(BandFromFrequency, LooksAtTheLeadingCharactersOnly) {
         const char* text;
         BandIndex band;
     } cases[] = {
-        {" 3500", 1}, {"3500", 1},  {"7000", 2},     {"14000", 3}, {"1800", 3},
-        {"21000", 4}, {"28000", 5}, {"24890", 0},    {"50000", 0}, {"", 0},
-        {"    ", 0},  {"2", 0},     {"\t7000\r", 2}, {"29", 0},    {"x3500", 0},
+        {" 3500", Band80}, {"3500", Band80},  {"7000", Band40},     {"14000", Band20},
+        {"1800", Band20},  {"21000", Band15}, {"28000", Band10},    {"24890", NoBand},
+        {"50000", NoBand}, {"", NoBand},      {"    ", NoBand},     {"2", NoBand},
+        {"29", NoBand},    {"x3500", NoBand}, {"\t7000\r", Band40},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BandFromFrequency(c.text), c.band) << '"' << c.text << '"';
+    }
+}
+
+// The lists the window offers must give what the rules expect of each entry.
+TEST(Entries, MatchTheRules) {
+    ASSERT_EQ(static_cast<int>(FrequencyEntries().size()), BandCount);
+    for (int i = 0; i < BandCount; ++i) {
+        EXPECT_EQ(BandFromFrequency(FrequencyEntries()[static_cast<std::size_t>(i)]), i + 1) << i;
+    }
+    ASSERT_EQ(ContestEntries().size(), 2u);
+    EXPECT_EQ(ContestEntries()[SacCw], "SAC-CW");
+    EXPECT_EQ(ContestEntries()[SacSsb], "SAC-SSB");
+    for (const int entry : {SacCw, SacSsb}) {
+        const bool cw = ContestEntries()[static_cast<std::size_t>(entry)].ends_with("CW");
+        EXPECT_EQ(DefaultReport(entry), cw ? "599" : "59") << entry;
     }
 }
 
@@ -34,7 +50,7 @@ TEST(IsScandinavianPrefix, ComparesWholeTexts) {
     }
 }
 
-// Typed on the station page or read from an opened log, the class is the same.
+// Typed on the station page or read from an opened log, the class follows one rule.
 TEST(Classify, SameRuleForTypedAndOpenedCallsigns) {
     const struct {
         bool countryFile;
@@ -53,15 +69,13 @@ TEST(Classify, SameRuleForTypedAndOpenedCallsigns) {
         {false, "SM5ABC", DxClass, false, false},
         {false, "DL1ABC", DxClass, false, false},
     };
-    for (auto classify : {&ClassifyStation, &ClassifyOpenedStation}) {
-        for (const auto& c : cases) {
-            CountryTable table = c.countryFile ? test::SyntheticCountryTable() : CountryTable();
-            ContestState state;
-            EXPECT_EQ(classify(table, state, c.call), c.stationClass) << c.call;
-            EXPECT_EQ(state.StationClass, c.stationClass) << c.call;
-            EXPECT_EQ(state.OwnScandinavian, c.scandinavian) << c.call;
-            EXPECT_EQ(state.OwnEuropean, c.european) << c.call;
-        }
+    for (const auto& c : cases) {
+        CountryTable table = c.countryFile ? test::SyntheticCountryTable() : CountryTable();
+        ContestState state;
+        EXPECT_EQ(ClassifyStation(table, state, c.call), c.stationClass) << c.call;
+        EXPECT_EQ(state.StationClass, c.stationClass) << c.call;
+        EXPECT_EQ(state.OwnScandinavian, c.scandinavian) << c.call;
+        EXPECT_EQ(state.OwnEuropean, c.european) << c.call;
     }
     // An empty call keeps the entity of the previous lookup.
     CountryTable table = test::SyntheticCountryTable();
@@ -173,13 +187,9 @@ TEST(ContestDateFromFirstQso, BeforeNoonIsTheDayBefore) {
         {"20x6-10-01", "0005", "20x6-10-00"},
     };
     for (const auto& c : cases) {
-        const std::string line = std::string("QSO: 14000 CW ") + c.date + " " + c.time +
-                                 " SM5ABC        599 001    DL1ABC        599 001";
-        EXPECT_EQ(Outcome([&] { return ContestDateFromFirstQso(line); }), c.contestDate) << line;
+        EXPECT_EQ(Outcome([&] { return ContestDateFromFirstQso(c.date, c.time); }), c.contestDate)
+            << c.date << ' ' << c.time;
     }
-    // A line too short to hold a time reads the (missing) day.
-    EXPECT_EQ(Outcome([] { return ContestDateFromFirstQso("QSO: 14000 CW"); }),
-              "'' is not a valid integer value");
 }
 
 }  // namespace

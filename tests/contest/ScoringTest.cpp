@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <random>
 
 #include "common/Text.h"
-#include "common/TextFile.h"
 #include "tests/support/CountryLines.h"
+#include "tests/support/PackagedData.h"
 
 namespace kerolt {
 namespace {
@@ -38,18 +37,19 @@ class ScoringTest : public ::testing::Test {
 using Cells = std::pair<std::string, std::string>;
 
 TEST_F(ScoringTest, ScandinavianWorkedExample) {
-    EXPECT_EQ(Log("DL1ABC", 3), Cells("DL", "2"));
-    EXPECT_EQ(Log("K1ABC", 3), Cells("K", "3"));
-    EXPECT_EQ(Log("DK2XY", 3), Cells("", "2"));
-    EXPECT_EQ(Log("DL1ABC", 2), Cells("DL", "2"));
-    EXPECT_EQ(Log("DL1ABC", 3), Cells("", "0"));
+    EXPECT_EQ(Log("DL1ABC", Band20), Cells("DL", "2"));
+    EXPECT_EQ(Log("K1ABC", Band20), Cells("K", "3"));
+    EXPECT_EQ(Log("DK2XY", Band20), Cells("", "2"));
+    EXPECT_EQ(Log("DL1ABC", Band40), Cells("DL", "2"));
+    EXPECT_EQ(Log("DL1ABC", Band20), Cells("", "0"));
     const ScoreDisplay beforeSm = last_;
-    EXPECT_EQ(Log("SM5ABC", 3), Cells("", ""));
+    EXPECT_EQ(Log("SM5ABC", Band20), Cells("", ""));
 
     EXPECT_EQ(engine_.MultTable(),
-              (std::vector<MultEntry>{{"DL", 3, 3}, {"K", 1, 3}, {"DL", 1, 2}}));
+              (std::vector<MultEntry>{{"DL", 3, Band20}, {"K", 1, Band20}, {"DL", 1, Band40}}));
     EXPECT_EQ(engine_.DupeTable(),
-              (std::vector<DupeEntry>{{"DL1ABC", 3}, {"K1ABC", 3}, {"DK2XY", 3}, {"DL1ABC", 2}}));
+              (std::vector<DupeEntry>{
+                  {"DL1ABC", Band20}, {"K1ABC", Band20}, {"DK2XY", Band20}, {"DL1ABC", Band40}}));
     EXPECT_EQ(engine_.ClaimedScore(), 27);
     const Lines expected{
         "Band  QSO  Pnt  Mul", "====  ===  ===  ===", " 80m    0    0    0", " 40m    1    2    1",
@@ -73,9 +73,11 @@ TEST_F(ScoringTest, NonScandinavianEntrants) {
         const char* mult;
         const char* dxPoints;
     } qsos[] = {
-        {"SM5ABC", 2, "SM5", "3"}, {"OH0XYZ", 3, "OH0", "1"}, {"OZ/DL1ABC", 3, "OZ0", "1"},
-        {"OJ0A", 1, "OJ0", "3"},   {"LA", 3, "LA", "1"},      {"SM5XYZ", 2, "", "3"},
-        {"SM5ABC", 2, "", "0"},    {"OX3XR", 4, "OX3", "1"},  {"SM5ABC", 5, "SM5", "1"},
+        {"SM5ABC", Band40, "SM5", "3"},    {"OH0XYZ", Band20, "OH0", "1"},
+        {"OZ/DL1ABC", Band20, "OZ0", "1"}, {"OJ0A", Band80, "OJ0", "3"},
+        {"LA", Band20, "LA", "1"},         {"SM5XYZ", Band40, "", "3"},
+        {"SM5ABC", Band40, "", "0"},       {"OX3XR", Band15, "OX3", "1"},
+        {"SM5ABC", Band10, "SM5", "1"},
     };
     for (const bool european : {false, true}) {
         ContestState state{false, european, "", ""};
@@ -88,64 +90,64 @@ TEST_F(ScoringTest, NonScandinavianEntrants) {
                                                                       : q.dxPoints;
             EXPECT_EQ(engine.CurrentPoints(), points) << q.call << " european " << european;
         }
-        EXPECT_EQ(engine.MultTable()[0], (MultEntry{"SM5", 3, 2}));
+        EXPECT_EQ(engine.MultTable()[0], (MultEntry{"SM5", 3, Band40}));
         EXPECT_EQ(engine.ClaimedScore(), european ? 7 * 8 : 7 * 14);
 
         // Non-Scandinavian calls do not count, and never become dupes.
-        const ScoreDisplay display = engine.ScoreQso("DL1ABC", 3);
+        const ScoreDisplay display = engine.ScoreQso("DL1ABC", Band20);
         EXPECT_EQ(display.EntityText, "Not in contest");
         EXPECT_FALSE(display.Summary);
         EXPECT_EQ(engine.CurrentMult() + engine.CurrentPoints(), "");
-        EXPECT_FALSE(engine.IsDupe("DL1ABC", 3));
-        EXPECT_EQ(engine.ScoreQso("QQ1ABC", 3).EntityText, "Not in contest");
+        EXPECT_FALSE(engine.IsDupe("DL1ABC", Band20));
+        EXPECT_EQ(engine.ScoreQso("QQ1ABC", Band20).EntityText, "Not in contest");
     }
 }
 
 TEST_F(ScoringTest, UnknownCallScoresWithoutMultiplier) {
-    EXPECT_EQ(Log("QQ1ABC", 3), Cells("", "3"));
+    EXPECT_EQ(Log("QQ1ABC", Band20), Cells("", "3"));
     EXPECT_TRUE(engine_.MultTable().empty());
-    EXPECT_TRUE(engine_.IsDupe("QQ1ABC", 3));
-    EXPECT_EQ(Log("QQ1ABC", 3), Cells("", "0"));
-    EXPECT_EQ(engine_.BandTotals()[3], (BandTotal{2, 3, 0}));
+    EXPECT_TRUE(engine_.IsDupe("QQ1ABC", Band20));
+    EXPECT_EQ(Log("QQ1ABC", Band20), Cells("", "0"));
+    EXPECT_EQ(engine_.BandTotals()[Band20], (BandTotal{2, 3, 0}));
     EXPECT_EQ(engine_.ClaimedScore(), 0);
     EXPECT_EQ(last_.EntityText, "*** Unknown");
 }
 
 TEST_F(ScoringTest, GuantanamoCountsAsK) {
-    EXPECT_EQ(Log("KG4AB", 3), Cells("KG4", "3"));
-    EXPECT_EQ(Log("K1ABC", 3), Cells("", "3"));
-    EXPECT_EQ(Log("K1ABC", 4), Cells("K", "3"));
-    EXPECT_EQ(Log("KG4AB", 4), Cells("", "3"));
-    EXPECT_EQ(engine_.MultTable(), (std::vector<MultEntry>{{"K", 2, 3}, {"K", 2, 4}}));
+    EXPECT_EQ(Log("KG4AB", Band20), Cells("KG4", "3"));
+    EXPECT_EQ(Log("K1ABC", Band20), Cells("", "3"));
+    EXPECT_EQ(Log("K1ABC", Band15), Cells("K", "3"));
+    EXPECT_EQ(Log("KG4AB", Band15), Cells("", "3"));
+    EXPECT_EQ(engine_.MultTable(), (std::vector<MultEntry>{{"K", 2, Band20}, {"K", 2, Band15}}));
 }
 
 TEST_F(ScoringTest, UnknownBandCountsInTablesButNoTotal) {
-    const ScoreDisplay display = engine_.ScoreQso("DL1ABC", 0);
+    const ScoreDisplay display = engine_.ScoreQso("DL1ABC", NoBand);
     EXPECT_EQ(engine_.CurrentMult(), "DL");
-    EXPECT_EQ(engine_.MultTable(), (std::vector<MultEntry>{{"DL", 1, 0}}));
-    EXPECT_TRUE(engine_.IsDupe("DL1ABC", 0));
+    EXPECT_EQ(engine_.MultTable(), (std::vector<MultEntry>{{"DL", 1, NoBand}}));
+    EXPECT_TRUE(engine_.IsDupe("DL1ABC", NoBand));
     EXPECT_EQ(display.Summary, ZeroSummary);
     EXPECT_EQ(display.ClaimedScore, "0");
 }
 
 TEST_F(ScoringTest, DupesCompareTrimmedTextCutToTheField) {
-    EXPECT_FALSE(engine_.CheckAndAddDupe(" DL1ABC\t", 3));
-    EXPECT_TRUE(engine_.IsDupe("DL1ABC", 3));
-    EXPECT_FALSE(engine_.IsDupe("DL1ABC", 2));
-    EXPECT_FALSE(engine_.IsDupe("DL1AB", 3));
-    EXPECT_FALSE(engine_.IsDupe("dl1abc", 3));
+    EXPECT_FALSE(engine_.CheckAndAddDupe(" DL1ABC\t", Band20));
+    EXPECT_TRUE(engine_.IsDupe("DL1ABC", Band20));
+    EXPECT_FALSE(engine_.IsDupe("DL1ABC", Band40));
+    EXPECT_FALSE(engine_.IsDupe("DL1AB", Band20));
+    EXPECT_FALSE(engine_.IsDupe("dl1abc", Band20));
 
     // A call longer than the field is a dupe of itself.
     const char* longCall = "DL1ABCDEFGHIJ";
-    EXPECT_EQ(Log(longCall, 3), Cells("DL", "2"));
-    EXPECT_EQ(Log(longCall, 3), Cells("", "0"));
-    EXPECT_EQ(engine_.DupeTable().back(), (DupeEntry{"DL1ABCDEFGH", 3}));
+    EXPECT_EQ(Log(longCall, Band20), Cells("DL", "2"));
+    EXPECT_EQ(Log(longCall, Band20), Cells("", "0"));
+    EXPECT_EQ(engine_.DupeTable().back(), (DupeEntry{"DL1ABCDEFGH", Band20}));
     EXPECT_EQ(engine_.DupeTable().size(), 2u);
 
     // A long multiplier is stored cut and found again.
-    EXPECT_EQ(Log("VQ9AA", 3), Cells("VERYLONG", "3"));
-    EXPECT_EQ(Log("VQ9BB", 3), Cells("", "3"));
-    EXPECT_EQ(engine_.MultTable().back(), (MultEntry{"VERYLO", 2, 3}));
+    EXPECT_EQ(Log("VQ9AA", Band20), Cells("VERYLONG", "3"));
+    EXPECT_EQ(Log("VQ9BB", Band20), Cells("", "3"));
+    EXPECT_EQ(engine_.MultTable().back(), (MultEntry{"VERYLO", 2, Band20}));
 }
 
 // An opened log hands over each call padded to its column; it scores as the call typed.
@@ -184,7 +186,7 @@ TEST(Scoring, CallPaddedAsReadFromAFileScoresAsTyped) {
         for (const std::string& call : {std::string(c.call), padded}) {
             ContestState state{c.scandinavian, true, "", ""};
             ScoringEngine engine(table, state);
-            engine.ScoreQso(call, 3);
+            engine.ScoreQso(call, Band20);
             EXPECT_EQ(Cells(engine.CurrentMult(), engine.CurrentPoints()), Cells(c.mult, c.points))
                 << '"' << call << '"';
         }
@@ -196,12 +198,12 @@ TEST_F(ScoringTest, RowWithoutACallCountsNowhere) {
     for (const bool scandinavian : {true, false}) {
         state_.OwnScandinavian = scandinavian;
         for (const char* call : {"", "   ", " \t"}) {
-            EXPECT_EQ(Log(call, 3), Cells("", "")) << '"' << call << '"';
+            EXPECT_EQ(Log(call, Band20), Cells("", "")) << '"' << call << '"';
         }
     }
     EXPECT_TRUE(engine_.MultTable().empty());
     EXPECT_TRUE(engine_.DupeTable().empty());
-    EXPECT_EQ(engine_.BandTotals()[3].Qsos, 0);
+    EXPECT_EQ(engine_.BandTotals()[Band20].Qsos, 0);
 }
 
 TEST_F(ScoringTest, StoresGrowPastTheOldCapacity) {
@@ -212,13 +214,13 @@ TEST_F(ScoringTest, StoresGrowPastTheOldCapacity) {
         return text;
     };
     for (int i = 0; i < 4000; ++i) {
-        EXPECT_FALSE(engine_.CheckAndAddDupe(numbered('W', i), 3));
-        EXPECT_TRUE(engine_.AddMult(1, numbered('M', i)));
+        EXPECT_FALSE(engine_.CheckAndAddDupe(numbered('W', i), Band20));
+        EXPECT_TRUE(engine_.AddMult(Band80, numbered('M', i)));
     }
     EXPECT_EQ(engine_.DupeTable().size(), 4000u);
     EXPECT_EQ(engine_.MultTable().size(), 4000u);
-    EXPECT_TRUE(engine_.IsDupe("W3999", 3));
-    EXPECT_FALSE(engine_.AddMult(1, "M3999"));
+    EXPECT_TRUE(engine_.IsDupe("W3999", Band20));
+    EXPECT_FALSE(engine_.AddMult(Band80, "M3999"));
     EXPECT_EQ(engine_.MultTable().back().Count, 2);
 }
 
@@ -260,7 +262,7 @@ QsoLog MakeLog(const std::vector<std::pair<std::string, std::string>>& qsos) {
 }
 
 TEST_F(ScoringTest, RescoreEmptyLogShowsZeroState) {
-    Log("DL1ABC", 3);
+    Log("DL1ABC", Band20);
     QsoLog log;
     const ScoreDisplay display = engine_.RescoreLog(log);
     EXPECT_EQ(display.Summary, ZeroSummary);
@@ -274,7 +276,7 @@ TEST_F(ScoringTest, RescoreEmptyLogShowsZeroState) {
 
 TEST_F(ScoringTest, RescoreRefreshesScoreWhenLastRowIsNotInContest) {
     QsoLog log = MakeLog({{"14000", "DL1ABC"}, {" 7000", "K1ABC"}, {"14000", "SM5ABC"}});
-    Log("JA1XYZ", 1);  // an earlier state the display must not keep
+    Log("JA1XYZ", Band80);  // an earlier state the display must not keep
     const ScoreDisplay display = engine_.RescoreLog(log);
     EXPECT_EQ(display.EntityText, "Not in contest");
     EXPECT_EQ(display.ClaimedScore, "10");
@@ -337,7 +339,7 @@ void ExpectRescoreEqualsLoggingOneByOne(CountryTable& table, const Lines& callPo
             }
 
             ScoringEngine rescored(table, state);
-            rescored.ScoreQso("DL1ABC", 3);  // stores not empty before the re-scoring
+            rescored.ScoreQso("DL1ABC", Band20);  // stores not empty before the re-scoring
             const ScoreDisplay display = rescored.RescoreLog(log);
 
             EXPECT_EQ(rescored.MultTable(), oneByOne.MultTable());
@@ -357,7 +359,8 @@ void ExpectRescoreEqualsLoggingOneByOne(CountryTable& table, const Lines& callPo
                 const std::string& raw = callPool[static_cast<std::size_t>(i) % callPool.size()];
                 const std::string probe = i % 3 == 0 ? " " + raw + "XXXXXXXXXXXX" : raw;
                 const std::string key = Cut(Trim(probe), 11);
-                for (BandIndex band = 0; band <= 5; ++band) {
+                for (int b = NoBand; b <= BandCount; ++b) {
+                    const auto band = static_cast<BandIndex>(b);
                     const bool scanned = std::any_of(
                         rescored.DupeTable().begin(), rescored.DupeTable().end(),
                         [&](const DupeEntry& e) { return e.Call == key && e.Band == band; });
@@ -369,16 +372,9 @@ void ExpectRescoreEqualsLoggingOneByOne(CountryTable& table, const Lines& callPo
 }
 
 TEST(RescoreLog, EqualsLoggingOneByOne) {
-    if (!std::filesystem::exists(KEROLT_PACKAGED_CTY) ||
-        !std::filesystem::exists(KEROLT_MASTER_SCP)) {
-        GTEST_SKIP() << "packaged country file or callsign list missing";
-    }
-    CountryTable table = CountryTable::FromLines(ReadLines(KEROLT_PACKAGED_CTY));
-    Lines calls;
-    for (const std::string& line : ReadLines(KEROLT_MASTER_SCP)) {
-        if (!line.empty() && line[0] != '#')
-            calls.push_back(Trim(line));
-    }
+    KEROLT_SKIP_WITHOUT_PACKAGED_DATA();
+    CountryTable table = test::PackagedCountryTable();
+    Lines calls = test::MasterCalls();
     ASSERT_GT(calls.size(), 1000u);
     // A sample spread over the list, weighted towards the letters of the Scandinavian
     // prefixes so that every entrant class has plenty of QSOs in the contest.

@@ -8,6 +8,7 @@
 #include "common/TextFile.h"
 #include "country/CTY.h"
 #include "tests/support/CountryLines.h"
+#include "tests/support/PackagedData.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -29,20 +30,13 @@ constexpr std::size_t Stride = 29;
 constexpr std::size_t Stride = 1;
 #endif
 
-const CountryTable& Packaged() {
-    static const CountryTable table = LoadCountryFile(KEROLT_PACKAGED_CTY);
-    return table;
-}
+using test::PackagedCountryTable;
 
 // Every call of the callsign list, then every prefix text of the packaged file as a call.
 const std::vector<std::string>& Calls() {
     static const std::vector<std::string> calls = [] {
-        std::vector<std::string> result;
-        for (auto& line : ReadLines(KEROLT_MASTER_SCP)) {
-            if (!line.empty() && line[0] != '#')
-                result.push_back(std::move(line));
-        }
-        for (const auto& e : Packaged().Prefixes()) {
+        std::vector<std::string> result = test::MasterCalls();
+        for (const auto& e : PackagedCountryTable().Prefixes()) {
             if (!e.Text.empty())
                 result.push_back(e.Text);
         }
@@ -103,11 +97,17 @@ void ExpectAgreement(const CountryTable& table, bool portable) {
     EXPECT_EQ(mismatches, 0u);
 }
 
-TEST(CountryAgreement, PackagedFileLoadsEveryEntityAndToken) {
+// Each test needs the packaged data.
+class CountryAgreement : public ::testing::Test {
+  protected:
+    void SetUp() override { KEROLT_SKIP_WITHOUT_PACKAGED_DATA(); }
+};
+
+TEST_F(CountryAgreement, PackagedFileLoadsEveryEntityAndToken) {
     std::int32_t entities = 0;
     std::int32_t tokens = 0;
     bool marked = false;
-    for (const auto& line : ReadLines(KEROLT_PACKAGED_CTY)) {
+    for (const auto& line : ReadLines(test::PackagedCountryFile)) {
         if (line.empty())
             continue;
         if (line[0] != ' ') {
@@ -118,7 +118,7 @@ TEST(CountryAgreement, PackagedFileLoadsEveryEntityAndToken) {
                                                 std::count(line.begin(), line.end(), ';'));
         }
     }
-    const CountryTable& table = Packaged();
+    const CountryTable& table = PackagedCountryTable();
     EXPECT_GT(entities, 300);
     EXPECT_EQ(static_cast<std::int32_t>(table.Entities().size()) - 1, entities);
     EXPECT_EQ(table.PrefixCount(), tokens);
@@ -129,20 +129,20 @@ TEST(CountryAgreement, PackagedFileLoadsEveryEntityAndToken) {
     }
 }
 
-TEST(CountryAgreement, IndexEqualsWalkOnPackagedFile) {
-    ExpectAgreement(Packaged(), false);
+TEST_F(CountryAgreement, IndexEqualsWalkOnPackagedFile) {
+    ExpectAgreement(PackagedCountryTable(), false);
 }
 
-TEST(CountryAgreement, IndexEqualsWalkOnPackagedFilePortable) {
-    ExpectAgreement(Packaged(), true);
+TEST_F(CountryAgreement, IndexEqualsWalkOnPackagedFilePortable) {
+    ExpectAgreement(PackagedCountryTable(), true);
 }
 
-TEST(CountryAgreement, IndexEqualsWalkOnShuffledList) {
-    ExpectAgreement(CountryTable::FromLines(ShuffledLines(Packaged())), false);
+TEST_F(CountryAgreement, IndexEqualsWalkOnShuffledList) {
+    ExpectAgreement(CountryTable::FromLines(ShuffledLines(PackagedCountryTable())), false);
 }
 
-TEST(CountryAgreement, IndexEqualsWalkOnShuffledListPortable) {
-    ExpectAgreement(CountryTable::FromLines(ShuffledLines(Packaged())), true);
+TEST_F(CountryAgreement, IndexEqualsWalkOnShuffledListPortable) {
+    ExpectAgreement(CountryTable::FromLines(ShuffledLines(PackagedCountryTable())), true);
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+#include "cabrillo/ApplyStation.h"
+
+#include "common/Text.h"
+
+namespace kerolt {
+
+namespace {
+
+void SetText(const std::optional<std::string>& value, std::string& field) {
+    if (value)
+        field = *value;
+}
+
+std::string EntryText(const std::vector<std::string>& entries, int index) {
+    return index < 0 ? std::string() : entries[static_cast<std::size_t>(index)];
+}
+
+// A list shows the entry's own text; an empty value thereby selects the empty overlay entry.
+void SetEntry(const std::optional<std::string>& value, const std::vector<std::string>& entries,
+              std::string& field) {
+    if (value)
+        field = EntryText(entries, FindEntryIgnoringCase(entries, *value));
+}
+
+}  // namespace
+
+int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view text) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (EqualIgnoringCase(entries[i], text))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
+                                 const StationLists& lists) {
+    const CabrilloStation& s = file.Station;
+    SetText(s.CallEdit, current.CallEdit);
+    if (s.ContestBox) {
+        const int contest = FindEntryIgnoringCase(lists.Contest, *s.ContestBox);
+        current.ContestIndex = contest < 0 ? NoContest : contest;
+        current.ContestBox = EntryText(lists.Contest, contest);
+    }
+    SetEntry(s.AssistedComboBox, lists.Assisted, current.AssistedComboBox);
+    SetEntry(s.BandComboBox, lists.Band, current.BandComboBox);
+    SetEntry(s.OperatorComboBox, lists.Operator, current.OperatorComboBox);
+    SetEntry(s.PowerComboBox, lists.Power, current.PowerComboBox);
+    SetEntry(s.TransmitterComboBox, lists.Transmitter, current.TransmitterComboBox);
+    SetEntry(s.OverlayComboBox, lists.Overlay, current.OverlayComboBox);
+    SetText(s.EmailEdit, current.EmailEdit);
+    SetText(s.NameEdit, current.NameEdit);
+    SetText(s.AdrEdit1, current.AdrEdit1);
+    SetText(s.AdrEdit2, current.AdrEdit2);
+    SetText(s.AdrEdit3, current.AdrEdit3);
+    SetText(s.OperatorsEdit, current.OperatorsEdit);
+    SetText(s.ClubEdit, current.ClubEdit);
+    current.Memo1 = file.Memo1;
+    return current;
+}
+
+}  // namespace kerolt
