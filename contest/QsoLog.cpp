@@ -43,4 +43,22 @@ void QsoLog::ClearRow(int row) {
     rows_[static_cast<std::size_t>(row)] = Row{};
 }
 
+int QsoLog::AppendQso(const Row& row) {
+    AddRow();
+    const int written = QsoCounter;
+    for (int col = 0; col < QsoColumnCount; ++col)
+        SetCell(written, col, row[static_cast<std::size_t>(col)]);
+    ++QsoCounter;
+    return written;
+}
+
+bool QsoLog::RemoveLastQso() {
+    if (RowCount() <= 2)
+        return false;
+    SetRowCount(RowCount() - 1);
+    ClearRow(RowCount() - 1);
+    --QsoCounter;
+    return true;
+}
+
 }  // namespace kerolt

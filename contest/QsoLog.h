@@ -47,6 +47,13 @@ class QsoLog {
     const Row& RowAt(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
     void ClearRow(int row);
 
+    // A commit: one more row, row QsoCounter filled with row (its number included), QsoCounter
+    // one up. Returns the row written.
+    int AppendQso(const Row& row);
+    // The last row goes and the last QSO's row, emptied, becomes the empty row at the end;
+    // QsoCounter one down. False, and nothing changes, when the log holds no QSO.
+    bool RemoveLastQso();
+
     // Number of QSO rows N (row count minus 2, never below 0).
     int QsoRowCount() const { return RowCount() > 2 ? RowCount() - 2 : 0; }
 

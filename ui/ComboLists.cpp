@@ -4,6 +4,9 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "common/Text.h"
+#include "ui/CoreText.h"
+
 namespace kerolt {
 
 namespace {
@@ -27,11 +30,28 @@ void SelectKeepingText(QComboBox* list, int index) {
     KeepingText(list, [&] { list->setCurrentIndex(index); });
 }
 
+// The entry whose text equals text ignoring letter case, -1 for none.
+int FindEntry(const QComboBox* list, const QString& text) {
+    const std::string typed = ToCore(text);
+    for (int i = 0; i < list->count(); ++i) {
+        if (EqualIgnoringCase(ToCore(list->itemText(i)), typed))
+            return i;
+    }
+    return -1;
+}
+
 void FollowTypedText(QComboBox* list) {
-    const int index =
-        list->findText(list->lineEdit()->text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QLineEdit* edit = list->lineEdit();
+    const int index = FindEntry(list, edit->text());
     if (index != list->currentIndex())
         SelectKeepingText(list, index);
+    // A text typed in another case shows the entry's own text, as an opened file's value does.
+    if (index >= 0 && edit->text() != list->itemText(index)) {
+        const QSignalBlocker editBlocker(edit);
+        const int cursor = edit->cursorPosition();
+        edit->setText(list->itemText(index));
+        edit->setCursorPosition(cursor);
+    }
 }
 
 }  // namespace

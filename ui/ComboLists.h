@@ -26,7 +26,8 @@ void SelectEntry(QComboBox* list, int index);
 void SetListText(QComboBox* list, const QString& text);
 
 // Runs handler whenever the user changes the list: picking an entry, or typing, after which
-// the selected entry is the one whose text equals the typed text exactly (none otherwise).
+// the selected entry is the one whose text equals the typed text ignoring letter case (none
+// otherwise), and the list shows that entry's own text.
 // Program changes never run it.
 void OnUserChange(QComboBox* list, QObject* context, std::function<void()> handler);
 

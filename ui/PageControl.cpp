@@ -45,21 +45,25 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
     setTabBar(new PageTabBar(this));
 }
 
-void PageControl::keyPressEvent(QKeyEvent* event) {
+bool PageControl::TakePageKey(QKeyEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const int key = event->key();
     const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
     const bool page = key == Qt::Key_PageUp || key == Qt::Key_PageDown;
-    if (!ctrl || (!tab && !page)) {
-        QTabWidget::keyPressEvent(event);
-        return;
-    }
+    if (!ctrl || (!tab && !page))
+        return false;
     const bool back = key == Qt::Key_Backtab || key == Qt::Key_PageUp ||
                       (tab && (event->modifiers() & Qt::ShiftModifier));
     const int next = NextShownTab(tabBar(), currentIndex(), back ? -1 : 1, true);
     if (next >= 0)
         setCurrentIndex(next);
     event->accept();
+    return true;
+}
+
+void PageControl::keyPressEvent(QKeyEvent* event) {
+    if (!TakePageKey(event))
+        QTabWidget::keyPressEvent(event);
 }
 
 }  // namespace kerolt

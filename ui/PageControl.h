@@ -28,6 +28,10 @@ class PageControl : public QTabWidget {
   public:
     explicit PageControl(QWidget* parent = nullptr);
 
+    // Steps the page for Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown or Ctrl+PageUp; false for any
+    // other key. For controls that would take these keys for themselves.
+    bool TakePageKey(QKeyEvent* event);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

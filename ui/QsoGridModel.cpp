@@ -40,6 +40,26 @@ Qt::ItemFlags QsoGridModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 }
 
+int QsoGridModel::AppendQso(const QsoLog::Row& row) {
+    const int gridRows = rowCount();
+    beginInsertRows(QModelIndex(), gridRows, gridRows);
+    const int written = log_.AppendQso(row);
+    endInsertRows();
+    LogRowsChanged(written, written);
+    return written;
+}
+
+bool QsoGridModel::RemoveLastQso() {
+    if (log_.QsoRowCount() == 0)
+        return false;
+    const int last = rowCount() - 1;
+    beginRemoveRows(QModelIndex(), last, last);
+    log_.RemoveLastQso();
+    endRemoveRows();
+    LogRowsChanged(log_.RowCount() - 1, log_.RowCount() - 1);
+    return true;
+}
+
 void QsoGridModel::LogReset() {
     beginResetModel();
     endResetModel();

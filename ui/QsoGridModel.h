@@ -24,6 +24,10 @@ class QsoGridModel : public QAbstractTableModel {
     // Grid row of a log row (the log's row 1 is the grid's row 0).
     static int GridRow(int logRow) { return logRow - 1; }
 
+    // The log's commit and deleted last row, told to the view as they happen.
+    int AppendQso(const QsoLog::Row& row);
+    bool RemoveLastQso();
+
     // Tell the view that the log changed behind its back: rows added or removed, or cells.
     void LogReset();
     void LogRowsChanged(int firstLogRow, int lastLogRow);

@@ -8,14 +8,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTime>
 #include <QTimer>
 
+#include "cabrillo/CabrilloWriter.h"
+#include "common/Version.h"
 #include "ui/Clock.h"
 #include "ui/ComboLists.h"
+#include "ui/CoreText.h"
 #include "ui/EventHook.h"
 #include "ui/Fonts.h"
 #include "ui/Keys.h"
@@ -25,10 +30,6 @@
 #include "ui/Unit3.h"
 
 namespace kerolt {
-
-namespace {
-const QString Caption = QStringLiteral("Kerolt Ver 2.31 - Manual Cabrillo input for SAC");
-}  // namespace
 
 TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidget* parent)
     : QMainWindow(parent),
@@ -98,6 +99,7 @@ void TForm1::ConnectHandlers() {
         {Exit1, &TForm1::Exit1Click},
         {Realtime1, &TForm1::Realtime1Click},
         {AutoSave1, &TForm1::AutoSave1Click},
+        {CheckPartial1, &TForm1::CheckPartial1Click},
         {Check1, &TForm1::Check1Click},
         {HowTo1, &TForm1::HowTo1Click},
         {About1, &TForm1::About1Click},
@@ -137,6 +139,33 @@ QString TForm1::PanelText(int panel) const {
 
 void TForm1::SetPanelText(int panel, const QString& text) {
     panels_.at(static_cast<std::size_t>(panel))->setText(text);
+}
+
+void TForm1::ShowScore(const ScoreDisplay& display) {
+    if (display.Summary)
+        ResList->setPlainText(ToUi(*display.Summary).join(QLatin1Char('\n')));
+    if (display.ClaimedScore)
+        ClamedScoreEdit->setText(ToUi(*display.ClaimedScore));
+    if (display.EntityText)
+        SetPanelText(EntityPanel, ToUi(*display.EntityText));
+}
+
+std::vector<std::string> TForm1::CabrilloLines() const {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(CabrilloLog->count()));
+    for (int i = 0; i < CabrilloLog->count(); ++i)
+        lines.push_back(ToCore(CabrilloLog->item(i)->text()));
+    return lines;
+}
+
+void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {
+    CabrilloLog->clear();
+    CabrilloLog->addItems(ToUi(lines));
+    ShowLogCheck(lines);
+}
+
+void TForm1::RebuildCabrilloLog() {
+    SetCabrilloLines(BuildCabrilloLog(StationDataFromControls(), log_, state_.ContestDate));
 }
 // --- Events ---------------------------------------------------------------------------------
 
@@ -182,7 +211,7 @@ void TForm1::FormCreate() {
     PageControl1->setTabVisible(LogInputPage, false);
     PageControl1->setTabVisible(CabrilloLogPage, false);
     PageControl1->setTabVisible(MultListPage, false);
-    setWindowTitle(Caption);
+    setWindowTitle(QLatin1String(ProgramCaption));
     SetPanelText(AutoSavePanel, QStringLiteral("AutoSave: On"));
     SetPanelText(RealtimePanel, QStringLiteral("Realtime: Off"));
 }

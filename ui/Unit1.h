@@ -11,9 +11,11 @@
 
 #include "cabrillo/StationData.h"
 #include "contest/ContestRules.h"
+#include "contest/LogEntry.h"
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
 #include "country/CTY.h"
+#include "country/CallList.h"
 #include "ui/Guarded.h"
 #include "ui/Prompts.h"
 
@@ -33,6 +35,7 @@ class QTimer;
 
 namespace kerolt {
 
+struct CabrilloFile;
 class Clock;
 class QsoGridModel;
 class TAboutBox;
@@ -70,6 +73,17 @@ class TForm1 : public QMainWindow {
 
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);
+
+    // What a scoring tells the window: the summary in ResList, the claimed score on the
+    // station page, the entity in status panel 4; an absent part leaves its control as it is.
+    void ShowScore(const ScoreDisplay& display);
+
+    // The Cabrillo text, as the "Cabrillo log" page holds it.
+    std::vector<std::string> CabrilloLines() const;
+    void SetCabrilloLines(const std::vector<std::string>& lines);
+    // Rebuilds the text from the station controls and the log. A build that fails raises and
+    // leaves the old text.
+    void RebuildCabrilloLog();
 
     CountryTable& Countries() { return countryTable_; }
     ContestState& State() { return state_; }
@@ -124,10 +138,27 @@ class TForm1 : public QMainWindow {
     // --- Log input page (Unit1LogInput.cpp) ------------------------------------------------
     // Sees every key of the window before the focused control; true swallows the key.
     bool FormKeyDown(QKeyEvent* key);
+    // Character filters: true refuses the typed character.
+    bool TimeEditKeyPress(QKeyEvent* key);
+    bool TREditKeyPress(QKeyEvent* key);
+    bool NyNrEditKeyPress(QKeyEvent* key);
+    bool RREditKeyPress(QKeyEvent* key);
+    bool NrInputKeyPress(QKeyEvent* key);
+    bool CallWkdInputKeyPress(QKeyEvent* key);
+    bool SGKeyPress(QKeyEvent* key);
+    bool CallWkdInputKeyDown(QKeyEvent* key);
+    bool CallWkdInputKeyUp(QKeyEvent* key);
+    // Enter commits the QSO typed in the entry row.
+    bool NrInputKeyDown(QKeyEvent* key);
+    void FrekvensEditChange();
+    void TimeEditChange();
     void Deletelastrow1Click();
+    void SGExit();
 
     // --- Files (Unit1Files.cpp) ------------------------------------------------------------
     void Open1Click();
+    // Reads the chosen file into the station page, the log and the Cabrillo page.
+    void LoadCabrilloLog();
     void Save1Click();
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
@@ -137,6 +168,16 @@ class TForm1 : public QMainWindow {
     void PageControl1Change();
     void SaveMultList1Click();
     void Check1Click();
+
+    // --- Check partial and the log check's marks (Unit1Check.cpp) ---------------------------
+    // The callsign list of contest stations; "Check partial" joins the "SetUp" menu, checked,
+    // only with calls.
+    void SetCallList(CallList list);
+    const CallList& KnownCalls() const { return callList_; }
+    void CheckPartial1Click();
+    // The known calls near the typed call, this log's calls first, at most maxItems; nothing
+    // while "Check partial" is unchecked or no list was loaded.
+    PartialMatches CheckPartialFor(const QString& typed, std::size_t maxItems) const;
 
     // --- Components -------------------------------------------------------------------------
     QTabWidget* PageControl1 = nullptr;
@@ -178,11 +219,14 @@ class TForm1 : public QMainWindow {
     QLabel* MyCall = nullptr;
     QLabel* DateLabel = nullptr;
     QPlainTextEdit* ResList = nullptr;
+    // Check partial: the known calls near the typed one.
+    QListWidget* PartialList = nullptr;
     QPushButton* Button2 = nullptr;  // "Sent"
     QPushButton* Button1 = nullptr;  // "Received"
 
     // Cabrillo log page.
     QListWidget* CabrilloLog = nullptr;
+    QLabel* CheckSummary = nullptr;  // the log check's count of problems and notes
 
     // Mult list page, one list per band.
     QListWidget* List80 = nullptr;
@@ -197,6 +241,7 @@ class TForm1 : public QMainWindow {
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
+    QAction* CheckPartial1 = nullptr;
     QAction* Check1 = nullptr;
     QAction* HowTo1 = nullptr;
     QAction* About1 = nullptr;
@@ -223,10 +268,11 @@ class TForm1 : public QMainWindow {
     void BuildMenus();
     void BuildStatusBar();
     void BuildStationPage();
+    void SetTabOrder();
+    // Unit1PagesLayout.cpp
     void BuildLogPage();
     void BuildCabrilloPage();
     void BuildMultListPage();
-    void SetTabOrder();
 
     // Unit1.cpp: wiring. A key handler sees the field's key events of one type before the
     // field; an exit handler runs when the focus leaves the field for another control.
@@ -240,6 +286,29 @@ class TForm1 : public QMainWindow {
 
     // Unit1LogInput.cpp
     void ConnectLogInputHandlers();
+    // The key's character through field's filter; true refuses it.
+    bool RefusedByFilter(QKeyEvent* key, EntryField field);
+    void StepTimeBy(int step);
+    void StepBandBy(int step);
+    QsoEntry EntryFromControls() const;
+    // Writes the rebuilt Cabrillo text to Last.log.
+    void BackUpLog();
+    // The grid's re-scored cells, summary, claimed score and entity panel shown.
+    void ShowRescoredLog();
+    // Hooks a cell editor of the grid: its filter and leaving the grid from it.
+    void PrepareCellEditor(QLineEdit* editor);
+    void WatchGridExit(QWidget* widget);
+
+    // Unit1Files.cpp: unsaved QSOs are offered a save first; false stops the Open.
+    bool MayOpenOverLog();
+    void ShowOpenedStation(const CabrilloFile& file);
+    void ShowOpenedLog(const CabrilloFile& file);
+
+    // Unit1Check.cpp: marks the Cabrillo page's lines with the log check's findings.
+    void ShowLogCheck(const std::vector<std::string>& lines);
+    // Unit1Check.cpp: the known calls near the typed call in PartialList, as many as fit;
+    // empty and hidden under 2 characters or without the feature.
+    void ShowPartialMatches();
 
     CountryTable& countryTable_;
     Prompts& prompts_;
@@ -247,9 +316,13 @@ class TForm1 : public QMainWindow {
     ContestState state_;
     QsoLog log_;
     ScoringEngine scoring_;
+    CallList callList_;
     bool logSaved_ = true;
+    // The contest date of the last opened log with QSOs; empty before one was opened.
+    std::string openedContestDate_;
     QsoGridModel* gridModel_ = nullptr;
     std::array<QLabel*, 5> panels_{};
+    QMenu* setUpMenu_ = nullptr;
     int currentPage_ = DataInputPage;
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;

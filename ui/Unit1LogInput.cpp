@@ -1,17 +1,307 @@
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableView>
 
+#include "cabrillo/CabrilloWriter.h"
+#include "common/TextFile.h"
+#include "ui/ComboLists.h"
+#include "ui/CoreText.h"
+#include "ui/EntryFilter.h"
+#include "ui/EventHook.h"
+#include "ui/Keys.h"
+#include "ui/PageControl.h"
+#include "ui/QsoGridModel.h"
 #include "ui/Unit1.h"
 
 // The log input page: page keys, the entry fields, the commit, the grid and the backup.
 
 namespace kerolt {
 
-void TForm1::ConnectLogInputHandlers() {}
+namespace {
 
-bool TForm1::FormKeyDown(QKeyEvent*) {
+const QColor DupeColour(255, 101, 117);
+constexpr const char* BackupFile = "Last.log";
+
+QColor WindowColour(const QWidget* field) {
+    return QApplication::palette(field).color(QPalette::Base);
+}
+
+bool HasWindowColour(const QWidget* field) {
+    return field->palette().color(QPalette::Base) == WindowColour(field);
+}
+
+void SetBackground(QWidget* field, const QColor& colour) {
+    if (field->palette().color(QPalette::Base) == colour)
+        return;
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    field->setPalette(palette);
+}
+
+void SetBandColour(QComboBox* list, bool chosen) {
+    const QColor colour = chosen ? WindowColour(list) : QColor(Qt::red);
+    SetBackground(list, colour);
+    SetBackground(list->lineEdit(), colour);
+}
+
+// The program moves the focus as Tab would: the field's whole text is selected.
+void MoveFocusTo(QWidget* field) {
+    field->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}
+
+bool IsInside(const QWidget* widget, const QWidget* area) {
+    return widget && (widget == area || area->isAncestorOf(widget));
+}
+
+}  // namespace
+
+void TForm1::ConnectLogInputHandlers() {
+    OnUserChange(FrekvensEdit, this, Slot(&TForm1::FrekvensEditChange));
+    // A drop-down list takes Ctrl+PageUp/Down as its own paging keys; here they change the
+    // page, as in every other field.
+    EventHook::Install(FrekvensEdit, QEvent::KeyPress, [this](QEvent* event) {
+        return static_cast<PageControl*>(PageControl1)->TakePageKey(static_cast<QKeyEvent*>(event));
+    });
+    connect(TimeEdit, &QLineEdit::textChanged, this, Slot(&TForm1::TimeEditChange));
+
+    const std::pair<QLineEdit*, EntryField> filtered[] = {
+        {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
+        {NyNrEdit, EntryField::Number}, {CallWkdInput, EntryField::Call},
+        {RREdit, EntryField::Number},   {NrInput, EntryField::Number}};
+    for (const auto& [field, kind] : filtered) field->setValidator(new EntryValidator(kind, field));
+
+    // A field's hooks run last-installed first: the key-down handlers see Enter and Esc
+    // before the character filters refuse them.
+    OnKey(TimeEdit, QEvent::KeyPress, &TForm1::TimeEditKeyPress);
+    OnKey(TREdit, QEvent::KeyPress, &TForm1::TREditKeyPress);
+    OnKey(NyNrEdit, QEvent::KeyPress, &TForm1::NyNrEditKeyPress);
+    OnKey(RREdit, QEvent::KeyPress, &TForm1::RREditKeyPress);
+    OnKey(NrInput, QEvent::KeyPress, &TForm1::NrInputKeyPress);
+    OnKey(NrInput, QEvent::KeyPress, &TForm1::NrInputKeyDown);
+    OnKey(CallWkdInput, QEvent::KeyPress, &TForm1::CallWkdInputKeyPress);
+    OnKey(CallWkdInput, QEvent::KeyPress, &TForm1::CallWkdInputKeyDown);
+    OnKey(CallWkdInput, QEvent::KeyRelease, &TForm1::CallWkdInputKeyUp);
+
+    OnKey(SG, QEvent::KeyPress, &TForm1::SGKeyPress);
+    SG->setItemDelegate(
+        new QsoCellDelegate([this](QLineEdit* editor) { PrepareCellEditor(editor); }, SG));
+    WatchGridExit(SG);
+}
+
+void TForm1::PrepareCellEditor(QLineEdit* editor) {
+    OnKey(editor, QEvent::KeyPress, &TForm1::SGKeyPress);
+    WatchGridExit(editor);
+}
+
+void TForm1::WatchGridExit(QWidget* widget) {
+    // The grid is left when the focus goes from it, or from its cell editor, to a control
+    // outside it; moving between the grid and its editor is no exit.
+    EventHook::Install(widget, QEvent::FocusOut, [this](QEvent* event) {
+        if (IsExit(static_cast<QFocusEvent*>(event)) && QApplication::focusWidget() &&
+            !IsInside(QApplication::focusWidget(), SG))
+            Guard([this] { SGExit(); });
+        return false;
+    });
+}
+
+// --- Page keys ------------------------------------------------------------------------------
+
+bool TForm1::FormKeyDown(QKeyEvent* key) {
+    if (PageControl1->currentIndex() != LogInputPage)
+        return false;
+    const int code = key->key();
+    if ((key->modifiers() & Qt::AltModifier) && (code == Qt::Key_B || code == Qt::Key_V)) {
+        StepBandBy(code == Qt::Key_B ? 1 : -1);
+        // The field would only insert the letter; Windows gives an Alt key no character.
+        return true;
+    }
+    if (Realtime1->isChecked())
+        return false;
+    const bool keypad = key->modifiers() & Qt::KeypadModifier;
+    const QWidget* focus = QApplication::focusWidget();
+    // A cell editor is not the grid itself: Up and Down step the time while editing a cell.
+    const bool arrowsStepTime =
+        focus != SG && focus != FrekvensEdit && focus != FrekvensEdit->lineEdit();
+    if ((code == Qt::Key_Plus && keypad) || (code == Qt::Key_Up && arrowsStepTime)) {
+        StepTimeBy(1);
+    } else if ((code == Qt::Key_Minus && keypad) || (code == Qt::Key_Down && arrowsStepTime)) {
+        StepTimeBy(-1);
+    }
     return false;
 }
 
-void TForm1::Deletelastrow1Click() {}
+void TForm1::StepTimeBy(int step) {
+    TimeEdit->setText(ToUi(StepTime(ToCore(TimeEdit->text()), step)));
+}
+
+void TForm1::StepBandBy(int step) {
+    SetBandColour(FrekvensEdit, true);
+    SelectEntry(FrekvensEdit, StepBand(FrekvensEdit->currentIndex(), step, FrekvensEdit->count()));
+}
+
+// --- Character filters ----------------------------------------------------------------------
+
+bool TForm1::RefusedByFilter(QKeyEvent* key, EntryField field) {
+    // An Alt key types no character in a field; Qt would insert its letter.
+    if ((key->modifiers() & Qt::AltModifier) && !key->text().isEmpty())
+        return true;
+    const int typed = TypedChar(key);
+    if (typed < 0)
+        return false;
+    // A letter the field takes in upper case passes; its validator changes its case.
+    return !AcceptsChar(field, EntryChar(field, static_cast<char>(typed)));
+}
+
+bool TForm1::TimeEditKeyPress(QKeyEvent* key) {
+    return RefusedByFilter(key, EntryField::Time);
+}
+
+bool TForm1::TREditKeyPress(QKeyEvent* key) {
+    return RefusedByFilter(key, EntryField::Number);
+}
+
+bool TForm1::NyNrEditKeyPress(QKeyEvent* key) {
+    return RefusedByFilter(key, EntryField::Number);
+}
+
+bool TForm1::RREditKeyPress(QKeyEvent* key) {
+    return RefusedByFilter(key, EntryField::Number);
+}
+
+bool TForm1::NrInputKeyPress(QKeyEvent* key) {
+    if (TypedChar(key) == 0x1B)
+        MoveFocusTo(CallWkdInput);
+    return RefusedByFilter(key, EntryField::Number);
+}
+
+bool TForm1::CallWkdInputKeyPress(QKeyEvent* key) {
+    // Space goes on to the number unless the call is marked as a dupe.
+    if (TypedChar(key) == ' ' && HasWindowColour(CallWkdInput))
+        MoveFocusTo(NrInput);
+    return RefusedByFilter(key, EntryField::Call);
+}
+
+bool TForm1::SGKeyPress(QKeyEvent* key) {
+    return RefusedByFilter(key, EntryField::Grid);
+}
+
+// --- Call field -----------------------------------------------------------------------------
+
+bool TForm1::CallWkdInputKeyDown(QKeyEvent* key) {
+    if (IsEnter(key)) {
+        MoveFocusTo(NrInput);
+    } else if (key->key() == Qt::Key_Escape && !HasWindowColour(CallWkdInput)) {
+        CallWkdInput->clear();
+    }
+    return false;
+}
+
+bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
+    const std::string call = ToCore(CallWkdInput->text());
+    const BandIndex band = BandFromFrequency(ToCore(FrekvensEdit->currentText()));
+    SetBackground(CallWkdInput,
+                  scoring_.IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
+    if (call.size() > 2) {
+        countryTable_.PrefixOf(call);
+        SetPanelText(EntityPanel, ToUi(EntityStatusText(countryTable_.CurrentEntity())));
+    }
+    ShowPartialMatches();
+    return false;
+}
+
+void TForm1::FrekvensEditChange() {
+    SetBandColour(FrekvensEdit, true);
+    MoveFocusTo(CallWkdInput);
+}
+
+void TForm1::TimeEditChange() {
+    // The user, the time keys and the clock change the time on this page only; a time set
+    // elsewhere by the program is followed by PrepareLogPage on arriving here.
+    if (PageControl1->currentIndex() != LogInputPage)
+        return;
+    const std::string time = ToCore(TimeEdit->text());
+    if (time.size() == 4)
+        DateLabel->setText(ToUi(QsoDate(state_.ContestDate, time)));
+}
+
+// --- Commit ---------------------------------------------------------------------------------
+
+QsoEntry TForm1::EntryFromControls() const {
+    return {ToCore(FrekvensEdit->currentText()),
+            ToCore(TimeEdit->text()),
+            ToCore(TREdit->text()),
+            ToCore(NyNrEdit->text()),
+            ToCore(CallWkdInput->text()),
+            ToCore(RREdit->text()),
+            ToCore(NrInput->text())};
+}
+
+bool TForm1::NrInputKeyDown(QKeyEvent* key) {
+    if (!IsEnter(key))
+        return false;
+    const QsoEntry entry = EntryFromControls();
+    if (!CanCommit(entry, FrekvensEdit->currentIndex() >= 0))
+        return false;
+    // Whole or not at all: whatever can fail is read before the log changes.
+    const std::string nextNr = NextSentNumber(entry.NrSent);
+    const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
+
+    ShowScore(scoring_.ScoreQso(log_.Cell(row, ColCall), BandFromFrequency(entry.Frequency)));
+    log_.SetCell(row, ColMult, scoring_.CurrentMult());
+    log_.SetCell(row, ColPoints, scoring_.CurrentPoints());
+    gridModel_->LogRowsChanged(row, row);
+
+    NyNrEdit->setText(ToUi(nextNr));
+    CallWkdInput->clear();
+    NrInput->clear();
+    SG->setCurrentIndex(
+        gridModel_->index(QsoGridModel::GridRow(log_.QsoCounter), static_cast<int>(ColCall)));
+    PageControl1->setTabVisible(CabrilloLogPage, true);
+    MoveFocusTo(CallWkdInput);
+    logSaved_ = false;
+    SetBackground(CallWkdInput, WindowColour(CallWkdInput));
+    if (AutoSave1->isChecked())
+        BackUpLog();
+    return false;
+}
+
+void TForm1::BackUpLog() {
+    const std::vector<std::string> lines =
+        BuildCabrilloLog(StationDataFromControls(), log_, state_.ContestDate);
+    SetCabrilloLines(lines);
+    // The atomic writer keeps the previous backup whole when this one fails.
+    WriteLines(BackupFile, lines);
+    PageControl1->setTabVisible(MultListPage, true);
+}
+
+// --- Grid -----------------------------------------------------------------------------------
+
+void TForm1::ShowRescoredLog() {
+    ShowScore(scoring_.RescoreLog(log_));
+    gridModel_->LogRowsChanged(1, log_.RowCount() - 1);
+}
+
+void TForm1::Deletelastrow1Click() {
+    if (!gridModel_->RemoveLastQso())
+        return;
+    NyNrEdit->setText(ToUi(PreviousSentNumber(ToCore(NyNrEdit->text()))));
+    ShowRescoredLog();
+}
+
+void TForm1::SGExit() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
+    } restore;
+    ShowRescoredLog();
+}
 
 }  // namespace kerolt

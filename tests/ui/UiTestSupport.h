@@ -5,10 +5,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTime>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +20,7 @@
 #include "tests/support/CountryLines.h"
 #include "ui/Clock.h"
 #include "ui/Prompts.h"
+#include "ui/Unit1.h"
 
 namespace kerolt::test {
 
@@ -99,5 +104,48 @@ inline QStringList Entries(const QComboBox* list) {
     for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
     return entries;
 }
+
+// A fresh main window over the synthetic country table, with scripted dialogs and a fixed
+// clock; what the page tests share.
+struct Window {
+    CountryTable Table = SyntheticCountryTable();
+    ScriptedPrompts Prompts;
+    FixedClock Clock;
+    std::unique_ptr<TForm1> Form;
+
+    bool Open() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        Form = std::make_unique<TForm1>(Table, Prompts, Clock);
+        Form->show();
+        return QTest::qWaitForWindowActive(Form.get());
+    }
+
+    void ClickTab(int page) {
+        QTabBar* bar = Form->PageControl1->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+        QApplication::processEvents();
+    }
+
+    // The station page filled with a callsign and a contest (0 SAC-CW, 1 SAC-SSB), then
+    // the "Log input" page.
+    void StartLog(const QString& call, int contest = 0) {
+        TypeInto(Form->CallEdit, call);
+        ChooseWithKeys(Form->ContestBox, contest);
+        ClickTab(LogInputPage);
+    }
+
+    // One QSO as the operator types it: the band by Alt+B (an empty band leaves the band as
+    // it is), the time typed, the call, Enter to the number, the number, Enter to log.
+    void TypeQso(const QString& band, const QString& time, const QString& call, const QString& nr) {
+        Focus(Form->CallWkdInput);
+        for (int i = 0; !band.isEmpty() && i < 6 && Form->FrekvensEdit->currentText() != band; ++i)
+            Key(Qt::Key_B, Qt::AltModifier);
+        TypeInto(Form->TimeEdit, time);
+        TypeInto(Form->CallWkdInput, call);
+        Key(Qt::Key_Return);
+        Keys(nr);
+        Key(Qt::Key_Return);
+    }
+};
 
 }  // namespace kerolt::test

@@ -1,13 +1,15 @@
-// Starts the real main window, fills the station page with typed keys and saves a picture of
-// the window: scripts/screenshot.sh runs it under Xvfb for the README.
+// Starts the real main window, fills the station page and logs a few QSOs with typed keys, and
+// saves pictures of the pages: scripts/screenshot.sh runs it under Xvfb for the README.
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
@@ -33,6 +35,40 @@ void Choose(QComboBox* list, int entry) {
     list->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     for (int i = 0; i <= entry; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+}
+
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+void ClickTab(kerolt::TForm1& form, int page) {
+    QTabBar* bar = form.PageControl1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+    QApplication::processEvents();
+}
+
+// One QSO as the operator types it: Alt+B to the band, the time, the call, Enter, the
+// number, Enter.
+void LogQso(kerolt::TForm1& form, const QString& band, const QString& time, const QString& call,
+            const QString& nr) {
+    for (int i = 0; i < 6 && form.FrekvensEdit->currentText() != band; ++i)
+        Key(Qt::Key_B, Qt::AltModifier);
+    Type(form.TimeEdit, time);
+    Type(form.CallWkdInput, call);
+    Key(Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), nr);
+    Key(Qt::Key_Return);
+}
+
+bool Save(QWidget& window, const QString& file) {
+    QTest::qWait(100);
+    const QPixmap picture = window.grab();
+    if (!picture.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s: %dx%d\n", qPrintable(file), picture.width(), picture.height());
+    return true;
 }
 
 }  // namespace
@@ -77,12 +113,33 @@ int main(int argc, char* argv[]) {
     form1.CallEdit->end(false);
     QTest::qWait(200);
 
-    const QPixmap picture = form1.grab();
-    if (!picture.save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    const QString stationPicture = QString::fromLocal8Bit(argv[1]);
+    if (!Save(form1, stationPicture))
         return 1;
-    }
-    std::printf("%s: %dx%d\n", argv[1], picture.width(), picture.height());
+
+    // A few QSOs typed on the log input page; the other pages' pictures go beside the first.
+    const QString docs = QFileInfo(stationPicture).absolutePath() + QLatin1Char('/');
+    ClickTab(form1, kerolt::LogInputPage);
+    const struct {
+        const char *band, *time, *call, *nr;
+    } qsos[] = {{"14000", "1203", "dl1abc", "12"},  {"14000", "1205", "k1zz", "7"},
+                {"14000", "1209", "ja1yaa", "31"},  {"14000", "1214", "g4xyz", "0045"},
+                {" 7000", "1236", "dl1abc", "14"},  {" 7000", "1240", "i2abc", "52"},
+                {"21000", "1302", "vk2aa", "3"},    {"21000", "1305", "lu1xx", "9"},
+                {"21000", "1311", "ok1abc", "66"},  {" 3500", "2204", "ea3xyz", "101"},
+                {" 3500", "2210", "ua3abc", "120"}, {"28000", "0902", "w1aw", "88"}};
+    for (const auto& q : qsos)
+        LogQso(form1, QLatin1String(q.band), QLatin1String(q.time), QLatin1String(q.call),
+               QLatin1String(q.nr));
+    // The next call typed, already logged on this band: the field shows the dupe colour.
+    QTest::keyClicks(form1.CallWkdInput, QStringLiteral("w1aw"));
+    bool saved = Save(form1, docs + QStringLiteral("log-page.png"));
+    ClickTab(form1, kerolt::CabrilloLogPage);
+    saved = Save(form1, docs + QStringLiteral("cabrillo-page.png")) && saved;
+    ClickTab(form1, kerolt::MultListPage);
+    saved = Save(form1, docs + QStringLiteral("mult-list-page.png")) && saved;
+    if (!saved)
+        return 1;
 
     // With a folder as second argument: the other windows too, for a look at their layout.
     if (argc > 2) {
@@ -90,9 +147,6 @@ int main(int argc, char* argv[]) {
         kerolt::TAboutBox aboutBox;
         kerolt::TForm3 form3;
         form1.SetSecondaryWindows(&aboutBox, &form3);
-        form1.PageControl1->setCurrentIndex(kerolt::LogInputPage);
-        QTest::qWait(100);
-        form1.grab().save(folder + QStringLiteral("/log-page.png"));
         form1.About1->trigger();
         form1.HowTo1->trigger();
         QTest::qWait(200);

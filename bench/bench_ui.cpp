@@ -1,0 +1,186 @@
+// The log input page's hot paths in the real window (offscreen): a key released in the call
+// field, the commit with its backup, and leaving the grid. Each should fit in one frame.
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "tests/support/PackagedData.h"
+#include "ui/Clock.h"
+#include "ui/ComboLists.h"
+#include "ui/CoreText.h"
+#include "ui/Prompts.h"
+#include "ui/QsoGridModel.h"
+#include "ui/Unit1.h"
+
+namespace {
+
+using namespace kerolt;
+using test::MasterCalls;
+using test::SkipWithoutPackagedData;
+
+// Any message would stop the run; a benchmark only counts them.
+class SilentPrompts : public Prompts {
+  public:
+    void ShowError(const QString&) override { ++Errors; }
+    void ShowInformation(const QString&) override {}
+    Answer Question(const QString&, const QString&, QuestionButtons) override { return Answer::No; }
+    std::optional<QString> OpenFile(const FileDialogSettings&) override { return std::nullopt; }
+    std::optional<QString> SaveFile(const FileDialogSettings&, const QString&) override {
+        return std::nullopt;
+    }
+    int Errors = 0;
+};
+
+// The window of a Scandinavian entrant on the "Log input" page, holding qsoCount QSOs of real
+// calls on the five bands in turn, scored as the page scores them; with the callsign list, check
+// partial is on, as when the program finds MASTER.SCP.
+struct LogWindow {
+    CountryTable Table = test::PackagedCountryTable();
+    SilentPrompts Prompts;
+    SystemClock Clock;
+    std::unique_ptr<TForm1> Form;
+
+    explicit LogWindow(int qsoCount, bool callList = false) {
+        Form = std::make_unique<TForm1>(Table, Prompts, Clock);
+        if (callList)
+            Form->SetCallList(LoadCallList(test::PackagedCallList));
+        Form->show();
+        Form->activateWindow();
+        Form->CallEdit->setText(QStringLiteral("SM5QQQ"));
+        Form->CallEditExit();
+        SelectEntry(Form->ContestBox, SacCw);
+        Form->PageControl1->setTabVisible(LogInputPage, true);
+        Form->PageControl1->setCurrentIndex(LogInputPage);
+        SelectEntry(Form->FrekvensEdit, 0);
+        const std::vector<std::string>& freqs = FrequencyEntries();
+        const std::vector<std::string>& calls = MasterCalls();
+        for (int i = 0; i < qsoCount; ++i) {
+            const std::string nr = std::to_string(i + 1);
+            const QsoEntry entry{
+                freqs[static_cast<std::size_t>(i) % freqs.size()], "1300", "599", nr,
+                calls[static_cast<std::size_t>(i) % calls.size()], "599",  nr};
+            Form->GridModel().AppendQso(CommittedRow(Form->Log().QsoCounter, entry));
+        }
+        Form->ShowScore(Form->Scoring().RescoreLog(Form->Log()));
+        Form->NyNrEdit->setText(QString::number(qsoCount + 1));
+        Settle();
+    }
+
+    static void Settle() { QApplication::processEvents(); }
+
+    void Focus(QWidget* field) {
+        field->setFocus(Qt::TabFocusReason);
+        Settle();
+    }
+};
+
+void SendKey(QWidget* target, QEvent::Type type, Qt::Key key, const QString& text) {
+    QKeyEvent event(type, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &event);
+}
+
+// A call already logged on the chosen band: the dupe colour, the lookup, the status text and,
+// with the callsign list, the known calls near it.
+void BM_CallKeyRelease(benchmark::State& bench) {
+    if (SkipWithoutPackagedData(bench))
+        return;
+    LogWindow w(static_cast<int>(bench.range(0)), bench.range(1) != 0);
+    w.Focus(w.Form->CallWkdInput);
+    w.Form->CallWkdInput->setText(ToUi(w.Form->Log().Cell(1, ColCall)));
+    for (auto _ : bench) {
+        SendKey(w.Form->CallWkdInput, QEvent::KeyRelease, Qt::Key_C, QStringLiteral("C"));
+        LogWindow::Settle();
+    }
+}
+
+// Check partial's search for one key release, over the whole callsign list and the log's calls:
+// from 2 characters, where thousands of calls match, to whole calls, whose neighbours are
+// looked up too.
+void BM_CheckPartial(benchmark::State& bench) {
+    const char* typed[] = {"SM", "DL1", "OH2B", "K1ZZ", "SM5QQX", "9A1A"};
+    if (SkipWithoutPackagedData(bench))
+        return;
+    LogWindow w(500, true);
+    const QString text = QLatin1String(typed[bench.range(0)]);
+    std::size_t shown = 0;
+    for (auto _ : bench) {
+        const PartialMatches found = w.Form->CheckPartialFor(text, 12);
+        shown = found.Items.size() + found.More;
+        benchmark::DoNotOptimize(found);
+    }
+    bench.SetLabel(typed[bench.range(0)]);
+    bench.counters["matches"] = static_cast<double>(shown);
+}
+
+// Enter in the received number with AutoSave on: the QSO logged, scored and Last.log written.
+// The row is taken away again outside the timing, so every commit meets the same log.
+void BM_CommitWithBackup(benchmark::State& bench) {
+    if (SkipWithoutPackagedData(bench))
+        return;
+    QTemporaryDir folder;
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    LogWindow w(static_cast<int>(bench.range(0)));
+    const QString call = ToUi(MasterCalls()[static_cast<std::size_t>(bench.range(0))]);
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        w.Form->CallWkdInput->setText(call);
+        w.Form->NrInput->setText(QStringLiteral("5"));
+        w.Focus(w.Form->NrInput);
+        bench.ResumeTiming();
+        SendKey(w.Form->NrInput, QEvent::KeyPress, Qt::Key_Return, QStringLiteral("\r"));
+        LogWindow::Settle();
+        bench.PauseTiming();
+        w.Form->Deletelastrow1Click();
+        bench.ResumeTiming();
+    }
+    if (w.Prompts.Errors > 0 || !QFile::exists(QStringLiteral("Last.log")))
+        bench.SkipWithError("the commit did not write Last.log");
+    QDir::setCurrent(home);
+}
+
+// Leaving the grid for the call field: the hourglass, RescoreLog and the refreshed controls.
+void BM_LeaveGrid(benchmark::State& bench) {
+    if (SkipWithoutPackagedData(bench))
+        return;
+    LogWindow w(static_cast<int>(bench.range(0)));
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        w.Focus(w.Form->SG);
+        bench.ResumeTiming();
+        w.Form->CallWkdInput->setFocus(Qt::TabFocusReason);
+        LogWindow::Settle();
+    }
+}
+
+BENCHMARK(BM_CallKeyRelease)
+    ->ArgsProduct({{500, 5000}, {0, 1}})
+    ->ArgNames({"qsos", "list"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckPartial)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CommitWithBackup)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LeaveGrid)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The real window without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,108 @@
+#include "contest/LogEntry.h"
+
+#include "common/KeroltError.h"
+#include "common/Text.h"
+
+namespace kerolt {
+
+namespace {
+
+constexpr int MinutesPerDay = 24 * 60;
+
+bool IsUpperLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+char UpperCase(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+std::string StepTime(std::string_view time, int step) {
+    int t = StrToInt(Copy(time, 1, 2)) * 60 + StrToInt(Copy(time, 3, 2));
+    if (step > 0) {
+        t = (t + 1) % MinutesPerDay;
+    } else {
+        t -= 1;
+        if (t < 0)
+            t = MinutesPerDay - 1;
+    }
+    return ZeroPadded(t / 60, 2) + ZeroPadded(t % 60, 2);
+}
+
+char EntryChar(EntryField field, char c) {
+    return field == EntryField::Call || field == EntryField::Grid ? UpperCase(c) : c;
+}
+
+bool AcceptsChar(EntryField field, char c) {
+    switch (field) {
+        case EntryField::Time:
+            return IsDigit(c);
+        case EntryField::Number:
+            return IsDigit(c) || c == BackspaceChar;
+        case EntryField::Call:
+        case EntryField::Grid:
+            return IsDigit(c) || IsUpperLetter(c) || c == '/' || c == BackspaceChar;
+    }
+    return false;
+}
+
+std::string FilterText(EntryField field, std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char c : text) {
+        const char mapped = EntryChar(field, c);
+        // Backspace is a key, never a character of the text.
+        if (mapped != BackspaceChar && AcceptsChar(field, mapped))
+            kept += mapped;
+    }
+    return kept;
+}
+
+int StepBand(int selected, int step, int count) {
+    if (count <= 0)
+        return -1;
+    if (selected < 0 || selected >= count)
+        return step > 0 ? 0 : count - 1;
+    return (selected + step + count) % count;
+}
+
+bool CanCommit(const QsoEntry& entry, bool bandChosen) {
+    return !entry.NrRcvd.empty() && entry.Call.size() > 2 && bandChosen;
+}
+
+QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
+    if (entry.Time.size() != 4)
+        throw KeroltError("The time '" + entry.Time + "' is not four digits (HHMM)");
+    for (const std::string& report : {entry.RstSent, entry.RstRcvd}) {
+        if (report.size() < 2 || report.size() > 3)
+            throw KeroltError("The report '" + report + "' is not two or three digits");
+    }
+    QsoLog::Row row;
+    row[ColRow] = std::to_string(qsoNumber);
+    row[ColFreq] = entry.Frequency;
+    row[ColTime] = entry.Time;
+    row[ColRstSent] = entry.RstSent;
+    row[ColNrSent] = entry.NrSent;
+    row[ColCall] = entry.Call;
+    row[ColRstRcvd] = entry.RstRcvd;
+    row[ColNrRcvd] = std::to_string(StrToInt(entry.NrRcvd));
+    return row;
+}
+
+std::string NextSentNumber(std::string_view nrSent) {
+    return std::to_string(static_cast<long long>(StrToInt(nrSent)) + 1);
+}
+
+std::string PreviousSentNumber(std::string_view nrSent) {
+    int n = 0;
+    try {
+        n = StrToInt(nrSent);
+    } catch (const KeroltError&) {
+        n = 0;
+    }
+    return n > 0 ? std::to_string(n - 1) : "1";
+}
+
+}  // namespace kerolt

@@ -1,0 +1,65 @@
+#pragma once
+
+// The rules of the log input page's entry row: time stepping, which characters each field
+// takes, the band step of Alt+B/Alt+V, the row a commit writes and the sent number after a
+// commit or a deleted row.
+
+#include <string>
+#include <string_view>
+
+#include "contest/QsoLog.h"
+
+namespace kerolt {
+
+// One minute forward (+1) or back (-1) from an HHMM text. Forward wraps at the end of the day,
+// back only below "0000" ("2500" goes forward to "0101" but back to "2459"). Raises
+// "'%s' is not a valid integer value" when the hours (characters 1-2) or the minutes
+// (characters 3-4) hold no number.
+std::string StepTime(std::string_view time, int step);
+
+// The entry fields with a character filter, and the grid with its cell editor.
+enum class EntryField { Time, Number, Call, Grid };
+
+inline constexpr char BackspaceChar = '\b';
+
+// The character a field receives for a typed one: the call field and the grid take letters in
+// upper case; everything else as it is.
+char EntryChar(EntryField field, char c);
+// Whether the field takes the (already mapped) character. Backspace counts as a character; the
+// time field refuses it.
+bool AcceptsChar(EntryField field, char c);
+// Text arriving other than by a key (pasted): mapped, refused characters dropped.
+std::string FilterText(EntryField field, std::string_view text);
+
+// The band entry after (+1) or before (-1) selected among count entries, round at both ends;
+// from no entry (-1) forward gives the first, back the last.
+int StepBand(int selected, int step, int count);
+
+// The entry row's fields in the order of the grid's columns 1 to 7.
+struct QsoEntry {
+    std::string Frequency;
+    std::string Time;
+    std::string RstSent;
+    std::string NrSent;
+    std::string Call;
+    std::string RstRcvd;
+    std::string NrRcvd;
+};
+
+// Whether Enter in the received number commits: a number typed, a call of more than two
+// characters and a band chosen.
+bool CanCommit(const QsoEntry& entry, bool bandChosen);
+
+// The row a commit writes as QSO number qsoNumber; the received number loses its leading zeros
+// ("0045" gives "45"). Raises when the received number is no number, and when the time is not
+// four characters or a report not two or three: such a field would shift every later column of
+// the QSO line, and the file could not be read back.
+QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry);
+
+// The sent number after a commit: one more. Raises when the text is no number.
+std::string NextSentNumber(std::string_view nrSent);
+// The sent number after the last row was deleted: one less while above 0, else (a text that is
+// no number too) "1".
+std::string PreviousSentNumber(std::string_view nrSent);
+
+}  // namespace kerolt

@@ -1,0 +1,94 @@
+#include "contest/LogEntry.h"
+
+#include <gtest/gtest.h>
+
+#include "common/KeroltError.h"
+
+namespace kerolt {
+namespace {
+
+TEST(LogEntryTest, TimeStepsWrapOnlyForwardAtTheDay) {
+    const struct {
+        const char* time;
+        int step;
+        const char* expected;
+    } cases[] = {
+        {"2359", 1, "0000"}, {"0000", -1, "2359"}, {"0959", 1, "1000"}, {"1000", -1, "0959"},
+        {"2500", 1, "0101"}, {"2500", -1, "2459"}, {"123", 1, "1204"},  {"12345", 1, "1235"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StepTime(c.time, c.step), c.expected) << c.time;
+    for (const char* bad : {"12", "", "1a00", "12x5"})
+        EXPECT_THROW(StepTime(bad, 1), KeroltError) << bad;
+}
+
+TEST(LogEntryTest, FieldsTakeTheirCharacters) {
+    const struct {
+        EntryField field;
+        const char* typed;
+        const char* kept;
+    } cases[] = {
+        {EntryField::Time, "12:a4 -\b", "124"},
+        {EntryField::Number, "0x4 5+", "045"},
+        {EntryField::Call, "sm5/p -x\r", "SM5/PX"},
+        {EntryField::Grid, "dl1abc ;7", "DL1ABC7"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FilterText(c.field, c.typed), c.kept) << c.typed;
+    // Backspace is a key the time field refuses, the others take.
+    EXPECT_FALSE(AcceptsChar(EntryField::Time, BackspaceChar));
+    EXPECT_TRUE(AcceptsChar(EntryField::Number, BackspaceChar));
+}
+
+TEST(LogEntryTest, BandStepsRoundBothEnds) {
+    const struct {
+        int selected, step, expected;
+    } cases[] = {{4, 1, 0}, {0, -1, 4}, {-1, 1, 0}, {-1, -1, 4}, {2, 1, 3}, {2, -1, 1}};
+    for (const auto& c : cases) EXPECT_EQ(StepBand(c.selected, c.step, 5), c.expected);
+}
+
+QsoEntry Entry(const char* call, const char* nr) {
+    return {"14000", "1300", "599", "7", call, "599", nr};
+}
+
+TEST(LogEntryTest, CommittedRowDropsLeadingZeros) {
+    const QsoLog::Row row = CommittedRow(12, Entry("DL1ABC", "0045"));
+    const QsoLog::Row expected{"12", "14000", "1300", "599", "7", "DL1ABC", "599", "45", "", ""};
+    EXPECT_EQ(row, expected);
+    // No number, or a field that would shift the QSO line's columns.
+    const struct {
+        std::string QsoEntry::*field;
+        const char* text;
+    } refused[] = {{&QsoEntry::NrRcvd, ""},
+                   {&QsoEntry::Time, "130"},
+                   {&QsoEntry::Time, "13000"},
+                   {&QsoEntry::RstRcvd, "5"},
+                   {&QsoEntry::RstSent, ""}};
+    for (const auto& c : refused) {
+        QsoEntry entry = Entry("DL1ABC", "1");
+        entry.*c.field = c.text;
+        EXPECT_THROW(CommittedRow(1, entry), KeroltError) << '"' << c.text << '"';
+    }
+}
+
+TEST(LogEntryTest, SentNumberCountsOnAndBack) {
+    EXPECT_EQ(NextSentNumber("9"), "10");
+    EXPECT_THROW(NextSentNumber(""), KeroltError);
+    EXPECT_EQ(PreviousSentNumber("10"), "9");
+    for (const char* reset : {"0", "", "x"}) EXPECT_EQ(PreviousSentNumber(reset), "1") << reset;
+}
+
+TEST(LogEntryTest, AppendedAndRemovedQsosKeepTheEmptyRowLast) {
+    QsoLog log;
+    EXPECT_FALSE(log.RemoveLastQso());
+    EXPECT_EQ(log.AppendQso(CommittedRow(1, Entry("DL1ABC", "1"))), 1);
+    EXPECT_EQ(log.AppendQso(CommittedRow(2, Entry("K1AA", "2"))), 2);
+    EXPECT_EQ(log.RowCount(), 4);
+    EXPECT_EQ(log.QsoCounter, 3);
+    EXPECT_TRUE(log.RemoveLastQso());
+    EXPECT_EQ(log.RowCount(), 3);
+    EXPECT_EQ(log.QsoCounter, 2);
+    EXPECT_EQ(log.RowAt(2), QsoLog::Row{});
+    EXPECT_EQ(log.Cell(1, ColCall), "DL1ABC");
+}
+
+}  // namespace
+}  // namespace kerolt
