@@ -1,13 +1,69 @@
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+
+#include "cabrillo/QuickCheck.h"
+#include "common/TextFile.h"
+#include "contest/MultList.h"
+#include "ui/CoreText.h"
 #include "ui/Unit1.h"
 
 // Page changes, the per-band multiplier lists and their file, and the Check command.
 
 namespace kerolt {
 
-void TForm1::PageControl1Change() {}
+namespace {
 
-void TForm1::SaveMultList1Click() {}
+std::array<QListWidget*, BandCount> BandListWidgets(const TForm1& form) {
+    return {form.List80, form.List40, form.List20, form.List15, form.List10};
+}
 
-void TForm1::Check1Click() {}
+}  // namespace
+
+void TForm1::PageControl1Change() {
+    Check1->setEnabled(false);
+    switch (PageControl1->currentIndex()) {
+        case LogInputPage:
+            CallWkdInput->setFocus();
+            break;
+        case CabrilloLogPage:
+            Check1->setEnabled(true);
+            RebuildCabrilloLog();
+            break;
+        case MultListPage: {
+            // The lists come sorted from the core; the controls keep that order.
+            const BandLists lists = BuildMultLists(scoring_.MultTable());
+            const auto widgets = BandListWidgets(*this);
+            for (std::size_t band = 0; band < widgets.size(); ++band) {
+                widgets[band]->clear();
+                widgets[band]->addItems(ToUi(lists[band]));
+            }
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void TForm1::SaveMultList1Click() {
+    const std::optional<QString> fileName = prompts_.SaveFile(SaveDialog2, QString());
+    if (!fileName)
+        return;
+    // The file shows the lists as the page shows them, not the table as it is now.
+    BandLists lists;
+    const auto widgets = BandListWidgets(*this);
+    for (std::size_t band = 0; band < widgets.size(); ++band) {
+        for (int i = 0; i < widgets[band]->count(); ++i)
+            lists[band].push_back(ToCore(widgets[band]->item(i)->text()));
+    }
+    WriteLines(QFile::encodeName(*fileName).toStdString(),
+               MultListFileLines(ToCore(CallEdit->text()), lists));
+}
+
+void TForm1::Check1Click() {
+    prompts_.ShowInformation(ToUi(QuickCheckVerdict(CabrilloLines())));
+}
 
 }  // namespace kerolt
