@@ -1,13 +1,21 @@
-// Kerolt's start-up: the country table before anything else, then the application, the main
-// window, the About box and the help window (both hidden), then the event loop.
+// Kerolt's start-up: the command-line modes without a window, else the country table before
+// anything else, then the application, the main window, the About box and the help window
+// (both hidden), then the event loop; the call list of contest stations once the window shows.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
 #include <QIcon>
+#include <QTimer>
+#include <iostream>
 #include <optional>
 #include <string>
 
+#include "cabrillo/LogCheck.h"
 #include "common/KeroltError.h"
+#include "common/Version.h"
 #include "country/CTY.h"
+#include "country/CallList.h"
 #include "ui/Clock.h"
 #include "ui/CoreText.h"
 #include "ui/Fonts.h"
@@ -16,7 +24,49 @@
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
+namespace {
+
+// --help, --version and --check FILE, handled before any window exists; nothing when the
+// window is to start. Unknown options are left to Qt's own (-platform and the like).
+std::optional<int> RunCommandLine(int& argc, char* argv[]) {
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kerolt"));
+    QCoreApplication::setApplicationVersion(QLatin1String(kerolt::ProgramVersion));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Manual Cabrillo input for SAC"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Check the Cabrillo log FILE: one \"FILE:LINE: problem|note: message\" "
+                       "line per finding; exit 1 on a problem, 2 when the file cannot be read."),
+        QStringLiteral("FILE"));
+    parser.addOption(check);
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (!parser.isSet(check))
+        return std::nullopt;
+
+    const std::string fileName = QFile::encodeName(parser.value(check)).toStdString();
+    try {
+        kerolt::CountryTable countryTable = kerolt::LoadCountryTable();
+        const kerolt::CallList known = kerolt::LoadCallList(kerolt::FindCallListFile());
+        return kerolt::RunLogCheck(fileName, countryTable, &known, std::cout, std::cerr);
+    } catch (const kerolt::KeroltError& e) {
+        std::cerr << e.what() << '\n';
+        return 2;
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode = RunCommandLine(argc, argv))
+        return *exitCode;
+
     kerolt::CountryTable countryTable;
     std::optional<std::string> loadError;
     try {
@@ -27,7 +77,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kerolt"));
-    QApplication::setApplicationVersion(QStringLiteral("2.31"));
+    QApplication::setApplicationVersion(QLatin1String(kerolt::ProgramVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("kerolt"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kerolt.png")));
     kerolt::RegisterFontSubstitutes();
@@ -47,5 +97,10 @@ int main(int argc, char* argv[]) {
     form1.SetSecondaryWindows(&aboutBox, &form3);
 
     form1.show();
+    // The call list of contest stations arrives once the window is up, so it never delays it.
+    QTimer::singleShot(0, &form1, [&form1] {
+        form1.Guard(
+            [&form1] { form1.SetCallList(kerolt::LoadCallList(kerolt::FindCallListFile())); });
+    });
     return QApplication::exec();
 }
