@@ -94,8 +94,13 @@ choose "Delete last row". When you leave the grid, Kerolt scores the whole log
 again with your corrections.
 
 The "Cabrillo log" page shows the log as it will be sent; it cannot be edited
-there. The Check command of the menu bar gives it a quick check. The Cabrillo
-text follows every new QSO and every correction.
+there. The Check command of the menu bar gives it a quick check. Lines that a
+log robot would question are marked red (a problem) or yellow (a note); point
+at a marked line to see why. The Cabrillo text follows every new QSO and every
+correction.
+With a MASTER.SCP list of contest calls in the folder (or the one of the
+hamradio-files package), the known calls that contain what you type in the call
+field are listed below the score table; SetUp, Check partial turns it off.
 
 File, Save... saves the Cabrillo log. Kerolt proposes your callsign as the file
 name, with .log after it and every "/" replaced by "-" (SM5QQQ/P gives

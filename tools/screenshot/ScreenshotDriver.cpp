@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "country/CTY.h"
+#include "country/CallList.h"
 #include "ui/Clock.h"
 #include "ui/Fonts.h"
 #include "ui/Prompts.h"
@@ -85,6 +86,7 @@ int main(int argc, char* argv[]) {
     kerolt::QtPrompts prompts;
     kerolt::SystemClock clock;
     kerolt::TForm1 form1(countryTable, prompts, clock);
+    form1.SetCallList(kerolt::LoadCallList(kerolt::FindCallListFile()));
     form1.show();
     if (!QTest::qWaitForWindowActive(&form1))
         form1.activateWindow();
