@@ -44,11 +44,6 @@ constexpr std::pair<std::string_view, std::string_view> Placeholders[] = {
     {"CATEGORY-OVERLAY", "Category-Overlay"},
 };
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return upper(x) == upper(y); });
-}
 
 bool AllDigits(std::string_view s) {
     return !s.empty() &&
@@ -116,9 +111,14 @@ class Checker {
         const std::string_view tag = text.substr(0, colon);
         const std::string value = Trim(text.substr(colon + 1));
         for (const auto& [key, placeholder] : Placeholders) {
-            if (tag == key && SameIgnoringCase(value, placeholder))
+            if (tag != key)
+                continue;
+            if (EqualIgnoringCase(value, placeholder))
                 Problem(line, std::string(key) + " has no value: the list still shows " +
                                   Quoted(placeholder));
+            // An opened log whose list showed its prompt comes back with no entry chosen.
+            else if (value.empty() && key != "CATEGORY-OVERLAY")
+                Problem(line, std::string(key) + " has no value");
         }
         if (tag == "CALLSIGN") {
             callLine_ = line;
@@ -157,7 +157,7 @@ class Checker {
             const ClassLimited& c = classLimited_[i];
             const auto holds = [&](const std::vector<std::string>* list) {
                 return std::any_of(list->begin(), list->end(), [&](const std::string& e) {
-                    return SameIgnoringCase(e, c.Value);
+                    return EqualIgnoringCase(e, c.Value);
                 });
             };
             if (c.Line > 0 && holds(lists[i][0]) && !holds(lists[i][1]))

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <tuple>
 
 #include "CabrilloTestSupport.h"
 
@@ -11,75 +11,48 @@ namespace {
 
 TEST(FindEntryIgnoringCase, FirstEqualEntryIgnoringAsciiCase) {
     const std::vector<std::string> entries{"", "Rookie", "ROOKIE", "\xC5L"};
-    const struct {
-        const char* text;
-        int index;
-    } cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"", 0}, {"rookie", 1}, {"ROOKIE", 1}, {"ROOKIE ", -1}, {"\xC5L", 3}, {"\xE5L", -1},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FindEntryIgnoringCase(entries, c.text), c.index) << '"' << c.text << '"';
-    }
+    for (const auto& [text, index] : cases)
+        EXPECT_EQ(FindEntryIgnoringCase(entries, text), index) << '"' << text << '"';
     EXPECT_EQ(FindEntryIgnoringCase({"ROOKIE"}, ""), -1);
 }
 
-// Each case: what the file holds, and how that changes a station page filled beforehand.
 TEST(ApplyCabrilloStation, FoundFieldsReplaceListsSelectEntries) {
     const StationLists lists{ContestEntries(), {"ASSISTED"}, {"ALL"},       {"SINGLE-OP"},
                              {"HIGH", "LOW"},  {"ONE"},      {"", "ROOKIE"}};
     StationData before = testing::SampleStation(SacCw);
     before.OverlayComboBox = "ROOKIE";
-    using Edit = std::function<void(CabrilloFile&, StationData&)>;
-    const struct {
-        const char* what;
-        Edit edit;
-    } cases[] = {
-        {"nothing found keeps all but the memo",
-         [](CabrilloFile&, StationData& s) { s.Memo1 = {}; }},
-        {"texts replaced as found, also by an empty one",
-         [](CabrilloFile& f, StationData& s) {
-             f.Station.CallEdit = s.CallEdit = "DL1ABC";
-             f.Station.ClubEdit = s.ClubEdit = "";
-             f.Memo1 = s.Memo1 = {"new", ""};
-         }},
-        {"contest chosen ignoring case",
-         [](CabrilloFile& f, StationData& s) {
-             f.Station.ContestBox = "sac-ssb";
-             s.ContestBox = "SAC-SSB";
-             s.ContestIndex = SacSsb;
-             s.Memo1 = {};
-         }},
-        {"unknown contest selects none",
-         [](CabrilloFile& f, StationData& s) {
-             f.Station.ContestBox = "SAC-RTTY";
-             s.ContestBox = "";
-             s.ContestIndex = NoContest;
-             s.Memo1 = {};
-         }},
-        {"list value takes the entry's text",
-         [](CabrilloFile& f, StationData& s) {
-             f.Station.PowerComboBox = "high";
-             s.PowerComboBox = "HIGH";
-             s.Memo1 = {};
-         }},
-        {"value that is no entry empties the list",
-         [](CabrilloFile& f, StationData& s) {
-             f.Station.BandComboBox = "80M";
-             s.BandComboBox = "";
-             s.Memo1 = {};
-         }},
-        {"empty overlay selects the empty entry",
-         [](CabrilloFile& f, StationData& s) {
-             f.Station.OverlayComboBox = "";
-             s.OverlayComboBox = "";
-             s.Memo1 = {};
-         }},
-    };
-    for (const auto& c : cases) {
+    // Nothing found keeps all but the memo, which always becomes the file's soapbox.
+    StationData expected = before;
+    expected.Memo1.clear();
+    EXPECT_TRUE(ApplyCabrilloStation(CabrilloFile{}, before, lists) == expected);
+
+    // Each case: a field found in the file, its value there and on the page, the contest
+    // entry chosen. Texts are replaced as found, also by an empty one.
+    using In = CabrilloStation;
+    using On = StationData;
+    const std::tuple<std::optional<std::string> In::*, std::string On::*, const char*, const char*,
+                     int>
+        cases[] = {
+            {&In::CallEdit, &On::CallEdit, "DL1ABC", "DL1ABC", SacCw},
+            {&In::ClubEdit, &On::ClubEdit, "", "", SacCw},
+            {&In::ContestBox, &On::ContestBox, "sac-ssb", "SAC-SSB", SacSsb},
+            {&In::ContestBox, &On::ContestBox, "SAC-RTTY", "", NoContest},
+            {&In::PowerComboBox, &On::PowerComboBox, "high", "HIGH", SacCw},
+            {&In::BandComboBox, &On::BandComboBox, "80M", "", SacCw},  // no entry: none chosen
+            {&In::OverlayComboBox, &On::OverlayComboBox, "", "", SacCw},
+        };
+    for (const auto& [inFile, onPage, value, shown, contest] : cases) {
         CabrilloFile file;
-        StationData expected = before;
-        c.edit(file, expected);
-        EXPECT_TRUE(ApplyCabrilloStation(file, before, lists) == expected) << c.what;
+        file.Station.*inFile = value;
+        file.Memo1 = {"new", ""};
+        expected = before;
+        expected.*onPage = shown;
+        expected.ContestIndex = contest;
+        expected.Memo1 = file.Memo1;
+        EXPECT_TRUE(ApplyCabrilloStation(file, before, lists) == expected) << value;
     }
 }
 

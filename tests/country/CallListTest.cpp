@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace kerolt {
 namespace {
@@ -17,44 +18,41 @@ const CallList& SmallList() {
 // "CALL" plus "+log", "+typed", "~" (one away) per item, then "| More".
 std::string Describe(const PartialMatches& m) {
     std::string s;
-    for (const PartialMatch& item : m.Items) {
+    for (const PartialMatch& item : m.Items)
         s += item.Call + (item.InLog ? "+log" : "") + (item.IsTyped ? "+typed" : "") +
              (item.OneAway ? "~" : "") + " ";
-    }
     return s + "| " + std::to_string(m.More);
 }
 
-TEST(CallList, ReadsCallsOnceSkippingCommentsAndBlanks) {
-    const CallList fromText = CallList::FromText("# c\r\nSM5AAA\r\n\r\n OH2BH \rSM5AAA\nK1ABC");
-    for (const CallList* list : {&SmallList(), &fromText}) {
-        EXPECT_TRUE(list->Contains("SM5AAA"));
-        EXPECT_TRUE(list->Contains("OH2BH"));
-        EXPECT_FALSE(list->Contains("# comment"));
-        EXPECT_FALSE(list->Contains("SM5AA"));
-        EXPECT_FALSE(list->Contains(""));
+// The file in the folder comes before the packaged one; each holds every call once, without
+// comments and blank lines, whatever its line ends.
+TEST(CallList, ReadsTheFolderFileBeforeThePackagedOne) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(::testing::TempDir()) / "calllist";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "empty");
+    const std::string packaged = (dir / "packaged.scp").string();
+    std::ofstream(packaged) << "OH2BH\n";
+    std::ofstream(dir / "MASTER.SCP", std::ios::binary)
+        << "# c\r\nSM5AAA\r\n\r\n OH2BH \rSM5AAA\nK1ABC";
+
+    const CallList fromFile = LoadCallList(FindCallListFile(dir.string(), packaged));
+    for (const CallList* list : {&SmallList(), &fromFile}) {
+        for (const char* call : {"SM5AAA", "OH2BH"}) EXPECT_TRUE(list->Contains(call));
+        for (const char* call : {"# comment", "# c", "SM5AA", ""})
+            EXPECT_FALSE(list->Contains(call));
     }
     EXPECT_EQ(SmallList().Size(), 6u);
-    EXPECT_EQ(fromText.Size(), 3u);
-    EXPECT_FALSE(CallList().Contains("SM5AAA"));
+    EXPECT_EQ(fromFile.Size(), 3u);
+    EXPECT_EQ(LoadCallList(FindCallListFile((dir / "empty").string(), packaged)).Size(), 1u);
+    EXPECT_EQ(FindCallListFile((dir / "empty").string(), (dir / "none").string()), "");
+    EXPECT_FALSE(LoadCallList("").Contains("SM5AAA"));
+    EXPECT_THROW(LoadCallList((dir / "none").string()), std::runtime_error);
 }
 
-TEST(CallList, NeighboursAreOneEditAway) {
-    EXPECT_EQ(SmallList().Neighbours("SM5AAC"),
-              (std::vector<std::string_view>{"SM5AAA", "SM5AAB"}));
-    EXPECT_EQ(SmallList().Neighbours("SM5AA"),
-              (std::vector<std::string_view>{"SM5AAA", "SM5AAB", "SM5AB"}));
-    EXPECT_EQ(SmallList().Neighbours("OH2BHX"), (std::vector<std::string_view>{"OH2BH"}));
-    EXPECT_TRUE(SmallList().Neighbours("OH2XX").empty());
-}
-
+// The text typed, the calls of the log, the most items shown, and what is shown.
 TEST(CheckPartial, ShowsLogCallsFirstThenContainingThenOneAway) {
-    struct Case {
-        const char* typed;
-        std::vector<std::string> logCalls;
-        std::size_t maxItems;
-        const char* shown;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::vector<std::string>, std::size_t, const char*> cases[] = {
         {"S", {}, 10, "| 0"},
         {"H2B", {}, 10, "OH2BH | 0"},
         {"abc", {}, 10, "DL1ABC K1ABC | 0"},
@@ -67,27 +65,14 @@ TEST(CheckPartial, ShowsLogCallsFirstThenContainingThenOneAway) {
         {"SM5AB", {}, 10, "SM5AB+typed SM5AAB~ | 0"},
         {"SM5AB", {}, 1, "SM5AB+typed | 0"},
         {"SM5AAC", {}, 1, "SM5AAA~ | 1"},
+        // One away: a character changed, added or dropped.
+        {"SM5AAC", {}, 10, "SM5AAA~ SM5AAB~ | 0"},
+        {"SM5AA", {}, 10, "SM5AAA SM5AAB SM5AB~ | 0"},
+        {"OH2BHX", {}, 10, "OH2BH~ | 0"},
+        {"OH2XX", {}, 10, "| 0"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Describe(CheckPartial(SmallList(), c.typed, c.logCalls, c.maxItems)), c.shown)
-            << c.typed;
-    }
-}
-
-TEST(CallList, FileInTheFolderBeforeThePackagedOne) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::path(::testing::TempDir()) / "calllist";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "empty");
-    const std::string packaged = (dir / "packaged.scp").string();
-    std::ofstream(packaged) << "OH2BH\n";
-    std::ofstream(dir / "MASTER.SCP") << "# list\nSM5AAA\nK1ABC\n";
-
-    EXPECT_EQ(LoadCallList(FindCallListFile(dir.string(), packaged)).Size(), 2u);
-    EXPECT_EQ(LoadCallList(FindCallListFile((dir / "empty").string(), packaged)).Size(), 1u);
-    EXPECT_EQ(FindCallListFile((dir / "empty").string(), (dir / "none").string()), "");
-    EXPECT_EQ(LoadCallList("").Size(), 0u);
-    EXPECT_THROW(LoadCallList((dir / "none").string()), std::runtime_error);
+    for (const auto& [typed, logCalls, maxItems, shown] : cases)
+        EXPECT_EQ(Describe(CheckPartial(SmallList(), typed, logCalls, maxItems)), shown) << typed;
 }
 
 }  // namespace

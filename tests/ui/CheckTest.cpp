@@ -1,9 +1,8 @@
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QTemporaryDir>
-#include <algorithm>
+#include <initializer_list>
+#include <tuple>
 
 #include "UiTestSupport.h"
 #include "cabrillo/CabrilloWriter.h"
@@ -13,10 +12,8 @@ using namespace kerolt;
 
 namespace {
 
-using Qsos = std::vector<std::pair<const char*, const char*>>;  // time, call
-
-// A Swedish entrant's 20 m log, numbered from 1.
-std::vector<std::string> CabrilloOf(const Qsos& qsos) {
+// A Swedish entrant's 20 m log of QSOs given by time and call, numbered from 1.
+std::vector<std::string> Cabrillo(std::initializer_list<std::pair<const char*, const char*>> qsos) {
     std::vector<QsoLog::Row> rows;
     for (const auto& [time, call] : qsos)
         rows.push_back(testing::QsoRow("14000", time, "599", std::to_string(rows.size() + 1), call,
@@ -30,7 +27,6 @@ class CheckTest : public QObject {
     Q_OBJECT
 
     test::Window w_;
-    const CallList known_ = CallList::FromLines({"DL1AAA", "K1AA", "K1AAA", "JA1ABC"});
 
   private slots:
     void init() { QVERIFY(w_.Open()); }
@@ -38,109 +34,79 @@ class CheckTest : public QObject {
 
     // A line with findings is coloured and gives its reasons; the text stays byte-exact.
     void cabrilloPageMarksFindings() {
-        const struct {
-            Qsos qsos;
-            QStringList reasons;  // a part of each QSO line's tooltip; empty: no mark
-            QString summary;
-        } cases[] = {
-            {{{"1305", "DL1AAA"}, {"1310", "K1AA"}}, {}, "0 problems, 0 notes"},
-            {{{"1305", "DL1AAA"}, {"2500", "K1AA"}, {"1320", "DL1AAA"}, {"1330", "JA1ABD"}},
-             {"", "problem: time \"2500\"", "note: DL1AAA is a dupe", "did you mean JA1ABC"},
-             "1 problem, 2 notes"},
-        };
-        w_.Form->SetCallList(known_);
-        for (const auto& c : cases) {
-            const std::vector<std::string> lines = CabrilloOf(c.qsos);
-            w_.Form->SetCabrilloLines(lines);
-            QCOMPARE(w_.Form->CabrilloLines(), lines);
-            const auto firstQso = std::find_if(lines.begin(), lines.end(), [](const auto& line) {
-                return line.starts_with("QSO:");
-            });
-            qsizetype qso = lines.begin() - firstQso;
-            QVERIFY(w_.Form->CheckSummary->text().startsWith(c.summary));
-            for (int i = 0; i < w_.Form->CabrilloLog->count(); ++i) {
-                const QListWidgetItem* item = w_.Form->CabrilloLog->item(i);
-                const QString reason = c.reasons.value(qso++);
-                QVERIFY2(item->toolTip().contains(reason), qPrintable(item->toolTip()));
-                QCOMPARE(item->toolTip().isEmpty(), reason.isEmpty());
-                QCOMPARE(item->background().style() == Qt::NoBrush, reason.isEmpty());
-            }
+        w_.Form->SetCallList(CallList::FromLines({"DL1AAA", "K1AA", "K1AAA", "JA1ABC"}));
+        w_.Form->SetCabrilloLines(Cabrillo({{"1305", "DL1AAA"}, {"1310", "K1AA"}}));
+        QVERIFY(w_.Form->CheckSummary->text().startsWith("0 problems, 0 notes"));
+        const auto lines = Cabrillo(
+            {{"1305", "DL1AAA"}, {"2500", "K1AA"}, {"1320", "DL1AAA"}, {"1330", "JA1ABD"}});
+        // A part of each QSO line's tooltip; empty: no mark.
+        const QStringList reasons{"", "problem: time", "note: DL1AAA is a dupe", "mean JA1ABC?"};
+        w_.Form->SetCabrilloLines(lines);
+        QCOMPARE(w_.Form->CabrilloLines(), lines);
+        QVERIFY(w_.Form->CheckSummary->text().startsWith("1 problem, 2 notes"));
+        QListWidget* log = w_.Form->CabrilloLog;
+        for (int i = 0; i < log->count(); ++i) {
+            const QListWidgetItem* item = log->item(i);
+            // The QSO lines stand last but for END-OF-LOG.
+            const QString reason = reasons.value(i + reasons.size() + 1 - log->count());
+            QVERIFY2(item->toolTip().contains(reason), qPrintable(item->toolTip()));
+            QCOMPARE(item->toolTip().isEmpty(), reason.isEmpty());
+            QCOMPARE(item->background().style() == Qt::NoBrush, reason.isEmpty());
         }
         // The problem stands out from the note.
-        const int problem = w_.Form->CabrilloLog->count() - 4;
-        QVERIFY(w_.Form->CabrilloLog->item(problem)->background() !=
-                w_.Form->CabrilloLog->item(problem + 1)->background());
-    }
-
-    // Hidden without a list; with one, checked, and its mark turns the search on and off.
-    void menuItemTurnsCheckPartial() {
-        QAction* item = w_.Form->CheckPartial1;
-        QVERIFY(!item->isVisible());
-        QVERIFY(w_.Form->CheckPartialFor(QStringLiteral("K1"), 5).Items.empty());
-        w_.Form->Log().AppendQso(testing::QsoRow("14000", "1305", "599", "1", "K1AAA", "599", "5"));
-        w_.Form->SetCallList(known_);
-        QVERIFY(item->isVisible() && item->isChecked());
-        for (const bool on : {true, false, true}) {
-            const PartialMatches found = w_.Form->CheckPartialFor(QStringLiteral("K1"), 5);
-            QCOMPARE(found.Items.empty(), !on);
-            QVERIFY(!on || found.Items.front() == (PartialMatch{"K1AAA", true, false, false}));
-            item->trigger();
-        }
+        const int problem = log->count() - 4;
+        QVERIFY(log->item(problem)->background() != log->item(problem + 1)->background());
     }
 
     // Each key shows the known calls near the typed text, as many as fit; the log's first.
+    // Without a list of calls the "SetUp" item is hidden and nothing is found.
     void typingShowsKnownCalls() {
         QStringList lines{"DL1AAA", "K1AA", "K1AAA", "JA1ABC"};
         for (char c = 'A'; c <= 'T'; ++c) lines << QStringLiteral("SM5") + QLatin1Char(c);
-        QTemporaryDir dir;
-        const QString home = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
-        w_.Form->SetCallList(CallList::FromLines(ToCore(lines)));
+        const test::ScratchFolder dir;
+        TForm1& f = *w_.Form;
+        QVERIFY(!f.CheckPartial1->isVisible() && f.CheckPartialFor("K1", 5).Items.empty());
+        f.SetCallList(CallList::FromLines(ToCore(lines)));
+        QVERIFY(f.CheckPartial1->isVisible() && f.CheckPartial1->isChecked());
         w_.StartLog(QStringLiteral("SM5QQQ"));
         w_.TypeQso(QStringLiteral("14000"), QStringLiteral("1300"), QStringLiteral("K1AAA"), "5");
         w_.TypeQso(QString(), QStringLiteral("1301"), QStringLiteral("SM5T"), "6");
-        QDir::setCurrent(home);
         // Each commit emptied the call field, and the list with it.
-        QListWidget* list = w_.Form->PartialList;
+        QListWidget* list = f.PartialList;
         QVERIFY(list->isHidden());
 
-        const struct {
-            const char* typed;
-            QStringList shown;  // the first items shown
-            int containing;     // more than fit: the rest is told as "+N more"; 0 all shown
-        } cases[] = {
+        // The text typed, the first items shown, and how many calls contain it when more than
+        // fit (the rest told as "+N more"; 0: all shown).
+        const std::tuple<const char*, QStringList, int> cases[] = {
             {"K1\b", {}, 0},
             {"K1", {"*  K1AAA", "   K1AA"}, 0},
             {"K1AA", {"*  K1AAA", " = K1AA"}, 0},
             {"K1AB", {" ~ K1AA"}, 0},
             {"SM", {"*  SM5T", "   SM5A"}, 20},
         };
-        for (const auto& c : cases) {
-            test::Focus(w_.Form->CallWkdInput);
-            w_.Form->CallWkdInput->clear();
-            test::Keys(QLatin1String(c.typed));
+        for (const auto& [typed, shown, containing] : cases) {
+            test::Focus(f.CallWkdInput);
+            f.CallWkdInput->clear();
+            test::Keys(QLatin1String(typed));
             QStringList items;
             for (int i = 0; i < list->count(); ++i) {
                 items << list->item(i)->text();
                 QCOMPARE(list->item(i)->font().bold(), items.last().startsWith(" = "));
                 QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->item(i))));
             }
-            QCOMPARE(list->isVisible(), !c.shown.isEmpty());
-            if (c.containing == 0) {
-                QCOMPARE(items, c.shown);
-                continue;
-            }
-            QVERIFY2(items.size() > c.shown.size(), qPrintable(items.join('|')));
-            QCOMPARE(items.mid(0, c.shown.size()), c.shown);
-            const auto more = c.containing - (items.size() - 1);
-            QCOMPARE(items.last(), QStringLiteral("+%1 more").arg(more));
+            QCOMPARE(list->isVisible(), !shown.isEmpty());
+            QCOMPARE(items.mid(0, shown.size()), shown);
+            const QString more = QStringLiteral("+%1 more").arg(containing - items.size() + 1);
+            QCOMPARE(items.size() > shown.size() ? items.last() : "", containing ? more : "");
         }
 
-        // Off, the list goes at once and the typed calls find nothing.
-        w_.Form->CheckPartial1->trigger();
-        QVERIFY(list->isHidden());
-        test::Keys(QStringLiteral("5"));
-        QCOMPARE(list->count(), 0);
+        // Off, the list goes at once and the typed calls find nothing; on, it comes back.
+        for (const bool on : {false, true}) {
+            f.CheckPartial1->trigger();
+            QCOMPARE(list->isVisible(), on);
+            test::Keys(QStringLiteral("5"));
+            QCOMPARE(list->count() > 0, on);
+        }
     }
 };
 

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTime>
 #include <deque>
@@ -104,6 +106,19 @@ inline QStringList Entries(const QComboBox* list) {
     for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
     return entries;
 }
+
+// A scratch folder as the working directory while it lives: commits write Last.log there.
+class ScratchFolder {
+  public:
+    ScratchFolder() { QDir::setCurrent(dir_.path()); }
+    ~ScratchFolder() { QDir::setCurrent(home_); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  private:
+    QString home_ = QDir::currentPath();
+    QTemporaryDir dir_;
+};
 
 // A fresh main window over the synthetic country table, with scripted dialogs and a fixed
 // clock; what the page tests share.
