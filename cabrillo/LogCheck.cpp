@@ -44,7 +44,6 @@ constexpr std::pair<std::string_view, std::string_view> Placeholders[] = {
     {"CATEGORY-OVERLAY", "Category-Overlay"},
 };
 
-
 bool AllDigits(std::string_view s) {
     return !s.empty() &&
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
