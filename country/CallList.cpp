@@ -44,7 +44,7 @@ bool IsOneAway(std::string_view a, std::string_view b) {
 
 void CallList::Reserve(std::size_t calls, std::size_t bytes) {
     buffer_.reserve(bytes + 1);
-    buffer_ = "\n";
+    buffer_.assign(1, '\n');
     starts_.reserve(calls);
     std::size_t size = 16;
     while (size < calls * 2) size *= 2;
