@@ -161,7 +161,10 @@ std::vector<std::string> TForm1::CabrilloLines() const {
 void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {
     CabrilloLog->clear();
     CabrilloLog->addItems(ToUi(lines));
-    ShowLogCheck(lines);
+    // The marks are only seen on the page, which is rebuilt, and so checked, on every arrival;
+    // the backup after each QSO need not pay for them.
+    ShowLogCheck(PageControl1->currentIndex() == CabrilloLogPage ? lines
+                                                                 : std::vector<std::string>());
 }
 
 void TForm1::RebuildCabrilloLog() {

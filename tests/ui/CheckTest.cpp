@@ -35,6 +35,9 @@ class CheckTest : public QObject {
     // A line with findings is coloured and gives its reasons; the text stays byte-exact.
     void cabrilloPageMarksFindings() {
         w_.Form->SetCallList(CallList::FromLines({"DL1AAA", "K1AA", "K1AAA", "JA1ABC"}));
+        // Marks are made on the page itself.
+        w_.Form->PageControl1->setTabVisible(CabrilloLogPage, true);
+        w_.ClickTab(CabrilloLogPage);
         w_.Form->SetCabrilloLines(Cabrillo({{"1305", "DL1AAA"}, {"1310", "K1AA"}}));
         QVERIFY(w_.Form->CheckSummary->text().startsWith("0 problems, 0 notes"));
         const auto lines = Cabrillo(
