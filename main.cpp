@@ -15,7 +15,7 @@
 #include "common/KeroltError.h"
 #include "common/Version.h"
 #include "country/CTY.h"
-#include "country/CallList.h"
+#include "calls/CallList.h"
 #include "ui/Clock.h"
 #include "ui/CoreText.h"
 #include "ui/Fonts.h"

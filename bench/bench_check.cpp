@@ -7,7 +7,7 @@
 
 #include "cabrillo/CabrilloWriter.h"
 #include "cabrillo/LogCheck.h"
-#include "country/CallList.h"
+#include "calls/CallList.h"
 #include "tests/support/PackagedData.h"
 
 namespace kerolt {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "country/CTY.h"
-#include "country/CallList.h"
+#include "calls/CallList.h"
 
 namespace kerolt {
 

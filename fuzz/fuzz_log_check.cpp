@@ -8,7 +8,7 @@
 #include "cabrillo/LogCheck.h"
 #include "common/KeroltError.h"
 #include "common/TextFile.h"
-#include "country/CallList.h"
+#include "calls/CallList.h"
 #include "tests/support/CountryLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -15,7 +15,7 @@
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
 #include "country/CTY.h"
-#include "country/CallList.h"
+#include "calls/CallList.h"
 #include "ui/Guarded.h"
 #include "ui/Prompts.h"
 

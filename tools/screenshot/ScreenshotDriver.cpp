@@ -15,7 +15,7 @@
 #include <cstdio>
 
 #include "country/CTY.h"
-#include "country/CallList.h"
+#include "calls/CallList.h"
 #include "ui/Clock.h"
 #include "ui/Fonts.h"
 #include "ui/Prompts.h"

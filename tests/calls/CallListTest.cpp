@@ -1,4 +1,4 @@
-#include "country/CallList.h"
+#include "calls/CallList.h"
 
 #include <gtest/gtest.h>
 
