@@ -12,14 +12,15 @@
 #include <string>
 
 #include "cabrillo/LogCheck.h"
+#include "calls/CallList.h"
 #include "common/KeroltError.h"
 #include "common/Version.h"
 #include "country/CTY.h"
-#include "calls/CallList.h"
 #include "ui/Clock.h"
 #include "ui/CoreText.h"
 #include "ui/Fonts.h"
 #include "ui/Prompts.h"
+#include "ui/RigSettings.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -97,6 +98,7 @@ int main(int argc, char* argv[]) {
     form1.SetSecondaryWindows(&aboutBox, &form3);
 
     form1.show();
+    form1.ApplyRig(kerolt::LoadRigSettings());
     // The call list of contest stations arrives once the window is up, so it never delays it.
     QTimer::singleShot(0, &form1, [&form1] {
         form1.Guard(

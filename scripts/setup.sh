@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  hamradio-files fonts-liberation fonts-comic-neue fontconfig
+  hamradio-files libhamlib-dev libhamlib-utils fonts-liberation fonts-comic-neue fontconfig
   xvfb xauth imagemagick
   dpkg-dev file lintian appstream desktop-file-utils
 )

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "ui/RigDialog.h"
+
 namespace kerolt {
 
 namespace {
@@ -75,6 +77,17 @@ std::optional<QString> QtPrompts::OpenFile(const FileDialogSettings& dialog) {
 std::optional<QString> QtPrompts::SaveFile(const FileDialogSettings& dialog,
                                            const QString& proposedName) {
     return RunFileDialog(parent_, dialog, QFileDialog::AcceptSave, proposedName);
+}
+
+std::optional<RigSettings> Prompts::ChooseRig(const RigSettings&) {
+    return std::nullopt;
+}
+
+std::optional<RigSettings> QtPrompts::ChooseRig(const RigSettings& current) {
+    RigDialog dialog(current, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Chosen();
 }
 
 }  // namespace kerolt

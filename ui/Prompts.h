@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#include "ui/RigSettings.h"
+
 class QWidget;
 
 namespace kerolt {
@@ -37,6 +39,9 @@ class Prompts {
     // Proposes proposedName; an existing file is replaced without a question.
     virtual std::optional<QString> SaveFile(const FileDialogSettings& dialog,
                                             const QString& proposedName) = 0;
+    // The rig of "SetUp, Rig...", starting from current; nothing when the user cancelled.
+    // Without a dialog of its own, a Prompts answers as if cancelled.
+    virtual std::optional<RigSettings> ChooseRig(const RigSettings& current);
 };
 
 // "*.log|*.log" -> "*.log (*.log)"; several pairs become entries separated by ";;".
@@ -54,6 +59,7 @@ class QtPrompts : public Prompts {
     std::optional<QString> OpenFile(const FileDialogSettings& dialog) override;
     std::optional<QString> SaveFile(const FileDialogSettings& dialog,
                                     const QString& proposedName) override;
+    std::optional<RigSettings> ChooseRig(const RigSettings& current) override;
 
   private:
     QWidget* parent_;

@@ -50,6 +50,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     Timer1->setInterval(1000);
 
     BuildLayout();
+    BuildRig();
     ConnectHandlers();
 
     // Key preview: the window sees every key before the focused control.

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "cabrillo/StationData.h"
+#include "calls/CallList.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
 #include "country/CTY.h"
-#include "calls/CallList.h"
 #include "ui/Guarded.h"
 #include "ui/Prompts.h"
 
@@ -38,6 +38,8 @@ namespace kerolt {
 struct CabrilloFile;
 class Clock;
 class QsoGridModel;
+class Rig;
+struct RigSettings;
 class TAboutBox;
 class TForm3;
 
@@ -179,6 +181,15 @@ class TForm1 : public QMainWindow {
     // while "Check partial" is unchecked or no list was loaded.
     PartialMatches CheckPartialFor(const QString& typed, std::size_t maxItems) const;
 
+    // --- The rig (Unit1Rig.cpp) -------------------------------------------------------------
+    // Polls the rig of settings from now on (none: the rig panel goes away).
+    void ApplyRig(const RigSettings& settings);
+    // How often a rig applied after this is read; the window's own is about once a second.
+    void SetRigPollInterval(int milliseconds);
+    void Rig1Click();
+    // A reading or a lost rig: the band selector follows a rig that moved, the panel shows it.
+    void RigChanged(int followBand);
+
     // --- Components -------------------------------------------------------------------------
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;  // "Data input"
@@ -228,6 +239,9 @@ class TForm1 : public QMainWindow {
     QListWidget* CabrilloLog = nullptr;
     QLabel* CheckSummary = nullptr;  // the log check's count of problems and notes
 
+    // The rig's frequency and mode in the status bar, while a rig is chosen.
+    QLabel* RigPanel = nullptr;
+
     // Mult list page, one list per band.
     QListWidget* List80 = nullptr;
     QListWidget* List40 = nullptr;
@@ -242,6 +256,7 @@ class TForm1 : public QMainWindow {
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
     QAction* CheckPartial1 = nullptr;
+    QAction* Rig1 = nullptr;
     QAction* Check1 = nullptr;
     QAction* HowTo1 = nullptr;
     QAction* About1 = nullptr;
@@ -290,6 +305,8 @@ class TForm1 : public QMainWindow {
     bool RefusedByFilter(QKeyEvent* key, EntryField field);
     void StepTimeBy(int step);
     void StepBandBy(int step);
+    // Selects band entry entry by program, as a chosen band.
+    void SelectBand(int entry);
     QsoEntry EntryFromControls() const;
     // Writes the rebuilt Cabrillo text to Last.log.
     void BackUpLog();
@@ -310,6 +327,9 @@ class TForm1 : public QMainWindow {
     // empty and hidden under 2 characters or without the feature.
     void ShowPartialMatches();
 
+    // Unit1Rig.cpp: the rig panel in the status bar and the rig's signals.
+    void BuildRig();
+
     CountryTable& countryTable_;
     Prompts& prompts_;
     Clock& clock_;
@@ -326,6 +346,7 @@ class TForm1 : public QMainWindow {
     int currentPage_ = DataInputPage;
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;
+    Rig* rig_ = nullptr;
 };
 
 }  // namespace kerolt

@@ -10,6 +10,7 @@
 
 #include "cabrillo/CabrilloWriter.h"
 #include "common/TextFile.h"
+#include "contest/RigRules.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
 #include "ui/EntryFilter.h"
@@ -17,6 +18,7 @@
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
+#include "ui/Rig.h"
 #include "ui/Unit1.h"
 
 // The log input page: page keys, the entry fields, the commit, the grid and the backup.
@@ -143,8 +145,12 @@ void TForm1::StepTimeBy(int step) {
 }
 
 void TForm1::StepBandBy(int step) {
+    SelectBand(StepBand(FrekvensEdit->currentIndex(), step, FrekvensEdit->count()));
+}
+
+void TForm1::SelectBand(int entry) {
     SetBandColour(FrekvensEdit, true);
-    SelectEntry(FrekvensEdit, StepBand(FrekvensEdit->currentIndex(), step, FrekvensEdit->count()));
+    SelectEntry(FrekvensEdit, entry);
 }
 
 // --- Character filters ----------------------------------------------------------------------
@@ -235,7 +241,7 @@ void TForm1::TimeEditChange() {
 // --- Commit ---------------------------------------------------------------------------------
 
 QsoEntry TForm1::EntryFromControls() const {
-    return {ToCore(FrekvensEdit->currentText()),
+    return {FrequencyCell(rig_->Khz(), ToCore(FrekvensEdit->currentText())),
             ToCore(TimeEdit->text()),
             ToCore(TREdit->text()),
             ToCore(NyNrEdit->text()),

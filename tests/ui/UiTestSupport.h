@@ -44,6 +44,13 @@ class ScriptedPrompts : public Prompts {
         ProposedNames << proposed;
         return NextFile();
     }
+    std::optional<RigSettings> ChooseRig(const RigSettings&) override {
+        if (Rigs.empty())
+            return std::nullopt;
+        const RigSettings rig = Rigs.front();
+        Rigs.pop_front();
+        return rig;
+    }
 
     QStringList Errors;
     QStringList Informations;
@@ -51,6 +58,7 @@ class ScriptedPrompts : public Prompts {
     QStringList ProposedNames;
     std::deque<Answer> Answers;
     QStringList Files;  // the names the file dialogs answer, in turn; a null name cancels
+    std::deque<RigSettings> Rigs;  // the rig dialog's answers, in turn; none left cancels
 
   private:
     std::optional<QString> NextFile() {

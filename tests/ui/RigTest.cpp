@@ -1,0 +1,87 @@
+#include <QAction>
+#include <QLabel>
+#include <QProcess>
+#include <QSettings>
+#include <QTcpServer>
+
+#include "UiTestSupport.h"
+#include "ui/CoreText.h"
+#include "ui/RigSettings.h"
+
+using namespace kerolt;
+using namespace kerolt::test;
+
+// Against Hamlib's own server with its dummy rig, on a free loopback port: rigctld -m 1 plays
+// the radio, rigctl turns its knobs, the window reaches it as "NET rigctl".
+class RigTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settings_;
+    QProcess server_;
+    QString address_;
+
+    bool Rigctl(const QStringList& command) {
+        return QProcess::execute(QStringLiteral("rigctl"),
+                                 QStringList{"-m", "2", "-r", address_} + command) == 0;
+    }
+
+  private slots:
+    void initTestCase() {
+        // The choice is kept in settings of the test's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        address_ = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
+        const QString port = QString::number(probe.serverPort());
+        probe.close();
+        server_.start(QStringLiteral("rigctld"), {"-m", "1", "-T", "127.0.0.1", "-t", port});
+        QVERIFY(server_.waitForStarted());
+        QTRY_VERIFY(Rigctl({"F", "14025000", "M", "CW", "500"}));
+    }
+    void cleanupTestCase() {
+        server_.kill();
+        server_.waitForFinished();
+    }
+
+    void bandAndFrequencyFollowTheRigUntilItIsGone() {
+        ScratchFolder folder;
+        Window w;
+        QVERIFY(w.Open());
+        TForm1& f = *w.Form;
+        w.StartLog(QStringLiteral("SM5QQQ"));
+        QVERIFY(f.RigPanel->isHidden());
+        f.SetRigPollInterval(20);
+        w.Prompts.Rigs.push_back({2, address_, 0});
+        f.Rig1->trigger();
+        QCOMPARE(LoadRigSettings().Port, address_);
+
+        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("14025 CW"));
+        QVERIFY(f.RigPanel->isVisible());
+        QCOMPARE(f.FrekvensEdit->currentText(), QStringLiteral("14000"));
+        w.TypeQso(QString(), QStringLiteral("1200"), QStringLiteral("OH2AB"), QStringLiteral("5"));
+        QCOMPARE(ToUi(f.Log().Cell(1, ColFreq)), QStringLiteral("14025"));
+        QVERIFY(ToUi(f.CabrilloLines()).join('\n').contains("\nQSO: 14025 CW "));
+
+        // A band typed by hand stays while the rig keeps its frequency, and is what a QSO
+        // carries; the rig's next move takes the selector back.
+        Key(Qt::Key_B, Qt::AltModifier);
+        QVERIFY(Rigctl({"M", "USB", "2400"}));
+        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("14025 USB (not CW)"));
+        QCOMPARE(f.FrekvensEdit->currentText(), QStringLiteral("21000"));
+        QVERIFY(Rigctl({"F", "7025000"}));
+        QTRY_COMPARE(f.FrekvensEdit->currentText(), QStringLiteral(" 7000"));
+
+        // Without the rig typing goes on, on the band last shown.
+        server_.kill();
+        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("no rig"));
+        w.TypeQso(QString(), QStringLiteral("1201"), QStringLiteral("OH3AB"), QStringLiteral("6"));
+        QCOMPARE(ToUi(f.Log().Cell(2, ColFreq)), QStringLiteral(" 7000"));
+
+        w.Prompts.Rigs.push_back({});
+        f.Rig1->trigger();
+        QVERIFY(f.RigPanel->isHidden());
+    }
+};
+
+QTEST_MAIN(RigTest)
+#include "RigTest.moc"
