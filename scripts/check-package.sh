@@ -68,6 +68,7 @@ done
 # Control fields: library packages found by dpkg-shlibdeps, the data files recommended.
 depends="$(dpkg-deb -f "$deb" Depends)"
 grep -q "libqt6widgets6" <<<"$depends" || fail "Depends lacks the Qt libraries: $depends"
+grep -q "libhamlib" <<<"$depends" || fail "Depends lacks the Hamlib library: $depends"
 grep -q "hamradio-files" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks hamradio-files"
 
 # Every screenshot the metainfo names is one of the project's own pictures.

@@ -102,6 +102,23 @@ With a MASTER.SCP list of contest calls in the folder (or the one of the
 hamradio-files package), the known calls that contain what you type in the call
 field are listed below the score table; SetUp, Check partial turns it off.
 
+Logging live with the rig
+-------------------------
+SetUp, Rig... connects Kerolt to your radio through Hamlib. Choose the model
+("Hamlib NET rigctl" reaches a rigctld that already runs), the port (a serial
+device such as /dev/ttyUSB0, or host:port for rigctld) and the speed; "Off" in
+the model list disconnects it. Kerolt remembers the rig and connects again at
+the next start.
+• About once a second Kerolt reads the rig's frequency and mode and shows them
+  in the status bar, followed by (not CW) or (not SSB) when the mode does not
+  fit the contest.
+• When the rig moves to another contest band, the band field follows it. A band
+  chosen with Alt+B or Alt+V stays until the rig moves again.
+• A QSO logged on the rig's band carries the rig's frequency in kHz, such as
+  14025, instead of 14000.
+• A rig that is off or unplugged never holds up your typing: the status bar
+  says "no rig", the QSOs carry the band, and Kerolt connects again by itself.
+
 File, Save... saves the Cabrillo log. Kerolt proposes your callsign as the file
 name, with .log after it and every "/" replaced by "-" (SM5QQQ/P gives
 SM5QQQ-P.log). To continue a saved log later, open it with File, Open....

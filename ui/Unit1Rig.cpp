@@ -36,7 +36,7 @@ void TForm1::BuildRig() {
 void TForm1::ApplyRig(const RigSettings& settings) {
     if (settings.On() == RigPanel->isHidden()) {
         QLabel* filePanel = panels_[FilePanel];
-        filePanel->setFixedWidth(filePanel->width() +
+        filePanel->setFixedWidth(filePanel->maximumWidth() +
                                  (settings.On() ? -RigPanelWidth : RigPanelWidth));
         RigPanel->setVisible(settings.On());
     }

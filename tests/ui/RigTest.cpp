@@ -6,6 +6,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/CoreText.h"
+#include "ui/RigDialog.h"
 #include "ui/RigSettings.h"
 
 using namespace kerolt;
@@ -80,6 +81,16 @@ class RigTest : public QObject {
         w.Prompts.Rigs.push_back({});
         f.Rig1->trigger();
         QVERIFY(f.RigPanel->isHidden());
+    }
+
+    void dialogOffersHamlibsModelsAfterOff() {
+        RigDialog dialog({2, QStringLiteral("localhost:4532"), 9600});
+        QCOMPARE(dialog.ModelBox->itemText(0), QStringLiteral("Off"));
+        QCOMPARE(dialog.ModelBox->currentText(), QStringLiteral("Hamlib NET rigctl"));
+        const RigSettings chosen = dialog.Chosen();
+        QVERIFY(chosen.Model == 2 && chosen.Port == "localhost:4532" && chosen.Speed == 9600);
+        dialog.ModelBox->setCurrentIndex(0);
+        QVERIFY(!dialog.Chosen().On());
     }
 };
 
