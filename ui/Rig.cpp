@@ -127,17 +127,11 @@ class RigWorker : public QObject {
     RigSettings settings_;
 };
 
-Rig::Rig(QObject* parent) : QObject(parent), thread_(new QThread), worker_(new RigWorker) {
-    PrepareHamlib();
-    worker_->moveToThread(thread_);
-    connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
-    connect(worker_, &RigWorker::Read, this, &Rig::Arrived);
-    connect(worker_, &RigWorker::Lost, this, &Rig::Lost);
-    thread_->setObjectName(QStringLiteral("rig"));
-    thread_->start();
-}
+Rig::Rig(QObject* parent) : QObject(parent) {}
 
 Rig::~Rig() {
+    if (!thread_)
+        return;
     thread_->quit();
     // A rig call waits at most its timeout; a network rig that never answers a connect may
     // hold the thread longer, and then the program ends without waiting for it.
@@ -153,10 +147,24 @@ void Rig::Start(const RigSettings& settings) {
     const int generation = ++generation_;
     reading_.reset();
     follower_.Forget();
-    const int interval = intervalMs_;
-    QMetaObject::invokeMethod(worker_, [worker = worker_, generation, settings, interval] {
-        worker->Start(generation, settings, interval);
-    });
+    // The thread starts with the first rig; a window without one has none.
+    if (on_ && !thread_) {
+        PrepareHamlib();
+        thread_ = new QThread;
+        worker_ = new RigWorker;
+        worker_->moveToThread(thread_);
+        connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+        connect(worker_, &RigWorker::Read, this, &Rig::Arrived);
+        connect(worker_, &RigWorker::Lost, this, &Rig::Lost);
+        thread_->setObjectName(QStringLiteral("rig"));
+        thread_->start();
+    }
+    if (thread_) {
+        const int interval = intervalMs_;
+        QMetaObject::invokeMethod(worker_, [worker = worker_, generation, settings, interval] {
+            worker->Start(generation, settings, interval);
+        });
+    }
     emit Changed(NoBand);
 }
 

@@ -54,8 +54,8 @@ class Rig : public QObject {
     void Arrived(int generation, double hz, const QString& mode);
     void Lost(int generation);
 
-    QThread* thread_;
-    RigWorker* worker_;
+    QThread* thread_ = nullptr;
+    RigWorker* worker_ = nullptr;
     bool on_ = false;
     // Readings of a rig given up on may still be on their way; they carry an older number.
     int generation_ = 0;

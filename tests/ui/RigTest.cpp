@@ -20,6 +20,14 @@ class RigTest : public QObject {
     QTemporaryDir settings_;
     QProcess server_;
     QString address_;
+    QString port_;
+
+    // The dummy rig on 14025 kHz CW; it may take a moment to listen.
+    void StartServer() {
+        server_.start(QStringLiteral("rigctld"), {"-m", "1", "-T", "127.0.0.1", "-t", port_});
+        QVERIFY(server_.waitForStarted());
+        QTRY_VERIFY(Rigctl({"F", "14025000", "M", "CW", "500"}));
+    }
 
     bool Rigctl(const QStringList& command) {
         return QProcess::execute(QStringLiteral("rigctl"),
@@ -33,18 +41,16 @@ class RigTest : public QObject {
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         address_ = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
-        const QString port = QString::number(probe.serverPort());
+        port_ = QString::number(probe.serverPort());
         probe.close();
-        server_.start(QStringLiteral("rigctld"), {"-m", "1", "-T", "127.0.0.1", "-t", port});
-        QVERIFY(server_.waitForStarted());
-        QTRY_VERIFY(Rigctl({"F", "14025000", "M", "CW", "500"}));
+        StartServer();
     }
     void cleanupTestCase() {
         server_.kill();
         server_.waitForFinished();
     }
 
-    void bandAndFrequencyFollowTheRigUntilItIsGone() {
+    void bandAndFrequencyFollowTheRigWhileItIsThere() {
         ScratchFolder folder;
         Window w;
         QVERIFY(w.Open());
@@ -77,6 +83,10 @@ class RigTest : public QObject {
         QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("no rig"));
         w.TypeQso(QString(), QStringLiteral("1201"), QStringLiteral("OH3AB"), QStringLiteral("6"));
         QCOMPARE(ToUi(f.Log().Cell(2, ColFreq)), QStringLiteral(" 7000"));
+        // The rig back on is found again.
+        server_.waitForFinished();
+        StartServer();
+        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("14025 CW"));
 
         w.Prompts.Rigs.push_back({});
         f.Rig1->trigger();
