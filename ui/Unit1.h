@@ -38,6 +38,7 @@ namespace kerolt {
 struct CabrilloFile;
 class Clock;
 class QsoGridModel;
+class ResultsWindow;
 class TAboutBox;
 class TForm3;
 
@@ -179,6 +180,12 @@ class TForm1 : public QMainWindow {
     // while "Check partial" is unchecked or no list was loaded.
     PartialMatches CheckPartialFor(const QString& typed, std::size_t maxItems) const;
 
+    // --- Results and the rate line (Unit1Results.cpp) --------------------------------------
+    void Results1Click();
+    void CopySummaryClick();
+    // The rate line, and the results window while it is open, from the log as it now stands.
+    void ShowResults();
+
     // --- Components -------------------------------------------------------------------------
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;  // "Data input"
@@ -223,6 +230,7 @@ class TForm1 : public QMainWindow {
     QListWidget* PartialList = nullptr;
     QPushButton* Button2 = nullptr;  // "Sent"
     QPushButton* Button1 = nullptr;  // "Received"
+    QLabel* RateLabel = nullptr;     // QSOs in the last hour and the rate of the last ten
 
     // Cabrillo log page.
     QListWidget* CabrilloLog = nullptr;
@@ -238,6 +246,7 @@ class TForm1 : public QMainWindow {
     // Menus and commands.
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* Results1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
@@ -326,6 +335,7 @@ class TForm1 : public QMainWindow {
     int currentPage_ = DataInputPage;
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;
+    ResultsWindow* resultsWindow_ = nullptr;  // made when first asked for
 };
 
 }  // namespace kerolt
