@@ -145,7 +145,8 @@ std::string RateLineText(const RateLine& rate) {
 }
 
 std::string Duration(int minutes) {
-    return std::to_string(minutes / MinutesPerHour) + ":" + ZeroPadded(minutes % MinutesPerHour, 2);
+    return std::to_string(minutes / MinutesPerHour) + " h " +
+           std::to_string(minutes % MinutesPerHour) + " min";
 }
 
 std::vector<std::string> ResultsSummary(const SummaryStation& station,

@@ -70,7 +70,7 @@ struct RateLine {
 RateLine BuildRateLine(const QsoLog& log, std::string_view contestDate);
 std::string RateLineText(const RateLine& rate);
 
-// Minutes as "H:MM".
+// Minutes as "20 h 7 min".
 std::string Duration(int minutes);
 
 // Who sent the log, for the summary. Categories are the category lists' texts; a list that

@@ -67,11 +67,18 @@ TEST_F(ResultsTest, TableTimesAndHoursOfAKnownLog) {
     EXPECT_EQ(ClockHourOf(12), 0);
 
     const SummaryStation station{"SM5QQQ", "SAC-CW", {"SINGLE-OP", "Category-Power", "ALL", ""}};
-    const std::vector<std::string> summary{
-        "Call: SM5QQQ",      "Contest: SAC-CW",   "Categories: SINGLE-OP ALL",
-        "Band  QSOs  Mults", "80m      1      1", "40m      2      2",
-        "20m      3      2", "15m      1      1", "10m      0      0",
-        "Total    8      6", "Score: 90",         "Operating time: 12:17 (on the air 0:35)"};
+    const std::vector<std::string> summary{"Call: SM5QQQ",
+                                           "Contest: SAC-CW",
+                                           "Categories: SINGLE-OP ALL",
+                                           "Band  QSOs  Mults",
+                                           "80m      1      1",
+                                           "40m      2      2",
+                                           "20m      3      2",
+                                           "15m      1      1",
+                                           "10m      0      0",
+                                           "Total    8      6",
+                                           "Score: 90",
+                                           "Operating time: 12 h 17 min (on the air 0 h 35 min)"};
     EXPECT_EQ(ResultsSummary(station, results), summary);
 }
 
