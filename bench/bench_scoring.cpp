@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Text.h"
+#include "contest/Results.h"
 #include "contest/Scoring.h"
 #include "tests/support/PackagedData.h"
 
@@ -80,6 +82,29 @@ void BM_IsDupe(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_IsDupe);
+
+// The results window (argument 0) and the rate line after each commit (1), for a 5,000-QSO log
+// spread over the contest's 24 hours.
+void BM_Results5000(benchmark::State& bench) {
+    if (SkipWithoutPackagedData(bench))
+        return;
+    const ContestState state = EntrantState(0);
+    ScoringEngine engine(PackagedTable(), state);
+    QsoLog log = MakeLog(5000);
+    for (int row = 1; row <= log.QsoRowCount(); ++row) {
+        const int minute = (row * 24 * 60 / 5000 + 12 * 60) % (24 * 60);
+        log.SetCell(row, ColTime, ZeroPadded(minute / 60 * 100 + minute % 60, 4));
+    }
+    engine.RescoreLog(log);
+    for (auto _ : bench) {
+        if (bench.range(0) == 0) {
+            benchmark::DoNotOptimize(BuildResults(log, engine, "2026-09-19"));
+        } else {
+            benchmark::DoNotOptimize(BuildRateLine(log, "2026-09-19"));
+        }
+    }
+}
+BENCHMARK(BM_Results5000)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Kerolt, starts its real main window under Xvfb, fills the station page and logs a few
 # QSOs with typed keys, and saves the pictures used by the README: docs/station-page.png (or the
-# path given) and, beside it, log-page.png, cabrillo-page.png and mult-list-page.png.
+# path given) and, beside it, log-page.png, cabrillo-page.png, mult-list-page.png and
+# results-window.png.
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-$repo/docs/station-page.png}")"

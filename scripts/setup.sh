@@ -2,9 +2,10 @@
 # Installs what building, running and testing Kerolt needs, when something is missing.
 set -euo pipefail
 
+# Qt Charts' CMake files need Qt OpenGL's, which Debian packs apart from qt6-base-dev.
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
   hamradio-files libhamlib-dev libhamlib-utils fonts-liberation fonts-comic-neue fontconfig
   xvfb xauth imagemagick
   dpkg-dev file lintian appstream desktop-file-utils

@@ -80,7 +80,15 @@ How to type a QSO
 
 In realtime mode it is even shorter: call, Space, number, Enter.
 
-The score table beside the log is updated after each QSO.
+The score table beside the log is updated after each QSO. The line below it
+gives your rate: the QSOs in the last 60 minutes and the rate of the last ten
+QSOs per hour, counted by the QSO times.
+
+File, Results... shows your contest by band (QSOs, dupes, QSOs worth no points,
+points and multipliers), the score, the operating time, the best 60 minutes and
+a chart of your QSOs in each hour of the contest. It keeps up with the log while
+it is open. Copy summary puts a short text for score-reporting sites on the
+clipboard.
 
 Type the digit zero, not the letter O, in the time, number and call fields.
 

@@ -97,6 +97,7 @@ void TForm1::ConnectHandlers() {
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
         {Open1, &TForm1::Open1Click},
         {Save1, &TForm1::Save1Click},
+        {Results1, &TForm1::Results1Click},
         {Exit1, &TForm1::Exit1Click},
         {Realtime1, &TForm1::Realtime1Click},
         {AutoSave1, &TForm1::AutoSave1Click},
@@ -149,6 +150,7 @@ void TForm1::ShowScore(const ScoreDisplay& display) {
         ClamedScoreEdit->setText(ToUi(*display.ClaimedScore));
     if (display.EntityText)
         SetPanelText(EntityPanel, ToUi(*display.EntityText));
+    ShowResults();
 }
 
 std::vector<std::string> TForm1::CabrilloLines() const {

@@ -40,6 +40,7 @@ class Clock;
 class QsoGridModel;
 class Rig;
 struct RigSettings;
+class ResultsWindow;
 class TAboutBox;
 class TForm3;
 
@@ -190,6 +191,12 @@ class TForm1 : public QMainWindow {
     // A reading or a lost rig: the band selector follows a rig that moved, the panel shows it.
     void RigChanged(int followBand);
 
+    // --- Results and the rate line (Unit1Results.cpp) --------------------------------------
+    void Results1Click();
+    void CopySummaryClick();
+    // The rate line, and the results window while it is open, from the log as it now stands.
+    void ShowResults();
+
     // --- Components -------------------------------------------------------------------------
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;  // "Data input"
@@ -234,6 +241,7 @@ class TForm1 : public QMainWindow {
     QListWidget* PartialList = nullptr;
     QPushButton* Button2 = nullptr;  // "Sent"
     QPushButton* Button1 = nullptr;  // "Received"
+    QLabel* RateLabel = nullptr;     // QSOs in the last hour and the rate of the last ten
 
     // Cabrillo log page.
     QListWidget* CabrilloLog = nullptr;
@@ -252,6 +260,7 @@ class TForm1 : public QMainWindow {
     // Menus and commands.
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* Results1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
@@ -347,6 +356,7 @@ class TForm1 : public QMainWindow {
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;
     Rig* rig_ = nullptr;
+    ResultsWindow* resultsWindow_ = nullptr;  // made when first asked for
 };
 
 }  // namespace kerolt

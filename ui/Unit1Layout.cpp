@@ -88,6 +88,7 @@ void TForm1::BuildMenus() {
     Open1 = file->addAction(QStringLiteral("Open..."));
     file->addSeparator();
     Save1 = file->addAction(QStringLiteral("Save..."));
+    Results1 = file->addAction(QStringLiteral("Results..."));
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"));
 
@@ -122,6 +123,7 @@ void TForm1::BuildMenus() {
 
     const std::pair<QAction*, const char*> names[] = {{Open1, "Open1"},
                                                       {Save1, "Save1"},
+                                                      {Results1, "Results1"},
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},
                                                       {AutoSave1, "AutoSave1"},

@@ -260,9 +260,12 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const std::string nextNr = NextSentNumber(entry.NrSent);
     const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
 
-    ShowScore(scoring_.ScoreQso(log_.Cell(row, ColCall), BandFromFrequency(entry.Frequency)));
+    const ScoreDisplay shown =
+        scoring_.ScoreQso(log_.Cell(row, ColCall), BandFromFrequency(entry.Frequency));
     log_.SetCell(row, ColMult, scoring_.CurrentMult());
     log_.SetCell(row, ColPoints, scoring_.CurrentPoints());
+    // The results read the row's cells.
+    ShowScore(shown);
     gridModel_->LogRowsChanged(row, row);
 
     NyNrEdit->setText(ToUi(nextNr));

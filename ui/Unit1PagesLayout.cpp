@@ -21,6 +21,7 @@
 #include <QValidator>
 
 #include "contest/ContestRules.h"
+#include "contest/Results.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
 #include "ui/EventHook.h"
@@ -129,6 +130,11 @@ void TForm1::BuildLogPage() {
     auto* beside = new QVBoxLayout;
     beside->setSpacing(3);
     beside->addWidget(ResList);
+    RateLabel = new QLabel;
+    RateLabel->setObjectName(QStringLiteral("RateLabel"));
+    RateLabel->setFont(PixelFont(QStringLiteral("Courier New"), 11));
+    RateLabel->setText(ToUi(RateLineText(RateLine())));
+    beside->addWidget(RateLabel);
     beside->addWidget(PartialList, 1);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(4);

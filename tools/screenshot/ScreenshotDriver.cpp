@@ -1,5 +1,6 @@
 // Starts the real main window, fills the station page and logs a few QSOs with typed keys, and
-// saves pictures of the pages: scripts/screenshot.sh runs it under Xvfb for the README.
+// saves pictures of the pages and of the results window: scripts/screenshot.sh runs it under
+// Xvfb for the README.
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include "ui/Clock.h"
 #include "ui/Fonts.h"
 #include "ui/Prompts.h"
+#include "ui/ResultsWindow.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -140,6 +142,9 @@ int main(int argc, char* argv[]) {
     saved = Save(form1, docs + QStringLiteral("cabrillo-page.png")) && saved;
     ClickTab(form1, kerolt::MultListPage);
     saved = Save(form1, docs + QStringLiteral("mult-list-page.png")) && saved;
+    form1.Results1->trigger();
+    QWidget* results = form1.findChild<kerolt::ResultsWindow*>();
+    saved = results && Save(*results, docs + QStringLiteral("results-window.png")) && saved;
     if (!saved)
         return 1;
 

@@ -1,0 +1,174 @@
+#include "contest/Results.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "common/Text.h"
+#include "contest/StationRules.h"
+
+namespace kerolt {
+
+namespace {
+
+constexpr int MinutesPerHour = 60;
+constexpr int MinutesPerDay = 24 * MinutesPerHour;
+// The contest begins at 1200 UTC on its first day.
+constexpr int StartHour = 12;
+constexpr int RateSpan = 10;
+
+// The contest minutes of the rows with a usable time, in time order.
+std::vector<int> SortedMinutes(const QsoLog& log, std::string_view contestDate) {
+    std::vector<int> minutes;
+    minutes.reserve(static_cast<std::size_t>(log.QsoRowCount()));
+    for (int row = 1; row <= log.QsoRowCount(); ++row) {
+        if (const auto minute = ContestMinute(contestDate, log.Cell(row, ColTime)))
+            minutes.push_back(*minute);
+    }
+    std::sort(minutes.begin(), minutes.end());
+    return minutes;
+}
+
+void AddTo(BandResult& sum, const BandResult& band) {
+    sum.Qsos += band.Qsos;
+    sum.Dupes += band.Dupes;
+    sum.ZeroPoint += band.ZeroPoint;
+    sum.Points += band.Points;
+    sum.Mults += band.Mults;
+}
+
+void TimeFigures(const std::vector<int>& minutes, ContestResults& results) {
+    if (minutes.empty())
+        return;
+    results.FirstToLastMinutes = minutes.back() - minutes.front();
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < minutes.size(); ++i) {
+        if (i > 0 && minutes[i] - minutes[i - 1] < BreakMinutes)
+            results.OnAirMinutes += minutes[i] - minutes[i - 1];
+        while (minutes[i] - minutes[first] >= MinutesPerHour) ++first;
+        results.BestHourQsos = std::max(results.BestHourQsos, static_cast<int>(i - first + 1));
+    }
+}
+
+bool IsCategoryEntry(const std::string& text) {
+    if (text.empty())
+        return false;
+    for (const auto* entries : {&AssistedEntries(), &BandEntries(), &OperatorEntries(),
+                                &TransmitterEntries(), &PowerEntries(), &OverlayEntries()}) {
+        if (std::find(entries->begin(), entries->end(), text) != entries->end())
+            return true;
+    }
+    return false;
+}
+
+std::string Field(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+}  // namespace
+
+std::string BandName(BandIndex band) {
+    static constexpr std::array<const char*, BandCount + 1> Names{"other", "80m", "40m",
+                                                                  "20m",   "15m", "10m"};
+    return band <= BandCount ? Names[band] : Names[NoBand];
+}
+
+int ClockHourOf(int contestHour) {
+    return (StartHour + contestHour) % 24;
+}
+
+std::optional<int> ContestMinute(std::string_view contestDate, std::string_view time) {
+    if (time.size() != 4 || !IsDigitText(time))
+        return std::nullopt;
+    const int hour = DigitsValue(time.substr(0, 2));
+    const int minute = DigitsValue(time.substr(2, 2));
+    if (hour > 23 || minute >= MinutesPerHour)
+        return std::nullopt;
+    const bool secondDay =
+        contestDate.empty() ? TextLess(time, "1200") : QsoDate(contestDate, time) != contestDate;
+    return (secondDay ? MinutesPerDay : 0) + (hour - StartHour) * MinutesPerHour + minute;
+}
+
+ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
+                            std::string_view contestDate) {
+    ContestResults results;
+    // A dupe repeats a call that an earlier row counted (a row with points, 0 included).
+    std::unordered_set<std::string> counted;
+    for (int row = 1; row <= log.QsoRowCount(); ++row) {
+        const BandIndex band = BandFromFrequency(log.Cell(row, ColFreq));
+        const std::string& points = log.Cell(row, ColPoints);
+        std::string key = Trim(log.Cell(row, ColCall));
+        key.push_back(static_cast<char>('0' + band));
+        BandResult& line = results.Bands[band];
+        ++line.Qsos;
+        if (points.empty()) {
+            ++line.ZeroPoint;
+        } else if (!counted.insert(key).second && points == "0") {
+            ++line.Dupes;
+        } else if (points == "0") {
+            ++line.ZeroPoint;
+        }
+        if (const auto minute = ContestMinute(contestDate, log.Cell(row, ColTime))) {
+            ++results.PerHour[static_cast<std::size_t>(*minute / MinutesPerHour)][band];
+        } else {
+            ++results.UntimedQsos;
+        }
+    }
+    for (int band = Band80; band <= BandCount; ++band) {
+        results.Bands[band].Points = scoring.BandTotals()[band].Points;
+        results.Bands[band].Mults = scoring.BandTotals()[band].Mults;
+    }
+    for (const BandResult& line : results.Bands) AddTo(results.Total, line);
+    results.Score = scoring.ClaimedScore();
+    TimeFigures(SortedMinutes(log, contestDate), results);
+    return results;
+}
+
+RateLine BuildRateLine(const QsoLog& log, std::string_view contestDate) {
+    const std::vector<int> minutes = SortedMinutes(log, contestDate);
+    RateLine rate;
+    if (minutes.empty())
+        return rate;
+    const int last = minutes.back();
+    rate.LastHourQsos = static_cast<int>(
+        minutes.end() - std::upper_bound(minutes.begin(), minutes.end(), last - MinutesPerHour));
+    const int taken = std::min(static_cast<int>(minutes.size()), RateSpan);
+    const int span = last - minutes[minutes.size() - static_cast<std::size_t>(taken)];
+    // Ten QSOs make nine gaps: the rate is gaps per hour.
+    if (span > 0)
+        rate.LastTenRate = ((taken - 1) * MinutesPerHour + span / 2) / span;
+    return rate;
+}
+
+std::string RateLineText(const RateLine& rate) {
+    return "Last 60 min: " + std::to_string(rate.LastHourQsos) + "  Last 10: " +
+           (rate.LastTenRate ? std::to_string(*rate.LastTenRate) + "/h" : std::string("-"));
+}
+
+std::string Duration(int minutes) {
+    return std::to_string(minutes / MinutesPerHour) + " h " +
+           std::to_string(minutes % MinutesPerHour) + " min";
+}
+
+std::vector<std::string> ResultsSummary(const SummaryStation& station,
+                                        const ContestResults& results) {
+    std::string categories;
+    for (const std::string& text : station.Categories) {
+        if (IsCategoryEntry(text))
+            categories += (categories.empty() ? "" : " ") + text;
+    }
+    std::vector<std::string> lines{"Call: " + station.Call, "Contest: " + station.Contest,
+                                   "Categories: " + categories, "Band  QSOs  Mults"};
+    const auto line = [](const std::string& label, const BandResult& band) {
+        return (label + "    ").substr(0, 5) + Field(std::to_string(band.Qsos - band.Dupes), 5) +
+               Field(std::to_string(band.Mults), 7);
+    };
+    for (int band = Band80; band <= BandCount; ++band)
+        lines.push_back(line(BandName(static_cast<BandIndex>(band)), results.Bands[band]));
+    lines.push_back(line("Total", results.Total));
+    lines.push_back("Score: " + std::to_string(results.Score));
+    lines.push_back("Operating time: " + Duration(results.FirstToLastMinutes) + " (on the air " +
+                    Duration(results.OnAirMinutes) + ")");
+    return lines;
+}
+
+}  // namespace kerolt

@@ -1,0 +1,94 @@
+#include "contest/Results.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/CountryLines.h"
+
+namespace kerolt {
+namespace {
+
+struct Qso {
+    const char* freq;
+    const char* time;
+    const char* call;
+};
+
+// A Scandinavian entrant's log: dupes, a Scandinavian call, a break of exactly the break
+// length, the second day, a frequency of no contest band and a QSO without a time.
+const Qso KnownLog[] = {
+    {"14000", "1203", "DL1ABC"}, {"14000", "1205", "K1ABC"},  {"14000", "1209", "DL1ABC"},
+    {"14000", "1214", "SM5ABC"}, {" 7000", "1233", "DL1ABC"}, {" 7000", "1303", "K1ABC"},
+    {" 3500", "0015", "DK2XY"},  {"24890", "0020", "DL1ABC"}, {"21000", "", "K2XX"},
+};
+
+class ResultsTest : public ::testing::Test {
+  protected:
+    // The first n QSOs of the known log, scored.
+    const QsoLog& Logged(std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i)
+            log_.AppendQso({"", KnownLog[i].freq, KnownLog[i].time, "599", "1", KnownLog[i].call,
+                            "599", "1", "", ""});
+        engine_.RescoreLog(log_);
+        return log_;
+    }
+
+    CountryTable table_ = test::SyntheticCountryTable();
+    ContestState state_;
+    ScoringEngine engine_{table_, state_};
+    QsoLog log_;
+};
+
+TEST_F(ResultsTest, TableTimesAndHoursOfAKnownLog) {
+    const ContestResults results = BuildResults(Logged(std::size(KnownLog)), engine_, "2026-09-19");
+    const struct {
+        BandIndex band;
+        BandResult line;
+    } bands[] = {
+        {Band80, {1, 0, 0, 2, 1}}, {Band40, {2, 0, 0, 5, 2}}, {Band20, {4, 1, 1, 5, 2}},
+        {Band15, {1, 0, 0, 3, 1}}, {Band10, {0, 0, 0, 0, 0}}, {NoBand, {1, 0, 0, 0, 0}},
+    };
+    for (const auto& [band, line] : bands) EXPECT_EQ(results.Bands[band], line) << int(band);
+    EXPECT_EQ(results.Total, (BandResult{9, 1, 1, 15, 6}));
+    EXPECT_EQ(results.Score, 90);
+    EXPECT_EQ(results.FirstToLastMinutes, 737);  // 1203 to 0020 the next day
+    EXPECT_EQ(results.OnAirMinutes, 35);         // without the 30 and 672 minute breaks
+    EXPECT_EQ(results.BestHourQsos, 5);          // 1303 is 60 minutes after 1203
+    EXPECT_EQ(results.UntimedQsos, 1);
+
+    // Hours 0 (from 1200), 1 and 12 (from 0000 the next day).
+    EXPECT_EQ(results.PerHour[0], (std::array<int, BandCount + 1>{0, 0, 1, 4, 0, 0}));
+    EXPECT_EQ(results.PerHour[1][Band40], 1);
+    EXPECT_EQ(results.PerHour[12][Band80], 1);
+    EXPECT_EQ(ClockHourOf(12), 0);
+
+    const SummaryStation station{"SM5QQQ", "SAC-CW", {"SINGLE-OP", "Category-Power", "ALL", ""}};
+    std::string text;
+    for (const std::string& line : ResultsSummary(station, results)) text += line + "\n";
+    EXPECT_EQ(text,
+              "Call: SM5QQQ\nContest: SAC-CW\nCategories: SINGLE-OP ALL\nBand  QSOs  Mults\n"
+              "80m      1      1\n40m      2      2\n20m      3      2\n15m      1      1\n"
+              "10m      0      0\nTotal    8      6\nScore: 90\n"
+              "Operating time: 12 h 17 min (on the air 0 h 35 min)\n");
+}
+
+TEST_F(ResultsTest, RateLineOnAShortLog) {
+    const struct {
+        std::size_t qsos;
+        RateLine rate;
+        const char* text;
+    } cases[] = {
+        {0, {0, std::nullopt}, "Last 60 min: 0  Last 10: -"},
+        {1, {1, std::nullopt}, "Last 60 min: 1  Last 10: -"},
+        {2, {2, 30}, "Last 60 min: 2  Last 10: 30/h"},  // one gap of 2 minutes
+        {6, {5, 5}, "Last 60 min: 5  Last 10: 5/h"},    // 1203 falls out of the hour to 1303
+    };
+    for (const auto& [qsos, rate, text] : cases) {
+        log_ = QsoLog();
+        const RateLine line = BuildRateLine(Logged(qsos), "2026-09-19");
+        EXPECT_EQ(line, rate) << qsos;
+        EXPECT_EQ(RateLineText(line), text) << qsos;
+    }
+}
+
+}  // namespace
+}  // namespace kerolt

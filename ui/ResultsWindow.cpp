@@ -1,0 +1,160 @@
+#include "ui/ResultsWindow.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include "ui/CoreText.h"
+#include "ui/Fonts.h"
+
+namespace kerolt {
+
+namespace {
+
+// The table's rows: the five bands, the rows of no contest band, the total.
+constexpr int OtherRow = BandCount;
+constexpr int TotalRow = BandCount + 1;
+
+QTableWidgetItem* Number(int value) {
+    auto* item = new QTableWidgetItem(QString::number(value));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("ResultsWindow"));
+    setWindowTitle(QStringLiteral("Results"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFont(PixelFont(QStringLiteral("Arial"), 12));
+    resize(760, 520);
+
+    const QStringList columns{QStringLiteral("QSOs"), QStringLiteral("Dupes"),
+                              QStringLiteral("0 pts"), QStringLiteral("Points"),
+                              QStringLiteral("Mults")};
+    Table = new QTableWidget(TotalRow + 1, static_cast<int>(columns.size()));
+    Table->setObjectName(QStringLiteral("ResultsTable"));
+    Table->setHorizontalHeaderLabels(columns);
+    QStringList rows;
+    for (int band = Band80; band <= BandCount; ++band)
+        rows << ToUi(BandName(static_cast<BandIndex>(band)));
+    rows << ToUi(BandName(NoBand)) << QStringLiteral("Total");
+    Table->setVerticalHeaderLabels(rows);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setSelectionMode(QAbstractItemView::NoSelection);
+    Table->setFocusPolicy(Qt::NoFocus);
+    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    Figures = new QLabel;
+    Figures->setObjectName(QStringLiteral("ResultsFigures"));
+    Figures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    CopySummary = new QPushButton(QStringLiteral("Copy summary"));
+    CopySummary->setToolTip(QStringLiteral("The summary for score-reporting sites, as plain text"));
+    auto* side = new QVBoxLayout;
+    side->addWidget(Figures);
+    side->addStretch(1);
+    side->addWidget(CopySummary, 0, Qt::AlignLeft);
+    auto* top = new QHBoxLayout;
+    top->addWidget(Table);
+    top->addSpacing(12);
+    top->addLayout(side, 1);
+
+    HourSeries = new QStackedBarSeries;
+    for (int band = Band80; band <= BandCount; ++band) {
+        auto* set = new QBarSet(ToUi(BandName(static_cast<BandIndex>(band))));
+        for (int hour = 0; hour < ContestHours; ++hour) set->append(0);
+        HourSeries->append(set);
+    }
+    HourSeries->setBarWidth(0.8);
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("QSOs per hour (UTC)"));
+    chart->addSeries(HourSeries);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* hours = new QBarCategoryAxis;
+    for (int hour = 0; hour < ContestHours; ++hour)
+        hours->append(QStringLiteral("%1").arg(ClockHourOf(hour), 2, 10, QLatin1Char('0')));
+    chart->addAxis(hours, Qt::AlignBottom);
+    HourSeries->attachAxis(hours);
+    qsoAxis_ = new QValueAxis;
+    qsoAxis_->setLabelFormat(QStringLiteral("%d"));
+    qsoAxis_->setTickType(QValueAxis::TicksDynamic);
+    qsoAxis_->setTickAnchor(0);
+    chart->addAxis(qsoAxis_, Qt::AlignLeft);
+    HourSeries->attachAxis(qsoAxis_);
+    Chart = new QChartView(chart);
+    Chart->setObjectName(QStringLiteral("ResultsChart"));
+    Chart->setRenderHint(QPainter::Antialiasing);
+    Chart->setMinimumHeight(260);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(top);
+    layout->addWidget(Chart, 1);
+}
+
+void ResultsWindow::ShowResults(const ContestResults& results) {
+    const auto fill = [this](int row, const BandResult& line) {
+        const int values[] = {line.Qsos, line.Dupes, line.ZeroPoint, line.Points, line.Mults};
+        for (int col = 0; col < static_cast<int>(std::size(values)); ++col)
+            Table->setItem(row, col, Number(values[col]));
+    };
+    for (int band = Band80; band <= BandCount; ++band) fill(band - 1, results.Bands[band]);
+    fill(OtherRow, results.Bands[NoBand]);
+    fill(TotalRow, results.Total);
+    // Rows of no contest band are rare (a frequency typed into the grid by hand).
+    Table->setRowHidden(OtherRow, results.Bands[NoBand].Qsos == 0);
+
+    QString figures = QStringLiteral(
+                          "Score: %1\nOperating time: %2\nOn the air: %3 (breaks of "
+                          "%4 min or more left out)\nBest 60 min: %5 QSOs")
+                          .arg(results.Score)
+                          .arg(ToUi(Duration(results.FirstToLastMinutes)))
+                          .arg(ToUi(Duration(results.OnAirMinutes)))
+                          .arg(BreakMinutes)
+                          .arg(results.BestHourQsos);
+    if (results.UntimedQsos > 0)
+        figures += QStringLiteral("\nWithout a time: %1 QSOs").arg(results.UntimedQsos);
+    Figures->setText(figures);
+
+    int highest = 0;
+    const QList<QBarSet*> sets = HourSeries->barSets();
+    for (int hour = 0; hour < ContestHours; ++hour) {
+        const auto& perBand = results.PerHour[static_cast<std::size_t>(hour)];
+        int sum = 0;
+        for (int band = Band80; band <= BandCount; ++band) {
+            sets[band - 1]->replace(hour, perBand[band]);
+            sum += perBand[band];
+        }
+        highest = std::max(highest, sum);
+    }
+    // Whole QSOs on the axis: a step of 1, 2 or 5 times a power of ten, about six ticks.
+    int step = 1;
+    for (int decade = 1; step * 6 < highest; decade *= 10) {
+        for (int factor : {1, 2, 5}) {
+            step = factor * decade;
+            if (step * 6 >= highest)
+                break;
+        }
+    }
+    qsoAxis_->setTickInterval(step);
+    qsoAxis_->setRange(0, std::max(1, (highest + step - 1) / step) * step);
+}
+
+}  // namespace kerolt
