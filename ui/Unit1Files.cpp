@@ -158,7 +158,8 @@ void TForm1::ShowOpenedLog(const CabrilloFile& file) {
         for (int col = 0; col < QsoColumnCount; ++col) log_.SetCell(r, col, row[col]);
         log_.AddRow();
         log_.SetCell(r, ColRow, std::to_string(r));
-        Merge(shown, scoring_.ScoreQso(row[ColCall], BandFromFrequency(row[ColFreq])));
+        Merge(shown,
+              scoring_.ScoreQso(row[ColCall], BandFromFrequency(row[ColFreq]), row[ColNrRcvd]));
         log_.SetCell(r, ColMult, scoring_.CurrentMult());
         log_.SetCell(r, ColPoints, scoring_.CurrentPoints());
         ++log_.QsoCounter;
