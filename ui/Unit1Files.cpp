@@ -89,12 +89,13 @@ void TForm1::LoadCabrilloLog() {
     // The whole file is read and checked before anything changes.
     const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
 
-    ShowOpenedStation(file);
-    ShowOpenedLog(file);
+    // The log's year decides how it scores.
     if (file.ContestDate) {
         state_.ContestDate = *file.ContestDate;
         openedContestDate_ = *file.ContestDate;
     }
+    ShowOpenedStation(file);
+    ShowOpenedLog(file);
     if (file.NyNrEdit)
         NyNrEdit->setText(ToUi(*file.NyNrEdit));
     if (file.TimeEdit)
