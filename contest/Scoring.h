@@ -87,8 +87,8 @@ class ScoringEngine {
     bool CheckAndAddDupe(std::string_view call, BandIndex band);
     bool IsDupe(std::string_view call, BandIndex band) const;
 
-    // From the contest year on (year of ContestDate; a date without a year counts as today's
-    // rules), a QSO whose received number is zero ("0", "000") gives no points and no
+    // From this year's contest on (the year of ContestDate; a date without a year follows
+    // today's rules), a QSO whose received number is zero ("0", "000") gives no points and no
     // multiplier, though it is logged and so makes a later QSO with the station a dupe.
     static constexpr int ZeroNumberRuleYear = 2018;
 

@@ -71,8 +71,9 @@ void TForm1::ConnectLogInputHandlers() {
         return static_cast<PageControl*>(PageControl1)->TakePageKey(static_cast<QKeyEvent*>(event));
     });
     connect(TimeEdit, &QLineEdit::textChanged, this, Slot(&TForm1::TimeEditChange));
-    // A received "000" changes what the call is worth.
+    // A received "000" or another band changes what the call is worth.
     connect(NrInput, &QLineEdit::textChanged, this, Slot(&TForm1::ShowCallVerdict));
+    connect(FrekvensEdit, &QComboBox::currentTextChanged, this, Slot(&TForm1::ShowCallVerdict));
 
     const std::pair<QLineEdit*, EntryField> filtered[] = {
         {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
