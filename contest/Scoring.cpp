@@ -1,6 +1,7 @@
 #include "contest/Scoring.h"
 
 #include "common/Text.h"
+#include "contest/LogYear.h"
 
 namespace kerolt {
 
@@ -23,6 +24,22 @@ std::string IndexKey(BandIndex band, std::string_view storedText) {
 
 bool IsContestBand(BandIndex band) {
     return band >= Band80 && band <= Band10;
+}
+
+// The multiplier as the table stores it; none for an unresolved call. Guantanamo counts as the
+// K multiplier.
+std::optional<std::string_view> StoredMult(std::string_view mult) {
+    if (mult == "***")
+        return std::nullopt;
+    if (mult == "KG4")
+        mult = "K";
+    return mult.substr(0, MultCapacity);
+}
+
+// "0", "000", ...: what is logged when a station gives no serial number.
+bool IsZeroNumber(std::string_view nr) {
+    const std::string number = Trim(nr);
+    return !number.empty() && number.find_first_not_of('0') == std::string::npos;
 }
 
 }  // namespace
@@ -66,20 +83,22 @@ void ScoringEngine::ClearBandTotals() {
 }
 
 bool ScoringEngine::AddMult(BandIndex band, std::string_view mult) {
-    // An unresolved call never gives a multiplier; Guantanamo counts as the K multiplier.
-    if (mult == "***")
+    const std::optional<std::string_view> stored = StoredMult(mult);
+    if (!stored)
         return false;
-    if (mult == "KG4")
-        mult = "K";
-    const std::string_view stored = mult.substr(0, MultCapacity);
-    std::string key = IndexKey(band, stored);
+    std::string key = IndexKey(band, *stored);
     if (const auto found = multIndex_.find(key); found != multIndex_.end()) {
         ++multTable_[found->second].Count;
         return false;
     }
     multIndex_.emplace(std::move(key), multTable_.size());
-    multTable_.push_back(MultEntry{std::string(stored), 1, band});
+    multTable_.push_back(MultEntry{std::string(*stored), 1, band});
     return true;
+}
+
+bool ScoringEngine::IsNewMult(BandIndex band, std::string_view mult) const {
+    const std::optional<std::string_view> stored = StoredMult(mult);
+    return stored && !multIndex_.contains(IndexKey(band, *stored));
 }
 
 bool ScoringEngine::CheckAndAddDupe(std::string_view call, BandIndex band) {
@@ -94,72 +113,90 @@ bool ScoringEngine::IsDupe(std::string_view call, BandIndex band) const {
     return dupeIndex_.contains(IndexKey(band, Cut(Trim(call), CallCapacity)));
 }
 
-bool ScoringEngine::Tally(std::string_view rawCall, BandIndex band) {
+bool ScoringEngine::ZeroNumberRule() const {
+    return ContestYear(state_.ContestDate, ZeroNumberRuleYear) >= ZeroNumberRuleYear;
+}
+
+QsoScore ScoringEngine::Evaluate(std::string_view rawCall, BandIndex band,
+                                 std::string_view nrRcvd) const {
     // A call read from a file keeps the blanks that pad its column. They must not decide the
     // entity (an entry that spells a whole call matches only that call) nor the call area, so
     // an opened log scores as it did when typed.
     const std::string call = TrimRight(rawCall);
+    QsoScore score;
     // A row whose call was erased in the grid is no QSO: no phantom multiplier, no points.
-    if (Trim(call).empty()) {
-        currentMult_.clear();
-        currentPoints_.clear();
-        return false;
-    }
+    if (Trim(call).empty())
+        return score;
 
     const std::string prefix = table_.PrefixOf(call);
-    int points = 0;
-    bool isNew = false;
-
     if (state_.OwnScandinavian) {
         if (IsScandinavianPrefix(prefix)) {
-            currentMult_.clear();
-            currentPoints_.clear();
-            return false;
+            score.Standing = QsoStanding::ScandinavianPair;
+            return score;
         }
         // The entity PrefixOf found, as ContinentOf would find it again.
-        points = table_.CurrentEntity().Continent == "EU" ? 2 : 3;
-        isNew = AddMult(band, prefix);
-        if (isNew)
-            currentMult_ = prefix;
+        score.Points = table_.CurrentEntity().Continent == "EU" ? 2 : 3;
+        score.Mult = prefix;
     } else {
         if (!IsScandinavianPrefix(prefix)) {
-            currentMult_.clear();
-            currentPoints_.clear();
-            return false;
+            score.Standing = QsoStanding::NotInContest;
+            return score;
         }
         if (call.find('/') == 2) {
-            currentMult_ = prefix + "0";
+            score.Mult = prefix + "0";
         } else if (prefix == "OH0" || prefix == "OJ0") {
-            currentMult_ = prefix;
+            score.Mult = prefix;
         } else {
             // The call area digit of an ordinary call.
-            currentMult_ = prefix;
+            score.Mult = prefix;
             const char area = CharAt(call, static_cast<long>(prefix.size()) + 1);
             if (prefix.size() < call.size())
-                currentMult_.push_back(area);
+                score.Mult.push_back(area);
         }
-        points = !state_.OwnEuropean && (band == Band80 || band == Band40) ? 3 : 1;
-        isNew = AddMult(band, currentMult_);
+        score.Points = !state_.OwnEuropean && (band == Band80 || band == Band40) ? 3 : 1;
     }
+    score.Standing = QsoStanding::Scored;
+    score.ZeroNumber = IsZeroNumber(nrRcvd) && ZeroNumberRule();
+    if (score.ZeroNumber)
+        score.Mult.clear();
+    score.NewMult = !score.Mult.empty() && IsNewMult(band, score.Mult);
+    score.Dupe = IsDupe(call, band);
+    if (score.Dupe || score.ZeroNumber)
+        score.Points = 0;
+    return score;
+}
 
-    if (CheckAndAddDupe(call, band))
-        points = 0;
-    if (!isNew)
-        currentMult_.clear();
-    currentPoints_ = std::to_string(points);
+std::string ScoringEngine::CallVerdict(std::string_view call, BandIndex band,
+                                       std::string_view nrRcvd) const {
+    return VerdictText(Evaluate(call, band, nrRcvd));
+}
+
+bool ScoringEngine::Tally(std::string_view call, BandIndex band, std::string_view nrRcvd) {
+    const QsoScore score = Evaluate(call, band, nrRcvd);
+    currentMult_.clear();
+    currentPoints_.clear();
+    if (score.Standing != QsoStanding::Scored)
+        return false;
+
+    if (!score.Mult.empty())
+        AddMult(band, score.Mult);
+    CheckAndAddDupe(call, band);
+    if (score.NewMult)
+        currentMult_ = score.Mult;
+    currentPoints_ = std::to_string(score.Points);
 
     if (IsContestBand(band)) {
         BandTotal& total = bandTotals_[band];
         ++total.Qsos;
-        total.Points += points;
-        if (isNew)
+        total.Points += score.Points;
+        if (score.NewMult)
             ++total.Mults;
     }
     return true;
 }
 
-void ScoringEngine::TallyQso(std::string_view call, BandIndex band) {
-    Tally(call, band);
+void ScoringEngine::TallyQso(std::string_view call, BandIndex band, std::string_view nrRcvd) {
+    Tally(call, band, nrRcvd);
 }
 
 void ScoringEngine::UpdateClaimedScore() {
@@ -176,9 +213,10 @@ void ScoringEngine::UpdateClaimedScore() {
     claimedScore_ = static_cast<std::int32_t>(static_cast<std::uint32_t>(product));
 }
 
-ScoreDisplay ScoringEngine::ScoreQso(std::string_view call, BandIndex band) {
+ScoreDisplay ScoringEngine::ScoreQso(std::string_view call, BandIndex band,
+                                     std::string_view nrRcvd) {
     ScoreDisplay display;
-    if (!Tally(call, band)) {
+    if (!Tally(call, band, nrRcvd)) {
         display.EntityText = NotInContestText;
         return display;
     }
@@ -198,7 +236,8 @@ ScoreDisplay ScoringEngine::RescoreLog(QsoLog& log) {
     const int lastRow = log.QsoRowCount();
     bool lastInContest = false;
     for (int row = 1; row <= lastRow; ++row) {
-        lastInContest = Tally(log.Cell(row, ColCall), BandFromFrequency(log.Cell(row, ColFreq)));
+        lastInContest = Tally(log.Cell(row, ColCall), BandFromFrequency(log.Cell(row, ColFreq)),
+                              log.Cell(row, ColNrRcvd));
         log.SetCell(row, ColMult, currentMult_);
         log.SetCell(row, ColPoints, currentPoints_);
     }
@@ -213,6 +252,27 @@ ScoreDisplay ScoringEngine::RescoreLog(QsoLog& log) {
     display.Summary = ScoreSummary();
     display.ClaimedScore = std::to_string(claimedScore_);
     return display;
+}
+
+std::string VerdictText(const QsoScore& score) {
+    switch (score.Standing) {
+        case QsoStanding::NoCall:
+            return {};
+        case QsoStanding::ScandinavianPair:
+            return "0 pts: Scandinavian with Scandinavian";
+        case QsoStanding::NotInContest:
+            return "0 pts: not in the contest";
+        case QsoStanding::Scored:
+            break;
+    }
+    // A dupe after a "000" QSO still brings the multiplier that QSO could not.
+    if (score.NewMult)
+        return "NEW MULT " + score.Mult;
+    if (score.Dupe)
+        return "DUPE";
+    if (score.ZeroNumber)
+        return "0 pts: received 000";
+    return std::to_string(score.Points) + (score.Points == 1 ? " pt" : " pts");
 }
 
 std::vector<std::string> ScoringEngine::ScoreSummary() const {

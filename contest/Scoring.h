@@ -49,6 +49,25 @@ struct ScoreDisplay {
 
 inline constexpr const char* NotInContestText = "Not in contest";
 
+// Where a QSO stands in the contest: whether it scores at all, and why not.
+enum class QsoStanding { NoCall, ScandinavianPair, NotInContest, Scored };
+
+// How one QSO scores against the stores as they stand, before it is logged.
+struct QsoScore {
+    QsoStanding Standing = QsoStanding::NoCall;
+    // The multiplier the QSO counts toward; empty when it counts toward none.
+    std::string Mult;
+    bool NewMult = false;
+    bool Dupe = false;
+    // Received number zero where the "000" rule holds: no points, no multiplier.
+    bool ZeroNumber = false;
+    int Points = 0;
+};
+
+// The short verdict shown while a call is typed: "DUPE", "NEW MULT OH2", "2 pts", or
+// "0 pts: " and the reason; empty for no call.
+std::string VerdictText(const QsoScore& score);
+
 // n in decimal, right-aligned in width characters (at most 20 blanks are put in front), never
 // cut.
 std::string PadLeft(long long n, int width);
@@ -68,11 +87,22 @@ class ScoringEngine {
     bool CheckAndAddDupe(std::string_view call, BandIndex band);
     bool IsDupe(std::string_view call, BandIndex band) const;
 
+    // From this year's contest on (the year of ContestDate; a date without a year follows
+    // today's rules), a QSO whose received number is zero ("0", "000") gives no points and no
+    // multiplier, though it is logged and so makes a later QSO with the station a dupe.
+    static constexpr int ZeroNumberRuleYear = 2018;
+
+    // How the QSO would score now; changes no store (the country table's CurrentEntity becomes
+    // the call's entity).
+    QsoScore Evaluate(std::string_view call, BandIndex band, std::string_view nrRcvd) const;
+    // VerdictText of Evaluate: what Enter would give the typed QSO.
+    std::string CallVerdict(std::string_view call, BandIndex band, std::string_view nrRcvd) const;
+
     // Scores one QSO into the stores; sets CurrentMult and CurrentPoints.
-    void TallyQso(std::string_view call, BandIndex band);
+    void TallyQso(std::string_view call, BandIndex band, std::string_view nrRcvd);
     // As TallyQso, then recomputes the claimed score and tells what to show. A QSO that is not
     // in the contest changes nothing and only sets EntityText to "Not in contest".
-    ScoreDisplay ScoreQso(std::string_view call, BandIndex band);
+    ScoreDisplay ScoreQso(std::string_view call, BandIndex band, std::string_view nrRcvd);
     // Empties the stores and scores QSO rows 1..N (N = row count - 2) again, rewriting their
     // Mult and P cells. The summary and the claimed score always describe the re-scored log
     // (an empty log gives the zero state); EntityText is that of the last row, absent for an
@@ -94,7 +124,9 @@ class ScoringEngine {
 
   private:
     // Scores one QSO; false when it is not in the contest.
-    bool Tally(std::string_view call, BandIndex band);
+    bool Tally(std::string_view call, BandIndex band, std::string_view nrRcvd);
+    bool IsNewMult(BandIndex band, std::string_view mult) const;
+    bool ZeroNumberRule() const;
     void UpdateClaimedScore();
 
     CountryTable& table_;

@@ -90,6 +90,11 @@ a chart of your QSOs in each hour of the contest. It keeps up with the log while
 it is open. Copy summary puts a short text for score-reporting sites on the
 clipboard.
 
+Beside the number field Kerolt tells what the typed call is worth on the band
+before you log it: DUPE, NEW MULT with the multiplier, the points, or 0 pts
+and why. From 2018 on, log 000 when a station gives no serial number; such a
+QSO gives no points and no multiplier.
+
 Type the digit zero, not the letter O, in the time, number and call fields.
 
 When you search and pounce, type the call and press Space: a red call field

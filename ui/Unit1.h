@@ -151,6 +151,8 @@ class TForm1 : public QMainWindow {
     bool SGKeyPress(QKeyEvent* key);
     bool CallWkdInputKeyDown(QKeyEvent* key);
     bool CallWkdInputKeyUp(QKeyEvent* key);
+    // What the typed call on the chosen band would score, in VerdictLabel.
+    void ShowCallVerdict();
     // Enter commits the QSO typed in the entry row.
     bool NrInputKeyDown(QKeyEvent* key);
     void FrekvensEditChange();
@@ -233,6 +235,7 @@ class TForm1 : public QMainWindow {
     QLineEdit* CallWkdInput = nullptr;
     QLineEdit* RREdit = nullptr;
     QLineEdit* NrInput = nullptr;
+    QLabel* VerdictLabel = nullptr;  // what the typed call is worth
     QTableView* SG = nullptr;
     QLabel* MyCall = nullptr;
     QLabel* DateLabel = nullptr;

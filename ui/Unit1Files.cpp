@@ -89,12 +89,13 @@ void TForm1::LoadCabrilloLog() {
     // The whole file is read and checked before anything changes.
     const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
 
-    ShowOpenedStation(file);
-    ShowOpenedLog(file);
+    // The log's year decides how it scores.
     if (file.ContestDate) {
         state_.ContestDate = *file.ContestDate;
         openedContestDate_ = *file.ContestDate;
     }
+    ShowOpenedStation(file);
+    ShowOpenedLog(file);
     if (file.NyNrEdit)
         NyNrEdit->setText(ToUi(*file.NyNrEdit));
     if (file.TimeEdit)
@@ -158,7 +159,8 @@ void TForm1::ShowOpenedLog(const CabrilloFile& file) {
         for (int col = 0; col < QsoColumnCount; ++col) log_.SetCell(r, col, row[col]);
         log_.AddRow();
         log_.SetCell(r, ColRow, std::to_string(r));
-        Merge(shown, scoring_.ScoreQso(row[ColCall], BandFromFrequency(row[ColFreq])));
+        Merge(shown,
+              scoring_.ScoreQso(row[ColCall], BandFromFrequency(row[ColFreq]), row[ColNrRcvd]));
         log_.SetCell(r, ColMult, scoring_.CurrentMult());
         log_.SetCell(r, ColPoints, scoring_.CurrentPoints());
         ++log_.QsoCounter;

@@ -73,6 +73,9 @@ void TForm1::ConnectLogInputHandlers() {
         return static_cast<PageControl*>(PageControl1)->TakePageKey(static_cast<QKeyEvent*>(event));
     });
     connect(TimeEdit, &QLineEdit::textChanged, this, Slot(&TForm1::TimeEditChange));
+    // A received "000" or another band changes what the call is worth.
+    connect(NrInput, &QLineEdit::textChanged, this, Slot(&TForm1::ShowCallVerdict));
+    connect(FrekvensEdit, &QComboBox::currentTextChanged, this, Slot(&TForm1::ShowCallVerdict));
 
     const std::pair<QLineEdit*, EntryField> filtered[] = {
         {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
@@ -215,12 +218,19 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     const BandIndex band = BandFromFrequency(ToCore(FrekvensEdit->currentText()));
     SetBackground(CallWkdInput,
                   scoring_.IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
+    ShowCallVerdict();
     if (call.size() > 2) {
         countryTable_.PrefixOf(call);
         SetPanelText(EntityPanel, ToUi(EntityStatusText(countryTable_.CurrentEntity())));
     }
     ShowPartialMatches();
     return false;
+}
+
+void TForm1::ShowCallVerdict() {
+    VerdictLabel->setText(ToUi(scoring_.CallVerdict(
+        ToCore(CallWkdInput->text()), BandFromFrequency(ToCore(FrekvensEdit->currentText())),
+        ToCore(NrInput->text()))));
 }
 
 void TForm1::FrekvensEditChange() {
@@ -260,8 +270,8 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const std::string nextNr = NextSentNumber(entry.NrSent);
     const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
 
-    const ScoreDisplay shown =
-        scoring_.ScoreQso(log_.Cell(row, ColCall), BandFromFrequency(entry.Frequency));
+    const ScoreDisplay shown = scoring_.ScoreQso(
+        log_.Cell(row, ColCall), BandFromFrequency(entry.Frequency), entry.NrRcvd);
     log_.SetCell(row, ColMult, scoring_.CurrentMult());
     log_.SetCell(row, ColPoints, scoring_.CurrentPoints());
     // The results read the row's cells.

@@ -176,6 +176,10 @@ void TForm1::BuildLogPage() {
         entryRow->addWidget(field);
     }
     for (QLineEdit* bold : {NyNrEdit, CallWkdInput, NrInput}) bold->setFont(entryBold);
+    VerdictLabel = new QLabel;
+    VerdictLabel->setObjectName(QStringLiteral("VerdictLabel"));
+    VerdictLabel->setFont(entryBold);
+    entryRow->addWidget(VerdictLabel);
     entryRow->addStretch(1);
     const std::pair<QWidget*, const char*> names[] = {{FrekvensEdit, "FrekvensEdit"},
                                                       {TimeEdit, "TimeEdit"},

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "common/Text.h"
 #include "tests/support/CountryLines.h"
@@ -28,7 +29,7 @@ class ScoringTest : public ::testing::Test {
 
     // Scores one QSO and returns its row's Mult and P cells.
     std::pair<std::string, std::string> Log(const char* call, BandIndex band) {
-        last_ = engine_.ScoreQso(call, band);
+        last_ = engine_.ScoreQso(call, band, "1");
         return {engine_.CurrentMult(), engine_.CurrentPoints()};
     }
     ScoreDisplay last_;
@@ -83,7 +84,7 @@ TEST_F(ScoringTest, NonScandinavianEntrants) {
         ContestState state{false, european, "", ""};
         ScoringEngine engine(table_, state);
         for (const auto& q : qsos) {
-            engine.ScoreQso(q.call, q.band);
+            engine.ScoreQso(q.call, q.band, "1");
             EXPECT_EQ(engine.CurrentMult(), q.mult) << q.call;
             const std::string points = std::string(q.dxPoints) == "0" ? "0"
                                        : european                     ? "1"
@@ -94,12 +95,12 @@ TEST_F(ScoringTest, NonScandinavianEntrants) {
         EXPECT_EQ(engine.ClaimedScore(), european ? 7 * 8 : 7 * 14);
 
         // Non-Scandinavian calls do not count, and never become dupes.
-        const ScoreDisplay display = engine.ScoreQso("DL1ABC", Band20);
+        const ScoreDisplay display = engine.ScoreQso("DL1ABC", Band20, "1");
         EXPECT_EQ(display.EntityText, "Not in contest");
         EXPECT_FALSE(display.Summary);
         EXPECT_EQ(engine.CurrentMult() + engine.CurrentPoints(), "");
         EXPECT_FALSE(engine.IsDupe("DL1ABC", Band20));
-        EXPECT_EQ(engine.ScoreQso("QQ1ABC", Band20).EntityText, "Not in contest");
+        EXPECT_EQ(engine.ScoreQso("QQ1ABC", Band20, "1").EntityText, "Not in contest");
     }
 }
 
@@ -122,7 +123,7 @@ TEST_F(ScoringTest, GuantanamoCountsAsK) {
 }
 
 TEST_F(ScoringTest, UnknownBandCountsInTablesButNoTotal) {
-    const ScoreDisplay display = engine_.ScoreQso("DL1ABC", NoBand);
+    const ScoreDisplay display = engine_.ScoreQso("DL1ABC", NoBand, "1");
     EXPECT_EQ(engine_.CurrentMult(), "DL");
     EXPECT_EQ(engine_.MultTable(), (std::vector<MultEntry>{{"DL", 1, NoBand}}));
     EXPECT_TRUE(engine_.IsDupe("DL1ABC", NoBand));
@@ -186,7 +187,7 @@ TEST(Scoring, CallPaddedAsReadFromAFileScoresAsTyped) {
         for (const std::string& call : {std::string(c.call), padded}) {
             ContestState state{c.scandinavian, true, "", ""};
             ScoringEngine engine(table, state);
-            engine.ScoreQso(call, Band20);
+            engine.ScoreQso(call, Band20, "1");
             EXPECT_EQ(Cells(engine.CurrentMult(), engine.CurrentPoints()), Cells(c.mult, c.points))
                 << '"' << call << '"';
         }
@@ -309,7 +310,10 @@ QsoLog RandomLog(const Lines& callPool, unsigned seed, int qsoCount) {
         const unsigned f = rng() % 40;
         qsos.emplace_back(freqs[f < 38 ? f % 5 : 5 + f % 2], call);
     }
-    return MakeLog(qsos);
+    QsoLog log = MakeLog(qsos);
+    // Now and then a station that gave no serial number.
+    for (int row = 1; row <= qsoCount; ++row) log.SetCell(row, ColNrRcvd, rng() % 8 ? "5" : "000");
+    return log;
 }
 
 void ExpectRescoreEqualsLoggingOneByOne(CountryTable& table, const Lines& callPool) {
@@ -328,7 +332,8 @@ void ExpectRescoreEqualsLoggingOneByOne(CountryTable& table, const Lines& callPo
             QsoLog expected = log;
             for (int row = 1; row <= expected.QsoRowCount(); ++row) {
                 ScoreDisplay d = oneByOne.ScoreQso(expected.Cell(row, ColCall),
-                                                   BandFromFrequency(expected.Cell(row, ColFreq)));
+                                                   BandFromFrequency(expected.Cell(row, ColFreq)),
+                                                   expected.Cell(row, ColNrRcvd));
                 if (d.Summary)
                     shown.Summary = d.Summary;
                 if (d.ClaimedScore)
@@ -339,7 +344,7 @@ void ExpectRescoreEqualsLoggingOneByOne(CountryTable& table, const Lines& callPo
             }
 
             ScoringEngine rescored(table, state);
-            rescored.ScoreQso("DL1ABC", Band20);  // stores not empty before the re-scoring
+            rescored.ScoreQso("DL1ABC", Band20, "1");  // stores not empty before the re-scoring
             const ScoreDisplay display = rescored.RescoreLog(log);
 
             EXPECT_EQ(rescored.MultTable(), oneByOne.MultTable());
@@ -389,6 +394,51 @@ TEST(RescoreLog, EqualsLoggingOneByOne) {
     calls.insert(calls.end(), {"OH0Z", "OJ0B", "OZ/DL1AB", "OX3XR", "KG4AB", "LA", "SM", "SM5ABC/7",
                                "DL1ABCDEFGHIJKL", "QQ1ABC"});
     ExpectRescoreEqualsLoggingOneByOne(table, calls);
+}
+
+// A QSO with no serial number given: from 2018 no points and no multiplier, though a later QSO
+// with the station may bring it; before 2018 it scores as any other. A date without a year
+// follows today's rules.
+TEST(ZeroNumberRule, ByContestYear) {
+    CountryTable table = test::SyntheticCountryTable();
+    const char* const qsos[][2] = {
+        {"DL1ABC", "000"}, {"DL1ABC", "12"}, {"DK2XY", "0"}, {"DK3AA", "100"}};
+    const std::tuple<const char*, const char*, std::int32_t> cases[] = {
+        {"2017-09-16", "DL 2, 0, 2, 2,", 6},
+        {"2018-09-15", " 0,DL 0, 0, 2,", 2},
+        {"", " 0,DL 0, 0, 2,", 2},
+    };
+    for (const auto& [date, cells, score] : cases) {
+        ContestState state{true, true, ScandinavianClass, date};
+        ScoringEngine engine(table, state);
+        std::string logged;
+        for (const auto& [call, nr] : qsos) {
+            engine.ScoreQso(call, Band20, nr);
+            logged += engine.CurrentMult() + ' ' + engine.CurrentPoints() + ',';
+        }
+        EXPECT_EQ(logged, cells) << date;
+        EXPECT_EQ(engine.ClaimedScore(), score) << date;
+    }
+}
+
+// What a typed call would score, told before Enter, for a log holding one QSO on 20 m.
+TEST(CallVerdict, OneCallOfEachKind) {
+    CountryTable table = test::SyntheticCountryTable();
+    const std::tuple<bool, const char*, const char*, const char*> cases[] = {
+        {true, "DL1ABC", "", "DUPE"},
+        {true, "DK2XY", "", "2 pts"},
+        {true, "K1ABC", "5", "NEW MULT K"},
+        {true, "DK2XY", "000", "0 pts: received 000"},
+        {true, "OH2BH", "", "0 pts: Scandinavian with Scandinavian"},
+        {false, "SM5ABC", "", "1 pt"},
+        {false, "DL1ABC", "", "0 pts: not in the contest"},
+    };
+    for (const auto& [scandinavian, call, nr, verdict] : cases) {
+        ContestState state{scandinavian, true, "", ""};
+        ScoringEngine engine(table, state);
+        engine.ScoreQso(scandinavian ? "DL1ABC" : "SM5XYZ", Band20, "1");
+        EXPECT_EQ(engine.CallVerdict(call, Band20, nr), verdict) << call << ' ' << nr;
+    }
 }
 
 }  // namespace

@@ -214,6 +214,16 @@ class FilesTest : public QObject {
         QCOMPARE(F().State().ContestDate, ContestCalendarDate(SacSsb, 2019));
     }
 
+    // An opened log scores by its own year: a received 000 scores before 2018 only.
+    void openedLogScoresByItsYear() {
+        const QsoLog log = testing::LogOf(
+            {testing::QsoRow("14000", "1305", "599", "     1", "DL1ABC        ", "599", "     0")});
+        for (const auto& [date, points] : {std::pair("2017-09-16", "2"), {"2019-09-21", "0"}}) {
+            OpenFile(Write("zero.log", BuildCabrilloLog(testing::SampleStation(SacCw), log, date)));
+            QCOMPARE(F().Log().Cell(1, ColPoints), std::string(points));
+        }
+    }
+
     // A log typed by keys, saved, reopened in a fresh window and continued.
     void typedSavedReopenedAndContinued() {
         TypeInto(F().CallEdit, QStringLiteral("SM5QQQ"));

@@ -53,6 +53,18 @@ class LogInputTest : public QObject {
         QCOMPARE(ReadLines("Last.log"), F().CabrilloLines());
     }
 
+    // The verdict follows the call and the received number as they are typed.
+    void verdictWhileTyping() {
+        Qso(QStringLiteral("DL1ABC"));
+        TypeInto(F().CallWkdInput, QStringLiteral("K1AB"));
+        QCOMPARE(F().VerdictLabel->text(), QStringLiteral("NEW MULT K"));
+        Key(Qt::Key_Return);
+        Keys(QStringLiteral("000"));
+        QCOMPARE(F().VerdictLabel->text(), QStringLiteral("0 pts: received 000"));
+        Key(Qt::Key_Return);
+        QVERIFY(Cell(2, ColPoints) == "0" && F().VerdictLabel->text().isEmpty());
+    }
+
     void enterCommitsOnlyAWholeQso() {
         // No band chosen yet, then a call of two characters, then an emptied number.
         w_.TypeQso(QString(), QStringLiteral("1300"), QStringLiteral("DL1ABC"), "5");

@@ -26,7 +26,7 @@ class MultListTest : public QObject {
         Score(qsos);
     }
     void Score(const std::vector<std::pair<std::string, BandIndex>>& qsos) {
-        for (const auto& [call, band] : qsos) w_.Form->Scoring().ScoreQso(call, band);
+        for (const auto& [call, band] : qsos) w_.Form->Scoring().ScoreQso(call, band, "1");
     }
     // Saves through the page's command; the dialog answers file (a null name cancels).
     std::vector<std::string> SaveAs(const QString& file) {
