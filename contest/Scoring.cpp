@@ -189,6 +189,14 @@ ScoreDisplay ScoringEngine::ScoreQso(std::string_view call, BandIndex band) {
     return display;
 }
 
+ScoreDisplay ScoringEngine::ScoreRow(QsoLog& log, int row) {
+    ScoreDisplay display =
+        ScoreQso(log.Cell(row, ColCall), BandFromFrequency(log.Cell(row, ColFreq)));
+    log.SetCell(row, ColMult, currentMult_);
+    log.SetCell(row, ColPoints, currentPoints_);
+    return display;
+}
+
 ScoreDisplay ScoringEngine::RescoreLog(QsoLog& log) {
     ClearDupeTable();
     ClearMultTable();

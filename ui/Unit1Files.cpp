@@ -43,16 +43,6 @@ std::vector<std::string> EntriesOf(const QComboBox* list) {
     return entries;
 }
 
-// Later parts replace earlier ones; an absent part leaves the one before.
-void Merge(ScoreDisplay& shown, ScoreDisplay next) {
-    if (next.Summary)
-        shown.Summary = std::move(next.Summary);
-    if (next.ClaimedScore)
-        shown.ClaimedScore = std::move(next.ClaimedScore);
-    if (next.EntityText)
-        shown.EntityText = std::move(next.EntityText);
-}
-
 }  // namespace
 
 // --- Open -------------------------------------------------------------------------------------
@@ -148,23 +138,9 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
 }
 
 void TForm1::ShowOpenedLog(const CabrilloFile& file) {
-    // Re-scoring the emptied log empties the stores and shows the zero score, which stands
-    // when the file holds no QSO that scores.
-    log_.SetRowCount(2);
-    log_.QsoCounter = 1;
-    ScoreDisplay shown = scoring_.RescoreLog(log_);
-    for (const QsoLog::Row& row : file.Rows) {
-        const int r = log_.QsoCounter;
-        for (int col = 0; col < QsoColumnCount; ++col) log_.SetCell(r, col, row[col]);
-        log_.AddRow();
-        log_.SetCell(r, ColRow, std::to_string(r));
-        Merge(shown, scoring_.ScoreQso(row[ColCall], BandFromFrequency(row[ColFreq])));
-        log_.SetCell(r, ColMult, scoring_.CurrentMult());
-        log_.SetCell(r, ColPoints, scoring_.CurrentPoints());
-        ++log_.QsoCounter;
-    }
+    log_.SetQsos(file.Rows);
+    ShowScore(scoring_.RescoreLog(log_));
     GridModel().LogReset();
-    ShowScore(shown);
 }
 
 // --- Save and exit ----------------------------------------------------------------------------

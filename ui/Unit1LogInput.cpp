@@ -254,9 +254,7 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const std::string nextNr = NextSentNumber(entry.NrSent);
     const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
 
-    ShowScore(scoring_.ScoreQso(log_.Cell(row, ColCall), BandFromFrequency(entry.Frequency)));
-    log_.SetCell(row, ColMult, scoring_.CurrentMult());
-    log_.SetCell(row, ColPoints, scoring_.CurrentPoints());
+    ShowScore(scoring_.ScoreRow(log_, row));
     gridModel_->LogRowsChanged(row, row);
 
     NyNrEdit->setText(ToUi(nextNr));
