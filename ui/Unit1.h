@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "cabrillo/StationData.h"
+#include "calls/CallList.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
 #include "country/CTY.h"
-#include "calls/CallList.h"
 #include "ui/Guarded.h"
 #include "ui/Prompts.h"
 
@@ -160,6 +160,10 @@ class TForm1 : public QMainWindow {
     // Reads the chosen file into the station page, the log and the Cabrillo page.
     void LoadCabrilloLog();
     void Save1Click();
+    // Rebuilds the Cabrillo text and writes it to the file the user chooses, proposedName
+    // offered; the log counts as saved after. False when the user chose no file; a failed
+    // write raises.
+    bool SaveLogAs(const QString& proposedName);
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
 

@@ -61,8 +61,7 @@ bool TForm1::MayOpenOverLog() {
     switch (prompts_.Question(QStringLiteral("Do you want to save the log before opening another?"),
                               QStringLiteral("Open"), QuestionButtons::YesNoCancel)) {
         case Answer::Yes:
-            Save1Click();
-            return logSaved_;
+            return SaveLogAs(ToUi(SaveCommandLogName(ToCore(CallEdit->text()))));
         case Answer::No:
             return true;
         case Answer::Cancel:
@@ -145,14 +144,18 @@ void TForm1::ShowOpenedLog(const CabrilloFile& file) {
 
 // --- Save and exit ----------------------------------------------------------------------------
 
-void TForm1::Save1Click() {
+bool TForm1::SaveLogAs(const QString& proposedName) {
     RebuildCabrilloLog();
-    const std::optional<QString> chosen =
-        prompts_.SaveFile(SaveDialog1, ToUi(SaveCommandLogName(ToCore(CallEdit->text()))));
+    const std::optional<QString> chosen = prompts_.SaveFile(SaveDialog1, proposedName);
     if (!chosen)
-        return;
+        return false;
     WriteLines(NativeName(*chosen), CabrilloLines());
     logSaved_ = true;
+    return true;
+}
+
+void TForm1::Save1Click() {
+    SaveLogAs(ToUi(SaveCommandLogName(ToCore(CallEdit->text()))));
 }
 
 bool TForm1::FormCloseQuery() {
@@ -168,18 +171,16 @@ bool TForm1::FormCloseQuery() {
         case Answer::Cancel:
             return false;
     }
-    const std::optional<QString> chosen =
-        prompts_.SaveFile(SaveDialog1, ToUi(ProposedLogName(ToCore(CallEdit->text()))));
+    // A save that fails keeps the window open, so the user can try again.
+    bool saved = false;
+    bool chosen = true;
+    Guard([&] {
+        chosen = SaveLogAs(ToUi(ProposedLogName(ToCore(CallEdit->text()))));
+        saved = chosen;
+    });
     if (!chosen)
         return prompts_.Question(QStringLiteral("Quit without Saving?"), caption,
                                  QuestionButtons::YesNo) == Answer::Yes;
-    // A save that fails keeps the window open, so the user can try again.
-    bool saved = false;
-    Guard([&] {
-        RebuildCabrilloLog();
-        WriteLines(NativeName(*chosen), CabrilloLines());
-        saved = true;
-    });
     return saved;
 }
 
