@@ -198,14 +198,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TForm1::OnCurrentPageChanged(int index) {
-    const int leaving = currentPage_;
-    currentPage_ = index;
-    if (leaving != index)
-        Guard([&] { PageControl1Changing(leaving); });
-    Guard([this] { PageControl1Change(); });
-}
-
 // --- Handlers -------------------------------------------------------------------------------
 
 void TForm1::FormCreate() {

@@ -68,7 +68,7 @@ void TForm1::ConnectLogInputHandlers() {
     // A drop-down list takes Ctrl+PageUp/Down as its own paging keys; here they change the
     // page, as in every other field.
     EventHook::Install(FrekvensEdit, QEvent::KeyPress, [this](QEvent* event) {
-        return static_cast<PageControl*>(PageControl1)->TakePageKey(static_cast<QKeyEvent*>(event));
+        return PageControl1->TakePageKey(static_cast<QKeyEvent*>(event));
     });
     connect(TimeEdit, &QLineEdit::textChanged, this, Slot(&TForm1::TimeEditChange));
 
