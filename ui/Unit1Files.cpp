@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <tuple>
 
 #include "cabrillo/ApplyStation.h"
 #include "cabrillo/CabrilloReader.h"
@@ -35,13 +36,6 @@ class Hourglass {
     Hourglass(const Hourglass&) = delete;
     Hourglass& operator=(const Hourglass&) = delete;
 };
-
-std::vector<std::string> EntriesOf(const QComboBox* list) {
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int i = 0; i < list->count(); ++i) entries.push_back(ToCore(list->itemText(i)));
-    return entries;
-}
 
 }  // namespace
 
@@ -97,25 +91,27 @@ void TForm1::LoadCabrilloLog() {
 }
 
 void TForm1::ShowOpenedStation(const CabrilloFile& file) {
-    const std::pair<QComboBox*, const std::optional<std::string>*> lists[] = {
-        {ContestBox, &file.Station.ContestBox},
-        {AssistedComboBox, &file.Station.AssistedComboBox},
-        {BandComboBox, &file.Station.BandComboBox},
-        {OperatorComboBox, &file.Station.OperatorComboBox},
-        {PowerComboBox, &file.Station.PowerComboBox},
-        {TransmitterComboBox, &file.Station.TransmitterComboBox},
-        {OverlayComboBox, &file.Station.OverlayComboBox}};
-    const StationLists entries{EntriesOf(ContestBox),     EntriesOf(AssistedComboBox),
-                               EntriesOf(BandComboBox),   EntriesOf(OperatorComboBox),
-                               EntriesOf(PowerComboBox),  EntriesOf(TransmitterComboBox),
-                               EntriesOf(OverlayComboBox)};
+    const StationLists entries{ListEntries(ContestBox),     ListEntries(AssistedComboBox),
+                               ListEntries(BandComboBox),   ListEntries(OperatorComboBox),
+                               ListEntries(PowerComboBox),  ListEntries(TransmitterComboBox),
+                               ListEntries(OverlayComboBox)};
     const StationData data = ApplyCabrilloStation(file, StationDataFromControls(), entries);
+    const CabrilloStation& read = file.Station;
+    const std::tuple<QComboBox*, bool, const std::string&> lists[] = {
+        {ContestBox, read.ContestBox.has_value(), data.ContestBox},
+        {AssistedComboBox, read.AssistedComboBox.has_value(), data.AssistedComboBox},
+        {BandComboBox, read.BandComboBox.has_value(), data.BandComboBox},
+        {OperatorComboBox, read.OperatorComboBox.has_value(), data.OperatorComboBox},
+        {PowerComboBox, read.PowerComboBox.has_value(), data.PowerComboBox},
+        {TransmitterComboBox, read.TransmitterComboBox.has_value(), data.TransmitterComboBox},
+        {OverlayComboBox, read.OverlayComboBox.has_value(), data.OverlayComboBox}};
 
     // The lists come before the callsign, so that no change of the callsign can find the
-    // contest missing and hide the page the user is on.
-    for (const auto& [list, value] : lists) {
-        if (*value)
-            SelectEntry(list, FindEntryIgnoringCase(EntriesOf(list), **value));
+    // contest missing and hide the page the user is on. The core chose each entry; its own
+    // text finds it (none when the text is empty and no entry is).
+    for (const auto& [list, inFile, entry] : lists) {
+        if (inFile)
+            SelectEntry(list, list->findText(ToUi(entry)));
     }
     {
         // The opened log shows all its pages whatever the callsign's length.
