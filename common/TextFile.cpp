@@ -125,4 +125,30 @@ void WriteLines(const std::string& fileName, const std::vector<std::string>& lin
     }
 }
 
+namespace {
+
+bool Exists(const std::filesystem::path& p) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(p, ec);
+    if (!std::filesystem::status_known(status))
+        return true;
+    return std::filesystem::exists(status);
+}
+
+}  // namespace
+
+std::string FindDataFile(const std::string& folder, std::initializer_list<const char*> names,
+                         const std::string& packagedFile) {
+    namespace fs = std::filesystem;
+    const bool here = folder.empty() || folder == ".";
+    for (const char* name : names) {
+        const fs::path p = here ? fs::path(name) : fs::path(folder) / name;
+        if (Exists(p))
+            return p.string();
+    }
+    if (!packagedFile.empty() && Exists(packagedFile))
+        return packagedFile;
+    return "";
+}
+
 }  // namespace kerolt

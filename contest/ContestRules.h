@@ -25,6 +25,11 @@ enum BandIndex : std::uint8_t {
 };
 inline constexpr int BandCount = 5;
 
+// One of the five contest bands, not NoBand nor any other value.
+inline constexpr bool IsContestBand(BandIndex band) {
+    return band >= Band80 && band <= Band10;
+}
+
 // Selected entry of the contest list: -1 none, 0 "SAC-CW", 1 "SAC-SSB".
 enum ContestEntry : int { NoContest = -1, SacCw = 0, SacSsb = 1 };
 

@@ -21,10 +21,6 @@ std::string IndexKey(BandIndex band, std::string_view storedText) {
     return key;
 }
 
-bool IsContestBand(BandIndex band) {
-    return band >= Band80 && band <= Band10;
-}
-
 }  // namespace
 
 std::string PadLeft(long long n, int width) {

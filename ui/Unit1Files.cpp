@@ -14,6 +14,7 @@
 #include "common/TextFile.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
+#include "ui/Hourglass.h"
 #include "ui/QsoGridModel.h"
 #include "ui/Unit1.h"
 
@@ -27,15 +28,6 @@ namespace {
 std::string NativeName(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
-
-// The hourglass for as long as the scope lasts: it goes on every way out, an error included.
-class Hourglass {
-  public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
 
 }  // namespace
 
