@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "contest/QsoLog.h"
 
@@ -16,6 +17,11 @@ namespace kerolt {
 // "'%s' is not a valid integer value" when the hours (characters 1-2) or the minutes
 // (characters 3-4) hold no number.
 std::string StepTime(std::string_view time, int step);
+
+// An HHMM time of day: four digits, hours 00-23, minutes 00-59.
+bool IsValidTime(std::string_view time);
+// A report of exactly digits characters: readability 1-5, then strength (and on CW tone) 1-9.
+bool IsValidRst(std::string_view rst, std::size_t digits);
 
 // The entry fields with a character filter, and the grid with its cell editor.
 enum class EntryField { Time, Number, Call, Grid };
@@ -56,7 +62,12 @@ bool CanCommit(const QsoEntry& entry, bool bandChosen);
 // the QSO line, and the file could not be read back.
 QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry);
 
-// The sent number after a commit: one more. Raises when the text is no number.
+// What the log check will find in a committed entry's time and reports, in its words; the
+// reports are judged only in a chosen contest. Empty for a sound entry.
+std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry);
+
+// The sent number after a commit: one more. Raises, saying what to do, when the text is empty,
+// and when it is no number.
 std::string NextSentNumber(std::string_view nrSent);
 // The sent number after the last row was deleted: one less while above 0, else (a text that is
 // no number too) "1".

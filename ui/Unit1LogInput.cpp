@@ -14,6 +14,7 @@
 #include "ui/CoreText.h"
 #include "ui/EntryFilter.h"
 #include "ui/EventHook.h"
+#include "ui/Hourglass.h"
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
@@ -255,6 +256,10 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
 
     ShowScore(scoring_.ScoreRow(log_, row));
+    // A time or report the check will call a problem is logged as typed, and said at once.
+    const QStringList findings = ToUi(EntryFindings(entry, ContestBox->currentIndex()));
+    if (!findings.isEmpty())
+        SetPanelText(EntityPanel, findings.join(QStringLiteral("; ")));
     gridModel_->LogRowsChanged(row, row);
 
     NyNrEdit->setText(ToUi(nextNr));
@@ -295,10 +300,7 @@ void TForm1::Deletelastrow1Click() {
 }
 
 void TForm1::SGExit() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor {
-        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
-    } restore;
+    const Hourglass hourglass;
     ShowRescoredLog();
 }
 

@@ -59,10 +59,11 @@ class LogInputTest : public QObject {
         Qso(QStringLiteral("DL"));
         Qso(QStringLiteral("DL1ABC"), "\b");
         QVERIFY(w_.Prompts.Errors.isEmpty());
-        // A sent number that is no number is told, and the QSO stays typed.
+        // An empty sent number is told, what to do with it too, and the QSO stays typed.
         F().NyNrEdit->clear();
         Qso(QStringLiteral("DL1ABC"));
-        QCOMPARE(w_.Prompts.Errors, QStringList{"'' is not a valid integer value"});
+        QVERIFY(w_.Prompts.Errors.size() == 1 &&
+                w_.Prompts.Errors[0].startsWith("The sent number is empty"));
         QCOMPARE(F().CallWkdInput->text(), QStringLiteral("DL1ABC"));
         QVERIFY(F().Log().RowCount() == 2 && F().LogSaved() && !QFile::exists("Last.log"));
     }
