@@ -203,6 +203,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormCreate() {
     // The grid's heading row is row 0 of the log.
     gridModel_->HeadingsChanged();
+    RemoveStaleBackups();
     PageControl1->setTabVisible(LogInputPage, false);
     PageControl1->setTabVisible(CabrilloLogPage, false);
     PageControl1->setTabVisible(MultListPage, false);

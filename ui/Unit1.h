@@ -298,6 +298,7 @@ class TForm1 : public QMainWindow {
     void StepTimeBy(int step);
     void StepBandBy(int step);
     QsoEntry EntryFromControls() const;
+    void RemoveStaleBackups();
     // Writes the rebuilt Cabrillo text to Last.log.
     void BackUpLog();
     // The grid's re-scored cells, summary, claimed score and entity panel shown.

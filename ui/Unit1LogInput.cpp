@@ -276,6 +276,11 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     return false;
 }
 
+void TForm1::RemoveStaleBackups() {
+    // A backup cut short by a crash leaves its temporary file; nothing else would remove it.
+    RemoveStaleTemporaries(BackupFile);
+}
+
 void TForm1::BackUpLog() {
     const std::vector<std::string> lines =
         BuildCabrilloLog(StationDataFromControls(), log_, state_.ContestDate);
