@@ -106,6 +106,10 @@ const std::vector<std::string>& FrequencyEntries() {
     return entries;
 }
 
+std::span<const std::string_view> ScandinavianPrefixList() {
+    return ScandinavianPrefixes;
+}
+
 bool IsScandinavianPrefix(std::string_view primaryPrefix) {
     for (std::string_view prefix : ScandinavianPrefixes) {
         if (prefix == primaryPrefix)

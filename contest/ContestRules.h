@@ -42,6 +42,8 @@ const std::vector<std::string>& FrequencyEntries();
 
 // Exactly one of SM OH OH0 LA OZ TF OX OJ0 OY JX JW.
 bool IsScandinavianPrefix(std::string_view primaryPrefix);
+// Those prefixes.
+std::span<const std::string_view> ScandinavianPrefixList();
 
 inline constexpr const char* ScandinavianClass = "Scandinavian";
 inline constexpr const char* EuropeanClass = "Non Scandinavian";
