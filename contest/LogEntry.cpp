@@ -70,6 +70,15 @@ std::string FilterText(EntryField field, std::string_view text) {
     return kept;
 }
 
+std::string PastedText(EntryField field, std::string_view text, std::size_t staying) {
+    std::string kept = FilterText(field, text);
+    if (field == EntryField::Call && staying + kept.size() > MaxCallLength)
+        throw KeroltError("The call would be " + std::to_string(staying + kept.size()) +
+                          " characters long; a call has at most " + std::to_string(MaxCallLength) +
+                          ". Nothing was pasted");
+    return kept;
+}
+
 int StepBand(int selected, int step, int count) {
     if (count <= 0)
         return -1;
@@ -89,6 +98,9 @@ QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
         if (report.size() < 2 || report.size() > 3)
             throw KeroltError("The report '" + report + "' is not two or three digits");
     }
+    if (entry.Call.size() > MaxCallLength)
+        throw KeroltError("The call '" + entry.Call + "' is longer than " +
+                          std::to_string(MaxCallLength) + " characters");
     QsoLog::Row row;
     row[ColRow] = std::to_string(qsoNumber);
     row[ColFreq] = entry.Frequency;

@@ -37,6 +37,14 @@ bool AcceptsChar(EntryField field, char c);
 // Text arriving other than by a key (pasted): mapped, refused characters dropped.
 std::string FilterText(EntryField field, std::string_view text);
 
+// The longest worked call: the QSO line's call column holds it with the blank that parts it
+// from the report.
+inline constexpr std::size_t MaxCallLength = 13;
+
+// Text pasted into a field that keeps `staying` of its characters, as FilterText keeps it. A call
+// that would grow longer than MaxCallLength raises: cut, it would be another call.
+std::string PastedText(EntryField field, std::string_view text, std::size_t staying);
+
 // The band entry after (+1) or before (-1) selected among count entries, round at both ends;
 // from no entry (-1) forward gives the first, back the last.
 int StepBand(int selected, int step, int count);
@@ -58,8 +66,8 @@ bool CanCommit(const QsoEntry& entry, bool bandChosen);
 
 // The row a commit writes as QSO number qsoNumber; the received number loses its leading zeros
 // ("0045" gives "45"). Raises when the received number is no number, and when the time is not
-// four characters or a report not two or three: such a field would shift every later column of
-// the QSO line, and the file could not be read back.
+// four characters, a report not two or three or the call longer than MaxCallLength: such a field
+// would shift every later column of the QSO line, and the file could not be read back.
 QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry);
 
 // What the log check will find in a committed entry's time and reports, in its words; the

@@ -295,6 +295,14 @@ class TForm1 : public QMainWindow {
     void ConnectLogInputHandlers();
     // The key's character through field's filter; true refuses it.
     bool RefusedByFilter(QKeyEvent* key, EntryField field);
+    // The clipboard's text into field through its filter; a call too long raises.
+    void PasteInto(QLineEdit* field, EntryField kind);
+
+  public:
+    // The right-click menu of an entry field, built for the moment: copy, paste, select all.
+    QMenu* EntryFieldMenu(QLineEdit* field, EntryField kind);
+
+  private:
     void StepTimeBy(int step);
     void StepBandBy(int step);
     QsoEntry EntryFromControls() const;

@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -77,7 +79,16 @@ void TForm1::ConnectLogInputHandlers() {
         {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
         {NyNrEdit, EntryField::Number}, {CallWkdInput, EntryField::Call},
         {RREdit, EntryField::Number},   {NrInput, EntryField::Number}};
-    for (const auto& [field, kind] : filtered) field->setValidator(new EntryValidator(kind, field));
+    for (const auto& [field, kind] : filtered) {
+        field->setValidator(new EntryValidator(kind, field));
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this,
+                [this, field, kind](const QPoint& at) {
+                    QMenu* menu = EntryFieldMenu(field, kind);
+                    menu->setAttribute(Qt::WA_DeleteOnClose);
+                    menu->popup(field->mapToGlobal(at));
+                });
+    }
 
     // A field's hooks run last-installed first: the key-down handlers see Enter and Esc
     // before the character filters refuse them.
@@ -151,6 +162,15 @@ void TForm1::StepBandBy(int step) {
 // --- Character filters ----------------------------------------------------------------------
 
 bool TForm1::RefusedByFilter(QKeyEvent* key, EntryField field) {
+    // Select-all and copy change nothing; a paste goes through the field's filter, and a call
+    // too long is refused whole.
+    if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy))
+        return false;
+    if (key->matches(QKeySequence::Paste)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            Guard([&] { PasteInto(edit, field); });
+        return true;
+    }
     // An Alt key types no character in a field; Qt would insert its letter.
     if ((key->modifiers() & Qt::AltModifier) && !key->text().isEmpty())
         return true;
@@ -159,6 +179,30 @@ bool TForm1::RefusedByFilter(QKeyEvent* key, EntryField field) {
         return false;
     // A letter the field takes in upper case passes; its validator changes its case.
     return !AcceptsChar(field, EntryChar(field, static_cast<char>(typed)));
+}
+
+void TForm1::PasteInto(QLineEdit* field, EntryField kind) {
+    const auto staying =
+        static_cast<std::size_t>(field->text().size() - field->selectedText().size());
+    field->insert(ToUi(PastedText(kind, ToCore(QApplication::clipboard()->text()), staying)));
+}
+
+QMenu* TForm1::EntryFieldMenu(QLineEdit* field, EntryField kind) {
+    // Only what works in the field: no undo, cut or delete past its filter.
+    auto* menu = new QMenu(field);
+    QAction* copy = menu->addAction(QStringLiteral("&Copy"), field, &QLineEdit::copy);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(field->hasSelectedText() && field->echoMode() == QLineEdit::Normal);
+    QAction* paste = menu->addAction(QStringLiteral("&Paste"), this, [this, field, kind] {
+        Guard([&] { PasteInto(field, kind); });
+    });
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    menu->addSeparator();
+    QAction* all = menu->addAction(QStringLiteral("Select &All"), field, &QLineEdit::selectAll);
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!field->text().isEmpty());
+    return menu;
 }
 
 bool TForm1::TimeEditKeyPress(QKeyEvent* key) {

@@ -169,6 +169,7 @@ void TForm1::BuildLogPage() {
     NyNrEdit = new QLineEdit(QStringLiteral("1"));
     NyNrEdit->setMaxLength(4);
     CallWkdInput = new QLineEdit;
+    CallWkdInput->setMaxLength(static_cast<int>(MaxCallLength));
     RREdit = new QLineEdit(QStringLiteral("599"));
     RREdit->setMaxLength(3);
     NrInput = new QLineEdit(QStringLiteral("0"));
