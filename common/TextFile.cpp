@@ -144,7 +144,10 @@ void RemoveStaleTemporaries(const std::string& fileName) {
     const fs::path target(fileName);
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     // The name WriteLines gives its temporary file, less mkstemp's six characters.
-    const std::string stem = "." + target.filename().string() + ".";
+    // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) on "." + string.
+    std::string stem = ".";
+    stem += target.filename().string();
+    stem += '.';
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
