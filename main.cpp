@@ -56,7 +56,8 @@ std::optional<int> RunCommandLine(int& argc, char* argv[]) {
         kerolt::CountryTable countryTable = kerolt::LoadCountryTable();
         const kerolt::CallList known = kerolt::LoadCallList(kerolt::FindCallListFile());
         return kerolt::RunLogCheck(fileName, countryTable, &known, std::cout, std::cerr);
-    } catch (const kerolt::KeroltError& e) {
+    } catch (const std::exception& e) {
+        // Whatever stops the check (a file error, memory) is told, never a crash.
         std::cerr << e.what() << '\n';
         return 2;
     }

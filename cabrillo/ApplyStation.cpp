@@ -24,14 +24,6 @@ void SetEntry(const std::optional<std::string>& value, const std::vector<std::st
 
 }  // namespace
 
-int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view text) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (EqualIgnoringCase(entries[i], text))
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
                                  const StationLists& lists) {
     const CabrilloStation& s = file.Station;

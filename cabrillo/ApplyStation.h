@@ -23,7 +23,4 @@ struct StationLists {
 StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
                                  const StationLists& lists);
 
-// Index of the entry equal to text ignoring case (ASCII), -1 when none.
-int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view text);
-
 }  // namespace kerolt

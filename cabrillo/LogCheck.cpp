@@ -13,6 +13,7 @@
 #include "common/Text.h"
 #include "common/TextFile.h"
 #include "contest/ContestRules.h"
+#include "contest/LogEntry.h"
 #include "contest/StationRules.h"
 
 namespace kerolt {
@@ -44,32 +45,19 @@ constexpr std::pair<std::string_view, std::string_view> Placeholders[] = {
     {"CATEGORY-OVERLAY", "Category-Overlay"},
 };
 
-bool AllDigits(std::string_view s) {
-    return !s.empty() &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 std::optional<long> Number(std::string_view s) {
-    if (!AllDigits(s))
+    if (!IsDigitText(s))
         return std::nullopt;
     return std::stol(std::string(s));
 }
 
 // Minutes since Saturday 12:00, the contest's start; nothing for a time that is no HHMM.
 std::optional<int> ContestMinute(std::string_view time) {
-    if (time.size() != 4 || !AllDigits(time))
+    if (!IsValidTime(time))
         return std::nullopt;
     const int hours = (time[0] - '0') * 10 + (time[1] - '0');
     const int minutes = (time[2] - '0') * 10 + (time[3] - '0');
-    if (hours > 23 || minutes > 59)
-        return std::nullopt;
     return (hours * 60 + minutes + 12 * 60) % (24 * 60);
-}
-
-// Readability 1-5, strength 1-9, and on CW tone 1-9.
-bool IsValidRst(std::string_view rst, std::size_t digits) {
-    return rst.size() == digits && rst[0] >= '1' && rst[0] <= '5' &&
-           std::all_of(rst.begin() + 1, rst.end(), [](char c) { return c >= '1' && c <= '9'; });
 }
 
 std::string Quoted(std::string_view s) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "contest/LogEntry.h"
 #include "contest/QsoLog.h"
 
 namespace kerolt {
@@ -66,5 +67,7 @@ constexpr bool QsoFieldsAdjoin() {
     return true;
 }
 static_assert(QsoFieldsAdjoin());
+// The longest call the entry takes still leaves a blank before the report.
+static_assert(QsoField(QsoSource::Cell, ColCall).Span == MaxCallLength + 1);
 
 }  // namespace kerolt

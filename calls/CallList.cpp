@@ -7,6 +7,7 @@
 
 #include "common/KeroltError.h"
 #include "common/Text.h"
+#include "common/TextFile.h"
 
 namespace kerolt {
 
@@ -16,15 +17,6 @@ std::uint32_t Hash(std::string_view s) {
     std::uint32_t h = 2166136261u;
     for (const char c : s) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
     return h;
-}
-
-std::string Upper(std::string_view s) {
-    std::string u(s);
-    for (char& c : u) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return u;
 }
 
 // True when b is a with one character changed, added or dropped.
@@ -174,15 +166,7 @@ std::vector<std::string_view> CallList::Neighbours(std::string_view call) const 
 }
 
 std::string FindCallListFile(const std::string& folder, const std::string& packagedFile) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path here =
-        folder.empty() || folder == "." ? fs::path("MASTER.SCP") : fs::path(folder) / "MASTER.SCP";
-    if (fs::is_regular_file(here, ec))
-        return here.string();
-    if (!packagedFile.empty() && fs::is_regular_file(packagedFile, ec))
-        return packagedFile;
-    return "";
+    return FindDataFile(folder, {"MASTER.SCP"}, packagedFile);
 }
 
 std::string FindCallListFile(const std::string& folder) {
@@ -209,7 +193,7 @@ CallList LoadCallList(const std::string& fileName) {
 PartialMatches CheckPartial(const CallList& list, std::string_view typed,
                             const std::vector<std::string>& logCalls, std::size_t maxItems) {
     PartialMatches result;
-    const std::string key = Upper(TrimView(typed));
+    const std::string key = UpperAscii(TrimView(typed));
     if (key.size() < 2)
         return result;
 

@@ -86,6 +86,14 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
                       [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
 }
 
+int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view text) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (EqualIgnoringCase(entries[i], text))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 bool Contains(std::string_view line, std::string_view key) {
     return line.find(key) != std::string_view::npos;
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kerolt {
 
@@ -39,6 +40,8 @@ char UpperAscii(char c);
 std::string UpperAscii(std::string_view s);
 // ASCII letters compared without case; every other character exactly.
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
+// Index of the first entry equal to text ignoring case (ASCII), -1 when none.
+int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view text);
 
 // True when key occurs anywhere in line (exact case).
 bool Contains(std::string_view line, std::string_view key);

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -123,6 +125,53 @@ void WriteLines(const std::string& fileName, const std::vector<std::string>& lin
         ::fsync(dirFd);
         ::close(dirFd);
     }
+}
+
+namespace {
+
+bool Exists(const std::filesystem::path& p) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(p, ec);
+    if (!std::filesystem::status_known(status))
+        return true;
+    return std::filesystem::exists(status);
+}
+
+}  // namespace
+
+void RemoveStaleTemporaries(const std::string& fileName) {
+    namespace fs = std::filesystem;
+    const fs::path target(fileName);
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    // The name WriteLines gives its temporary file, less mkstemp's six characters.
+    // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) on "." + string.
+    std::string stem = ".";
+    stem += target.filename().string();
+    stem += '.';
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const bool ours = name.size() == stem.size() + 6 && name.starts_with(stem) &&
+                          std::all_of(name.begin() + static_cast<long>(stem.size()), name.end(),
+                                      [](unsigned char c) { return std::isalnum(c) != 0; });
+        std::error_code fileEc;
+        if (ours && it->is_regular_file(fileEc) && !it->is_symlink(fileEc))
+            fs::remove(it->path(), fileEc);
+    }
+}
+
+std::string FindDataFile(const std::string& folder, std::initializer_list<const char*> names,
+                         const std::string& packagedFile) {
+    namespace fs = std::filesystem;
+    const bool here = folder.empty() || folder == ".";
+    for (const char* name : names) {
+        const fs::path p = here ? fs::path(name) : fs::path(folder) / name;
+        if (Exists(p))
+            return p.string();
+    }
+    if (!packagedFile.empty() && Exists(packagedFile))
+        return packagedFile;
+    return "";
 }
 
 }  // namespace kerolt

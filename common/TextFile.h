@@ -2,6 +2,7 @@
 
 // Text files are handled whole: read completely into lines, written completely.
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,16 @@ std::vector<std::string> SplitLines(const std::string& text);
 // file in the target's folder, which then replaces the target in one rename, so the old file
 // stays as it was on any failure. Raises "Cannot create file %s" on failure.
 void WriteLines(const std::string& fileName, const std::vector<std::string>& lines);
+
+// Removes the temporary files that WriteLines of fileName leaves when the process dies while
+// writing: regular files named "." + its name + "." + six letters or digits, in its folder.
+// Nothing else is touched; a file that cannot be removed is left.
+void RemoveStaleTemporaries(const std::string& fileName);
+
+// The first of names in folder ("" or "." the working directory) that exists, else
+// packagedFile when it exists, else "". A name whose state cannot be told counts as present,
+// so that reading it reports the error instead of silently taking another file.
+std::string FindDataFile(const std::string& folder, std::initializer_list<const char*> names,
+                         const std::string& packagedFile);
 
 }  // namespace kerolt

@@ -46,11 +46,13 @@ std::string FormatDate(const std::chrono::year_month_day& date) {
 // Moves a YYYY-MM-DD text by delta days. Only the day (characters 9-10) must be a number: a
 // day that is none fails with the message naming those characters, as it always did. A valid
 // date rolls over months and years; any other text (numbers that form no date, a year or
-// month that is no number) only has its day number changed.
+// month that is no number, a text of another shape) only has its day number changed.
 std::string ShiftDay(std::string_view date, int delta) {
     const int day = StrToInt(Copy(date, 9, 2)) + delta;
     const std::string head = Copy(date, 1, 8);
-    const bool dashed = CharAt(date, 5) == '-' && CharAt(date, 8) == '-';
+    // Only a text shaped DDDD-DD-DD is a date; "2011-09-1" or "2011-09-+1" is not one.
+    const bool dashed = date.size() == 10 && CharAt(date, 5) == '-' && CharAt(date, 8) == '-' &&
+                        IsDigitText(Copy(date, 9, 2));
     const int year = dashed ? DigitsValue(Copy(date, 1, 4)) : -1;
     const int month = dashed ? DigitsValue(Copy(date, 6, 2)) : -1;
 
@@ -102,6 +104,10 @@ BandIndex BandFromFrequency(std::string_view frequencyText) {
 const std::vector<std::string>& FrequencyEntries() {
     static const std::vector<std::string> entries{" 3500", " 7000", "14000", "21000", "28000"};
     return entries;
+}
+
+std::span<const std::string_view> ScandinavianPrefixList() {
+    return ScandinavianPrefixes;
 }
 
 bool IsScandinavianPrefix(std::string_view primaryPrefix) {

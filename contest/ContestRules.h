@@ -25,6 +25,11 @@ enum BandIndex : std::uint8_t {
 };
 inline constexpr int BandCount = 5;
 
+// One of the five contest bands, not NoBand nor any other value.
+inline constexpr bool IsContestBand(BandIndex band) {
+    return band >= Band80 && band <= Band10;
+}
+
 // Selected entry of the contest list: -1 none, 0 "SAC-CW", 1 "SAC-SSB".
 enum ContestEntry : int { NoContest = -1, SacCw = 0, SacSsb = 1 };
 
@@ -37,6 +42,8 @@ const std::vector<std::string>& FrequencyEntries();
 
 // Exactly one of SM OH OH0 LA OZ TF OX OJ0 OY JX JW.
 bool IsScandinavianPrefix(std::string_view primaryPrefix);
+// Those prefixes.
+std::span<const std::string_view> ScandinavianPrefixList();
 
 inline constexpr const char* ScandinavianClass = "Scandinavian";
 inline constexpr const char* EuropeanClass = "Non Scandinavian";

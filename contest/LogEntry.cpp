@@ -2,6 +2,9 @@
 
 #include "common/KeroltError.h"
 #include "common/Text.h"
+#include "contest/ContestRules.h"
+
+#include <algorithm>
 
 namespace kerolt {
 
@@ -11,10 +14,6 @@ constexpr int MinutesPerDay = 24 * 60;
 
 bool IsUpperLetter(char c) {
     return c >= 'A' && c <= 'Z';
-}
-
-char UpperCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 }  // namespace
@@ -31,8 +30,19 @@ std::string StepTime(std::string_view time, int step) {
     return ZeroPadded(t / 60, 2) + ZeroPadded(t % 60, 2);
 }
 
+bool IsValidTime(std::string_view time) {
+    if (time.size() != 4 || !IsDigitText(time))
+        return false;
+    return DigitsValue(time.substr(0, 2)) <= 23 && DigitsValue(time.substr(2)) <= 59;
+}
+
+bool IsValidRst(std::string_view rst, std::size_t digits) {
+    return rst.size() == digits && rst[0] >= '1' && rst[0] <= '5' &&
+           std::all_of(rst.begin() + 1, rst.end(), [](char c) { return c >= '1' && c <= '9'; });
+}
+
 char EntryChar(EntryField field, char c) {
-    return field == EntryField::Call || field == EntryField::Grid ? UpperCase(c) : c;
+    return field == EntryField::Call || field == EntryField::Grid ? UpperAscii(c) : c;
 }
 
 bool AcceptsChar(EntryField field, char c) {
@@ -60,6 +70,15 @@ std::string FilterText(EntryField field, std::string_view text) {
     return kept;
 }
 
+std::string PastedText(EntryField field, std::string_view text, std::size_t staying) {
+    std::string kept = FilterText(field, text);
+    if (field == EntryField::Call && staying + kept.size() > MaxCallLength)
+        throw KeroltError("The call would be " + std::to_string(staying + kept.size()) +
+                          " characters long; a call has at most " + std::to_string(MaxCallLength) +
+                          ". Nothing was pasted");
+    return kept;
+}
+
 int StepBand(int selected, int step, int count) {
     if (count <= 0)
         return -1;
@@ -79,6 +98,9 @@ QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
         if (report.size() < 2 || report.size() > 3)
             throw KeroltError("The report '" + report + "' is not two or three digits");
     }
+    if (entry.Call.size() > MaxCallLength)
+        throw KeroltError("The call '" + entry.Call + "' is longer than " +
+                          std::to_string(MaxCallLength) + " characters");
     QsoLog::Row row;
     row[ColRow] = std::to_string(qsoNumber);
     row[ColFreq] = entry.Frequency;
@@ -91,7 +113,27 @@ QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
     return row;
 }
 
+std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry) {
+    std::vector<std::string> findings;
+    if (!IsValidTime(entry.Time))
+        findings.push_back("time \"" + entry.Time + "\" is not a valid HHMM time");
+    // The default report of the contest has the report's length.
+    const std::size_t digits = DefaultReport(contestEntry).size();
+    const char* mode = digits == 3 ? "CW" : "SSB";
+    for (const auto& [what, rst] :
+         {std::pair{"sent", &entry.RstSent}, {"received", &entry.RstRcvd}}) {
+        if (digits > 0 && !IsValidRst(*rst, digits))
+            findings.push_back(std::string(what) + " report \"" + *rst +
+                               "\" is not a valid RST on " + mode);
+    }
+    return findings;
+}
+
 std::string NextSentNumber(std::string_view nrSent) {
+    if (IsBlankText(nrSent))
+        throw KeroltError(
+            "The sent number is empty: type the number this QSO was given in the "
+            "sent Nr field, then Enter again");
     return std::to_string(static_cast<long long>(StrToInt(nrSent)) + 1);
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "contest/QsoLog.h"
 
@@ -16,6 +17,11 @@ namespace kerolt {
 // "'%s' is not a valid integer value" when the hours (characters 1-2) or the minutes
 // (characters 3-4) hold no number.
 std::string StepTime(std::string_view time, int step);
+
+// An HHMM time of day: four digits, hours 00-23, minutes 00-59.
+bool IsValidTime(std::string_view time);
+// A report of exactly digits characters: readability 1-5, then strength (and on CW tone) 1-9.
+bool IsValidRst(std::string_view rst, std::size_t digits);
 
 // The entry fields with a character filter, and the grid with its cell editor.
 enum class EntryField { Time, Number, Call, Grid };
@@ -30,6 +36,14 @@ char EntryChar(EntryField field, char c);
 bool AcceptsChar(EntryField field, char c);
 // Text arriving other than by a key (pasted): mapped, refused characters dropped.
 std::string FilterText(EntryField field, std::string_view text);
+
+// The longest worked call: the QSO line's call column holds it with the blank that parts it
+// from the report.
+inline constexpr std::size_t MaxCallLength = 13;
+
+// Text pasted into a field that keeps `staying` of its characters, as FilterText keeps it. A call
+// that would grow longer than MaxCallLength raises: cut, it would be another call.
+std::string PastedText(EntryField field, std::string_view text, std::size_t staying);
 
 // The band entry after (+1) or before (-1) selected among count entries, round at both ends;
 // from no entry (-1) forward gives the first, back the last.
@@ -52,11 +66,16 @@ bool CanCommit(const QsoEntry& entry, bool bandChosen);
 
 // The row a commit writes as QSO number qsoNumber; the received number loses its leading zeros
 // ("0045" gives "45"). Raises when the received number is no number, and when the time is not
-// four characters or a report not two or three: such a field would shift every later column of
-// the QSO line, and the file could not be read back.
+// four characters, a report not two or three or the call longer than MaxCallLength: such a field
+// would shift every later column of the QSO line, and the file could not be read back.
 QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry);
 
-// The sent number after a commit: one more. Raises when the text is no number.
+// What the log check will find in a committed entry's time and reports, in its words; the
+// reports are judged only in a chosen contest. Empty for a sound entry.
+std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry);
+
+// The sent number after a commit: one more. Raises, saying what to do, when the text is empty,
+// and when it is no number.
 std::string NextSentNumber(std::string_view nrSent);
 // The sent number after the last row was deleted: one less while above 0, else (a text that is
 // no number too) "1".

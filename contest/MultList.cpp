@@ -22,7 +22,7 @@ std::string MultListItem(const MultEntry& entry) {
 BandLists BuildMultLists(const std::vector<MultEntry>& multTable) {
     BandLists lists;
     for (const MultEntry& entry : multTable) {
-        if (entry.Band >= Band80 && entry.Band <= Band10)
+        if (IsContestBand(entry.Band))
             lists[entry.Band - Band80].push_back(MultListItem(entry));
     }
     // Sorted here rather than by the list controls, so that the screen and the file agree.

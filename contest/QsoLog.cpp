@@ -52,6 +52,17 @@ int QsoLog::AppendQso(const Row& row) {
     return written;
 }
 
+void QsoLog::SetQsos(const std::vector<Row>& rows) {
+    rows_.resize(1);
+    rows_.reserve(rows.size() + 2);
+    for (const Row& row : rows) {
+        rows_.push_back(row);
+        rows_.back()[ColRow] = std::to_string(rows_.size() - 1);
+    }
+    rows_.emplace_back();
+    QsoCounter = static_cast<int>(rows.size()) + 1;
+}
+
 bool QsoLog::RemoveLastQso() {
     if (RowCount() <= 2)
         return false;

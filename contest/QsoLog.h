@@ -50,6 +50,9 @@ class QsoLog {
     // A commit: one more row, row QsoCounter filled with row (its number included), QsoCounter
     // one up. Returns the row written.
     int AppendQso(const Row& row);
+    // The log holds exactly rows as its QSOs, numbered 1.. in column 0, and the empty row after
+    // them; QsoCounter follows.
+    void SetQsos(const std::vector<Row>& rows);
     // The last row goes and the last QSO's row, emptied, becomes the empty row at the end;
     // QsoCounter one down. False, and nothing changes, when the log holds no QSO.
     bool RemoveLastQso();

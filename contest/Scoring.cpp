@@ -22,10 +22,6 @@ std::string IndexKey(BandIndex band, std::string_view storedText) {
     return key;
 }
 
-bool IsContestBand(BandIndex band) {
-    return band >= Band80 && band <= Band10;
-}
-
 // The multiplier as the table stores it; none for an unresolved call. Guantanamo counts as the
 // K multiplier.
 std::optional<std::string_view> StoredMult(std::string_view mult) {
@@ -224,6 +220,14 @@ ScoreDisplay ScoringEngine::ScoreQso(std::string_view call, BandIndex band,
     display.Summary = ScoreSummary();
     display.ClaimedScore = std::to_string(claimedScore_);
     display.EntityText = EntityStatusText(table_.CurrentEntity());
+    return display;
+}
+
+ScoreDisplay ScoringEngine::ScoreRow(QsoLog& log, int row) {
+    ScoreDisplay display = ScoreQso(log.Cell(row, ColCall), BandFromFrequency(log.Cell(row, ColFreq)),
+                                    log.Cell(row, ColNrRcvd));
+    log.SetCell(row, ColMult, currentMult_);
+    log.SetCell(row, ColPoints, currentPoints_);
     return display;
 }
 

@@ -103,6 +103,8 @@ class ScoringEngine {
     // As TallyQso, then recomputes the claimed score and tells what to show. A QSO that is not
     // in the contest changes nothing and only sets EntityText to "Not in contest".
     ScoreDisplay ScoreQso(std::string_view call, BandIndex band, std::string_view nrRcvd);
+    // ScoreQso of a logged row's call, band and received number, then its Mult and P cells written.
+    ScoreDisplay ScoreRow(QsoLog& log, int row);
     // Empties the stores and scores QSO rows 1..N (N = row count - 2) again, rewriting their
     // Mult and P cells. The summary and the claimed score always describe the re-scored log
     // (an empty log gives the zero state); EntityText is that of the last row, absent for an

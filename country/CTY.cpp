@@ -1,8 +1,6 @@
 #include "country/CTY.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "common/Text.h"
 #include "common/TextFile.h"
@@ -133,16 +131,6 @@ bool Improves(const PrefixEntry& e, std::string_view c, std::size_t bestLen) {
     if (e.WholeCall || bestLen >= 3)
         return len == c.size() && c == e.Text;
     return c.compare(0, len, e.Text) == 0;
-}
-
-bool Exists(const std::filesystem::path& p) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(p, ec);
-    // A name whose state cannot be told (a folder we may not search) counts as present, so
-    // that reading it reports the error instead of silently taking another file.
-    if (!std::filesystem::status_known(status))
-        return true;
-    return std::filesystem::exists(status);
 }
 
 }  // namespace
@@ -339,16 +327,7 @@ std::string CountryTable::ContinentOf(std::string_view call) {
 }
 
 std::string FindCountryFile(const std::string& folder, const std::string& packagedFile) {
-    namespace fs = std::filesystem;
-    const bool here = folder.empty() || folder == ".";
-    for (const char* name : {"CTY.DAT", "cty.dat"}) {
-        const fs::path p = here ? fs::path(name) : fs::path(folder) / name;
-        if (Exists(p))
-            return p.string();
-    }
-    if (!packagedFile.empty() && Exists(packagedFile))
-        return packagedFile;
-    return "";
+    return FindDataFile(folder, {"CTY.DAT", "cty.dat"}, packagedFile);
 }
 
 std::string FindCountryFile(const std::string& folder) {

@@ -30,19 +30,9 @@ void SelectKeepingText(QComboBox* list, int index) {
     KeepingText(list, [&] { list->setCurrentIndex(index); });
 }
 
-// The entry whose text equals text ignoring letter case, -1 for none.
-int FindEntry(const QComboBox* list, const QString& text) {
-    const std::string typed = ToCore(text);
-    for (int i = 0; i < list->count(); ++i) {
-        if (EqualIgnoringCase(ToCore(list->itemText(i)), typed))
-            return i;
-    }
-    return -1;
-}
-
 void FollowTypedText(QComboBox* list) {
     QLineEdit* edit = list->lineEdit();
-    const int index = FindEntry(list, edit->text());
+    const int index = FindEntryIgnoringCase(ListEntries(list), ToCore(edit->text()));
     if (index != list->currentIndex())
         SelectKeepingText(list, index);
     // A text typed in another case shows the entry's own text, as an opened file's value does.
@@ -55,6 +45,13 @@ void FollowTypedText(QComboBox* list) {
 }
 
 }  // namespace
+
+std::vector<std::string> ListEntries(const QComboBox* list) {
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(list->count()));
+    for (int i = 0; i < list->count(); ++i) entries.push_back(ToCore(list->itemText(i)));
+    return entries;
+}
 
 void SetUpList(QComboBox* list, const QString& placeholder, const QStringList& entries) {
     list->setEditable(true);

@@ -7,11 +7,16 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QObject;
 
 namespace kerolt {
+
+// The list's entries as the core's text.
+std::vector<std::string> ListEntries(const QComboBox* list);
 
 // Makes list editable, fills it with entries and shows placeholder with no entry selected.
 void SetUpList(QComboBox* list, const QString& placeholder, const QStringList& entries);

@@ -201,19 +201,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TForm1::OnCurrentPageChanged(int index) {
-    const int leaving = currentPage_;
-    currentPage_ = index;
-    if (leaving != index)
-        Guard([&] { PageControl1Changing(leaving); });
-    Guard([this] { PageControl1Change(); });
-}
-
 // --- Handlers -------------------------------------------------------------------------------
 
 void TForm1::FormCreate() {
     // The grid's heading row is row 0 of the log.
     gridModel_->HeadingsChanged();
+    RemoveStaleBackups();
     PageControl1->setTabVisible(LogInputPage, false);
     PageControl1->setTabVisible(CabrilloLogPage, false);
     PageControl1->setTabVisible(MultListPage, false);

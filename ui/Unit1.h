@@ -1,7 +1,7 @@
 #pragma once
 
-// Unit1: the main window Form1 with its menu, status bar, dialogs, timer and four pages, and
-// the handlers of the station page ("Data input").
+// Unit1: the main window Form1 with its menus, status bar, dialogs, timer and four pages. Its
+// members are defined by page, each group in the file named at its heading.
 
 #include <QEvent>
 #include <QMainWindow>
@@ -17,6 +17,7 @@
 #include "contest/Scoring.h"
 #include "country/CTY.h"
 #include "ui/Guarded.h"
+#include "ui/PageControl.h"
 #include "ui/Prompts.h"
 
 class QAction;
@@ -29,7 +30,6 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QTabWidget;
 class QTableView;
 class QTimer;
 
@@ -133,8 +133,6 @@ class TForm1 : public QMainWindow {
     bool AdrEdit3KeyPress(QKeyEvent* key);
     bool ClamedScoreEditKeyPress(QKeyEvent* key);
     bool ClubEditKeyPress(QKeyEvent* key);
-    // Runs when the user is about to leave page leavingPage.
-    void PageControl1Changing(int leavingPage);
     // The station page's work on leaving it: contest date, reports, own call, date label.
     void PrepareLogPage();
 
@@ -165,16 +163,24 @@ class TForm1 : public QMainWindow {
     // Reads the chosen file into the station page, the log and the Cabrillo page.
     void LoadCabrilloLog();
     void Save1Click();
+    // Rebuilds the Cabrillo text and writes it to the file the user chooses, proposedName
+    // offered; the log counts as saved after. False when the user chose no file; a failed
+    // write raises.
+    bool SaveLogAs(const QString& proposedName);
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
 
-    // --- Page changes, mult list and check (Unit1MultList.cpp) ------------------------------
+    // --- Page changes (Unit1Pages.cpp) -------------------------------------------------------
+    // Runs when the user is about to leave page leavingPage.
+    void PageControl1Changing(int leavingPage);
     // Runs after the user arrived at the page now shown.
     void PageControl1Change();
-    void SaveMultList1Click();
-    void Check1Click();
 
-    // --- Check partial and the log check's marks (Unit1Check.cpp) ---------------------------
+    // --- Mult list (Unit1MultList.cpp) -------------------------------------------------------
+    void SaveMultList1Click();
+
+    // --- Check partial, the log check's marks and Check (Unit1Check.cpp) --------------------
+    void Check1Click();
     // The callsign list of contest stations; "Check partial" joins the "SetUp" menu, checked,
     // only with calls.
     void SetCallList(CallList list);
@@ -200,7 +206,7 @@ class TForm1 : public QMainWindow {
     void ShowResults();
 
     // --- Components -------------------------------------------------------------------------
-    QTabWidget* PageControl1 = nullptr;
+    PageControl* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;  // "Data input"
     QWidget* TabSheet2 = nullptr;  // "Log input"
     QWidget* TabSheet3 = nullptr;  // "Cabrillo log"
@@ -306,6 +312,7 @@ class TForm1 : public QMainWindow {
     void ConnectHandlers();
     void OnKey(QWidget* field, QEvent::Type type, KeyHandler handler);
     void OnExit(QWidget* field, void (TForm1::*handler)());
+    // Unit1Pages.cpp
     void OnCurrentPageChanged(int index);
 
     // Unit1Station.cpp: Enter moves the focus to next, as Tab would, selecting its text.
@@ -315,11 +322,20 @@ class TForm1 : public QMainWindow {
     void ConnectLogInputHandlers();
     // The key's character through field's filter; true refuses it.
     bool RefusedByFilter(QKeyEvent* key, EntryField field);
+    // The clipboard's text into field through its filter; a call too long raises.
+    void PasteInto(QLineEdit* field, EntryField kind);
+
+  public:
+    // The right-click menu of an entry field, built for the moment: copy, paste, select all.
+    QMenu* EntryFieldMenu(QLineEdit* field, EntryField kind);
+
+  private:
     void StepTimeBy(int step);
     void StepBandBy(int step);
     // Selects band entry entry by program, as a chosen band.
     void SelectBand(int entry);
     QsoEntry EntryFromControls() const;
+    void RemoveStaleBackups();
     // Writes the rebuilt Cabrillo text to Last.log.
     void BackUpLog();
     // The grid's re-scored cells, summary, claimed score and entity panel shown.
@@ -332,6 +348,9 @@ class TForm1 : public QMainWindow {
     bool MayOpenOverLog();
     void ShowOpenedStation(const CabrilloFile& file);
     void ShowOpenedLog(const CabrilloFile& file);
+
+    // Unit1MultList.cpp: the mult table's lists, one per band.
+    void ShowMultLists();
 
     // Unit1Check.cpp: marks the Cabrillo page's lines with the log check's findings.
     void ShowLogCheck(const std::vector<std::string>& lines);

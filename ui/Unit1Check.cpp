@@ -9,11 +9,12 @@
 #include <algorithm>
 
 #include "cabrillo/LogCheck.h"
+#include "cabrillo/QuickCheck.h"
 #include "ui/CoreText.h"
 #include "ui/Unit1.h"
 
-// Check partial (the known calls near the one being typed) and the log check's marks on the
-// "Cabrillo log" page.
+// Check partial (the known calls near the one being typed), the log check's marks on the
+// "Cabrillo log" page and its Check command.
 namespace kerolt {
 
 namespace {
@@ -153,6 +154,10 @@ void TForm1::ShowLogCheck(const std::vector<std::string>& lines) {
     CheckSummary->setText(
         Counted(problems, "problem") + QStringLiteral(", ") + Counted(notes, "note") +
         (findings.empty() ? QString() : QStringLiteral(" (point at a marked line for why)")));
+}
+
+void TForm1::Check1Click() {
+    prompts_.ShowInformation(ToUi(QuickCheckVerdict(CabrilloLines())));
 }
 
 }  // namespace kerolt

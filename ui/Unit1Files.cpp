@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <tuple>
 
 #include "cabrillo/ApplyStation.h"
 #include "cabrillo/CabrilloReader.h"
@@ -13,6 +14,7 @@
 #include "common/TextFile.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
+#include "ui/Hourglass.h"
 #include "ui/QsoGridModel.h"
 #include "ui/Unit1.h"
 
@@ -25,32 +27,6 @@ namespace {
 // A file name as the operating system takes it, whatever the characters of the path.
 std::string NativeName(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
-}
-
-// The hourglass for as long as the scope lasts: it goes on every way out, an error included.
-class Hourglass {
-  public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
-
-std::vector<std::string> EntriesOf(const QComboBox* list) {
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(list->count()));
-    for (int i = 0; i < list->count(); ++i) entries.push_back(ToCore(list->itemText(i)));
-    return entries;
-}
-
-// Later parts replace earlier ones; an absent part leaves the one before.
-void Merge(ScoreDisplay& shown, ScoreDisplay next) {
-    if (next.Summary)
-        shown.Summary = std::move(next.Summary);
-    if (next.ClaimedScore)
-        shown.ClaimedScore = std::move(next.ClaimedScore);
-    if (next.EntityText)
-        shown.EntityText = std::move(next.EntityText);
 }
 
 }  // namespace
@@ -71,8 +47,7 @@ bool TForm1::MayOpenOverLog() {
     switch (prompts_.Question(QStringLiteral("Do you want to save the log before opening another?"),
                               QStringLiteral("Open"), QuestionButtons::YesNoCancel)) {
         case Answer::Yes:
-            Save1Click();
-            return logSaved_;
+            return SaveLogAs(ToUi(SaveCommandLogName(ToCore(CallEdit->text()))));
         case Answer::No:
             return true;
         case Answer::Cancel:
@@ -109,25 +84,27 @@ void TForm1::LoadCabrilloLog() {
 }
 
 void TForm1::ShowOpenedStation(const CabrilloFile& file) {
-    const std::pair<QComboBox*, const std::optional<std::string>*> lists[] = {
-        {ContestBox, &file.Station.ContestBox},
-        {AssistedComboBox, &file.Station.AssistedComboBox},
-        {BandComboBox, &file.Station.BandComboBox},
-        {OperatorComboBox, &file.Station.OperatorComboBox},
-        {PowerComboBox, &file.Station.PowerComboBox},
-        {TransmitterComboBox, &file.Station.TransmitterComboBox},
-        {OverlayComboBox, &file.Station.OverlayComboBox}};
-    const StationLists entries{EntriesOf(ContestBox),     EntriesOf(AssistedComboBox),
-                               EntriesOf(BandComboBox),   EntriesOf(OperatorComboBox),
-                               EntriesOf(PowerComboBox),  EntriesOf(TransmitterComboBox),
-                               EntriesOf(OverlayComboBox)};
+    const StationLists entries{ListEntries(ContestBox),     ListEntries(AssistedComboBox),
+                               ListEntries(BandComboBox),   ListEntries(OperatorComboBox),
+                               ListEntries(PowerComboBox),  ListEntries(TransmitterComboBox),
+                               ListEntries(OverlayComboBox)};
     const StationData data = ApplyCabrilloStation(file, StationDataFromControls(), entries);
+    const CabrilloStation& read = file.Station;
+    const std::tuple<QComboBox*, bool, const std::string&> lists[] = {
+        {ContestBox, read.ContestBox.has_value(), data.ContestBox},
+        {AssistedComboBox, read.AssistedComboBox.has_value(), data.AssistedComboBox},
+        {BandComboBox, read.BandComboBox.has_value(), data.BandComboBox},
+        {OperatorComboBox, read.OperatorComboBox.has_value(), data.OperatorComboBox},
+        {PowerComboBox, read.PowerComboBox.has_value(), data.PowerComboBox},
+        {TransmitterComboBox, read.TransmitterComboBox.has_value(), data.TransmitterComboBox},
+        {OverlayComboBox, read.OverlayComboBox.has_value(), data.OverlayComboBox}};
 
     // The lists come before the callsign, so that no change of the callsign can find the
-    // contest missing and hide the page the user is on.
-    for (const auto& [list, value] : lists) {
-        if (*value)
-            SelectEntry(list, FindEntryIgnoringCase(EntriesOf(list), **value));
+    // contest missing and hide the page the user is on. The core chose each entry; its own
+    // text finds it (none when the text is empty and no entry is).
+    for (const auto& [list, inFile, entry] : lists) {
+        if (inFile)
+            SelectEntry(list, list->findText(ToUi(entry)));
     }
     {
         // The opened log shows all its pages whatever the callsign's length.
@@ -149,36 +126,25 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
 }
 
 void TForm1::ShowOpenedLog(const CabrilloFile& file) {
-    // Re-scoring the emptied log empties the stores and shows the zero score, which stands
-    // when the file holds no QSO that scores.
-    log_.SetRowCount(2);
-    log_.QsoCounter = 1;
-    ScoreDisplay shown = scoring_.RescoreLog(log_);
-    for (const QsoLog::Row& row : file.Rows) {
-        const int r = log_.QsoCounter;
-        for (int col = 0; col < QsoColumnCount; ++col) log_.SetCell(r, col, row[col]);
-        log_.AddRow();
-        log_.SetCell(r, ColRow, std::to_string(r));
-        Merge(shown,
-              scoring_.ScoreQso(row[ColCall], BandFromFrequency(row[ColFreq]), row[ColNrRcvd]));
-        log_.SetCell(r, ColMult, scoring_.CurrentMult());
-        log_.SetCell(r, ColPoints, scoring_.CurrentPoints());
-        ++log_.QsoCounter;
-    }
+    log_.SetQsos(file.Rows);
+    ShowScore(scoring_.RescoreLog(log_));
     GridModel().LogReset();
-    ShowScore(shown);
 }
 
 // --- Save and exit ----------------------------------------------------------------------------
 
-void TForm1::Save1Click() {
+bool TForm1::SaveLogAs(const QString& proposedName) {
     RebuildCabrilloLog();
-    const std::optional<QString> chosen =
-        prompts_.SaveFile(SaveDialog1, ToUi(SaveCommandLogName(ToCore(CallEdit->text()))));
+    const std::optional<QString> chosen = prompts_.SaveFile(SaveDialog1, proposedName);
     if (!chosen)
-        return;
+        return false;
     WriteLines(NativeName(*chosen), CabrilloLines());
     logSaved_ = true;
+    return true;
+}
+
+void TForm1::Save1Click() {
+    SaveLogAs(ToUi(SaveCommandLogName(ToCore(CallEdit->text()))));
 }
 
 bool TForm1::FormCloseQuery() {
@@ -194,18 +160,16 @@ bool TForm1::FormCloseQuery() {
         case Answer::Cancel:
             return false;
     }
-    const std::optional<QString> chosen =
-        prompts_.SaveFile(SaveDialog1, ToUi(ProposedLogName(ToCore(CallEdit->text()))));
+    // A save that fails keeps the window open, so the user can try again.
+    bool saved = false;
+    bool chosen = true;
+    Guard([&] {
+        chosen = SaveLogAs(ToUi(ProposedLogName(ToCore(CallEdit->text()))));
+        saved = chosen;
+    });
     if (!chosen)
         return prompts_.Question(QStringLiteral("Quit without Saving?"), caption,
                                  QuestionButtons::YesNo) == Answer::Yes;
-    // A save that fails keeps the window open, so the user can try again.
-    bool saved = false;
-    Guard([&] {
-        RebuildCabrilloLog();
-        WriteLines(NativeName(*chosen), CabrilloLines());
-        saved = true;
-    });
     return saved;
 }
 

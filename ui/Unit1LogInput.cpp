@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -15,6 +17,7 @@
 #include "ui/CoreText.h"
 #include "ui/EntryFilter.h"
 #include "ui/EventHook.h"
+#include "ui/Hourglass.h"
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
@@ -70,7 +73,7 @@ void TForm1::ConnectLogInputHandlers() {
     // A drop-down list takes Ctrl+PageUp/Down as its own paging keys; here they change the
     // page, as in every other field.
     EventHook::Install(FrekvensEdit, QEvent::KeyPress, [this](QEvent* event) {
-        return static_cast<PageControl*>(PageControl1)->TakePageKey(static_cast<QKeyEvent*>(event));
+        return PageControl1->TakePageKey(static_cast<QKeyEvent*>(event));
     });
     connect(TimeEdit, &QLineEdit::textChanged, this, Slot(&TForm1::TimeEditChange));
     // A received "000" or another band changes what the call is worth.
@@ -81,7 +84,16 @@ void TForm1::ConnectLogInputHandlers() {
         {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
         {NyNrEdit, EntryField::Number}, {CallWkdInput, EntryField::Call},
         {RREdit, EntryField::Number},   {NrInput, EntryField::Number}};
-    for (const auto& [field, kind] : filtered) field->setValidator(new EntryValidator(kind, field));
+    for (const auto& [field, kind] : filtered) {
+        field->setValidator(new EntryValidator(kind, field));
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this,
+                [this, field, kind](const QPoint& at) {
+                    QMenu* menu = EntryFieldMenu(field, kind);
+                    menu->setAttribute(Qt::WA_DeleteOnClose);
+                    menu->popup(field->mapToGlobal(at));
+                });
+    }
 
     // A field's hooks run last-installed first: the key-down handlers see Enter and Esc
     // before the character filters refuse them.
@@ -159,6 +171,15 @@ void TForm1::SelectBand(int entry) {
 // --- Character filters ----------------------------------------------------------------------
 
 bool TForm1::RefusedByFilter(QKeyEvent* key, EntryField field) {
+    // Select-all and copy change nothing; a paste goes through the field's filter, and a call
+    // too long is refused whole.
+    if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy))
+        return false;
+    if (key->matches(QKeySequence::Paste)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            Guard([&] { PasteInto(edit, field); });
+        return true;
+    }
     // An Alt key types no character in a field; Qt would insert its letter.
     if ((key->modifiers() & Qt::AltModifier) && !key->text().isEmpty())
         return true;
@@ -167,6 +188,30 @@ bool TForm1::RefusedByFilter(QKeyEvent* key, EntryField field) {
         return false;
     // A letter the field takes in upper case passes; its validator changes its case.
     return !AcceptsChar(field, EntryChar(field, static_cast<char>(typed)));
+}
+
+void TForm1::PasteInto(QLineEdit* field, EntryField kind) {
+    const auto staying =
+        static_cast<std::size_t>(field->text().size() - field->selectedText().size());
+    field->insert(ToUi(PastedText(kind, ToCore(QApplication::clipboard()->text()), staying)));
+}
+
+QMenu* TForm1::EntryFieldMenu(QLineEdit* field, EntryField kind) {
+    // Only what works in the field: no undo, cut or delete past its filter.
+    auto* menu = new QMenu(field);
+    QAction* copy = menu->addAction(QStringLiteral("&Copy"), field, &QLineEdit::copy);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(field->hasSelectedText() && field->echoMode() == QLineEdit::Normal);
+    QAction* paste = menu->addAction(QStringLiteral("&Paste"), this, [this, field, kind] {
+        Guard([&] { PasteInto(field, kind); });
+    });
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    menu->addSeparator();
+    QAction* all = menu->addAction(QStringLiteral("Select &All"), field, &QLineEdit::selectAll);
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!field->text().isEmpty());
+    return menu;
 }
 
 bool TForm1::TimeEditKeyPress(QKeyEvent* key) {
@@ -270,12 +315,11 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const std::string nextNr = NextSentNumber(entry.NrSent);
     const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
 
-    const ScoreDisplay shown = scoring_.ScoreQso(
-        log_.Cell(row, ColCall), BandFromFrequency(entry.Frequency), entry.NrRcvd);
-    log_.SetCell(row, ColMult, scoring_.CurrentMult());
-    log_.SetCell(row, ColPoints, scoring_.CurrentPoints());
-    // The results read the row's cells.
-    ShowScore(shown);
+    ShowScore(scoring_.ScoreRow(log_, row));
+    // A time or report the check will call a problem is logged as typed, and said at once.
+    const QStringList findings = ToUi(EntryFindings(entry, ContestBox->currentIndex()));
+    if (!findings.isEmpty())
+        SetPanelText(EntityPanel, findings.join(QStringLiteral("; ")));
     gridModel_->LogRowsChanged(row, row);
 
     NyNrEdit->setText(ToUi(nextNr));
@@ -290,6 +334,11 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     if (AutoSave1->isChecked())
         BackUpLog();
     return false;
+}
+
+void TForm1::RemoveStaleBackups() {
+    // A backup cut short by a crash leaves its temporary file; nothing else would remove it.
+    RemoveStaleTemporaries(BackupFile);
 }
 
 void TForm1::BackUpLog() {
@@ -316,10 +365,7 @@ void TForm1::Deletelastrow1Click() {
 }
 
 void TForm1::SGExit() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor {
-        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
-    } restore;
+    const Hourglass hourglass;
     ShowRescoredLog();
 }
 

@@ -2,15 +2,13 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTabWidget>
 
-#include "cabrillo/QuickCheck.h"
 #include "common/TextFile.h"
 #include "contest/MultList.h"
 #include "ui/CoreText.h"
 #include "ui/Unit1.h"
 
-// Page changes, the per-band multiplier lists and their file, and the Check command.
+// The per-band multiplier lists and their file.
 
 namespace kerolt {
 
@@ -22,28 +20,13 @@ std::array<QListWidget*, BandCount> BandListWidgets(const TForm1& form) {
 
 }  // namespace
 
-void TForm1::PageControl1Change() {
-    Check1->setEnabled(false);
-    switch (PageControl1->currentIndex()) {
-        case LogInputPage:
-            CallWkdInput->setFocus();
-            break;
-        case CabrilloLogPage:
-            Check1->setEnabled(true);
-            RebuildCabrilloLog();
-            break;
-        case MultListPage: {
-            // The lists come sorted from the core; the controls keep that order.
-            const BandLists lists = BuildMultLists(scoring_.MultTable());
-            const auto widgets = BandListWidgets(*this);
-            for (std::size_t band = 0; band < widgets.size(); ++band) {
-                widgets[band]->clear();
-                widgets[band]->addItems(ToUi(lists[band]));
-            }
-            break;
-        }
-        default:
-            break;
+void TForm1::ShowMultLists() {
+    // The lists come sorted from the core; the controls keep that order.
+    const BandLists lists = BuildMultLists(scoring_.MultTable());
+    const auto widgets = BandListWidgets(*this);
+    for (std::size_t band = 0; band < widgets.size(); ++band) {
+        widgets[band]->clear();
+        widgets[band]->addItems(ToUi(lists[band]));
     }
 }
 
@@ -60,10 +43,6 @@ void TForm1::SaveMultList1Click() {
     }
     WriteLines(QFile::encodeName(*fileName).toStdString(),
                MultListFileLines(ToCore(CallEdit->text()), lists));
-}
-
-void TForm1::Check1Click() {
-    prompts_.ShowInformation(ToUi(QuickCheckVerdict(CabrilloLines())));
 }
 
 }  // namespace kerolt

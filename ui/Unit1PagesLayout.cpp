@@ -50,6 +50,18 @@ class NarrowHeadingStyle : public QProxyStyle {
     }
 };
 
+// Room for the widest multiplier a non-Scandinavian entrant sees, a Scandinavian prefix with
+// its call area digit: the style's cell margins would otherwise cut it to "S...".
+int MultColumnWidth(const QTableView* grid) {
+    const QFontMetrics metrics(grid->font());
+    int widest = 0;
+    for (std::string_view prefix : ScandinavianPrefixList())
+        widest = std::max(widest, metrics.horizontalAdvance(ToUi(std::string(prefix) + "0")));
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    // The grid line takes the cell's last pixel.
+    return std::max(GridColumnWidths[ColMult], widest + 2 * margin + 1);
+}
+
 }  // namespace
 
 void TForm1::BuildLogPage() {
@@ -91,10 +103,12 @@ void TForm1::BuildLogPage() {
     auto* headingStyle = new NarrowHeadingStyle;
     headingStyle->setParent(SG->horizontalHeader());
     SG->horizontalHeader()->setStyle(headingStyle);
+    std::array<int, QsoColumnCount> widths = GridColumnWidths;
+    widths[ColMult] = MultColumnWidth(SG);
     int gridWidth = 0;
     for (int col = 0; col < QsoColumnCount; ++col) {
-        SG->setColumnWidth(col, GridColumnWidths[static_cast<std::size_t>(col)]);
-        gridWidth += GridColumnWidths[static_cast<std::size_t>(col)];
+        SG->setColumnWidth(col, widths[static_cast<std::size_t>(col)]);
+        gridWidth += widths[static_cast<std::size_t>(col)];
     }
     SG->setShowGrid(true);
     SG->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -161,6 +175,7 @@ void TForm1::BuildLogPage() {
     NyNrEdit = new QLineEdit(QStringLiteral("1"));
     NyNrEdit->setMaxLength(4);
     CallWkdInput = new QLineEdit;
+    CallWkdInput->setMaxLength(static_cast<int>(MaxCallLength));
     RREdit = new QLineEdit(QStringLiteral("599"));
     RREdit->setMaxLength(3);
     NrInput = new QLineEdit(QStringLiteral("0"));

@@ -133,11 +133,6 @@ bool TForm1::ClubEditKeyPress(QKeyEvent* key) {
     return EnterMovesTo(key, Memo1);
 }
 
-void TForm1::PageControl1Changing(int leavingPage) {
-    if (leavingPage == DataInputPage)
-        PrepareLogPage();
-}
-
 void TForm1::PrepareLogPage() {
     // An opened log keeps its year: mending last year's log must not move its QSO dates.
     const LogPageDefaults defaults = ::kerolt::PrepareLogPage(

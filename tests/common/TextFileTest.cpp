@@ -89,6 +89,19 @@ TEST_F(TextFileTest, FailedWriteLeavesTheOldFileAsItWas) {
     EXPECT_THROW(WriteLines(dir_.string(), {"A"}), KeroltError);
 }
 
+TEST_F(TextFileTest, StaleTemporariesOfOneFileAreRemoved) {
+    const std::pair<const char*, bool> files[] = {
+        {".Last.log.a1B2c3", false}, {".Last.log.a1B2c", true},   {".Last.log.a1B2c34", true},
+        {".Last.log.a1-2c3", true},  {"Last.log", true},          {".Last.lo.a1B2c3", true},
+        {"Last.log.a1B2c3", true},   {".Other.log.a1B2c3", true},
+    };
+    for (const auto& [name, kept] : files) std::ofstream(dir_ / name) << "x";
+    fs::create_directory(dir_ / ".Last.log.FOLDER");
+    RemoveStaleTemporaries((dir_ / "Last.log").string());
+    for (const auto& [name, kept] : files) EXPECT_EQ(fs::exists(dir_ / name), kept) << name;
+    EXPECT_TRUE(fs::is_directory(dir_ / ".Last.log.FOLDER"));
+}
+
 TEST_F(TextFileTest, ReplacingKeepsTheFileMode) {
     const auto file = dir_ / "mode.log";
     WriteLines(file.string(), {"A"});

@@ -81,5 +81,15 @@ TEST(Text, DigitsValueReadsDigitTextsOnly) {
     }
 }
 
+TEST(FindEntryIgnoringCase, FirstEqualEntryIgnoringAsciiCase) {
+    const std::vector<std::string> entries{"", "Rookie", "ROOKIE", "\xC5L"};
+    const std::pair<const char*, int> cases[] = {
+        {"", 0}, {"rookie", 1}, {"ROOKIE", 1}, {"ROOKIE ", -1}, {"\xC5L", 3}, {"\xE5L", -1},
+    };
+    for (const auto& [text, index] : cases)
+        EXPECT_EQ(FindEntryIgnoringCase(entries, text), index) << '"' << text << '"';
+    EXPECT_EQ(FindEntryIgnoringCase({"ROOKIE"}, ""), -1);
+}
+
 }  // namespace
 }  // namespace kerolt

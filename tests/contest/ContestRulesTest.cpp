@@ -185,6 +185,8 @@ TEST(ContestDateFromFirstQso, BeforeNoonIsTheDayBefore) {
         {"2024-03-01", "1159", "2024-02-29"},
         {"2016-10-xx", "0005", "'xx' is not a valid integer value"},
         {"20x6-10-01", "0005", "20x6-10-00"},
+        {"2011-09-1", "0005", "2011-09-00"},
+        {"2011-09-+1", "0005", "2011-09-00"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Outcome([&] { return ContestDateFromFirstQso(c.date, c.time); }), c.contestDate)

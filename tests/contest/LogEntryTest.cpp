@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/KeroltError.h"
+#include "contest/ContestRules.h"
 
 namespace kerolt {
 namespace {
@@ -69,9 +70,38 @@ TEST(LogEntryTest, CommittedRowDropsLeadingZeros) {
     }
 }
 
+TEST(LogEntryTest, FindingsNameBadTimesAndReports) {
+    const struct {
+        const char *time, *sent, *rcvd;
+        int contest;
+        std::vector<std::string> findings;
+    } cases[] = {
+        {"2359", "599", "519", SacCw, {}},
+        {"0000", "59", "11", SacSsb, {}},
+        {"2400", "599", "599", SacCw, {"time \"2400\" is not a valid HHMM time"}},
+        {"2360", "999", "590", NoContest, {"time \"2360\" is not a valid HHMM time"}},
+        {"1200",
+         "699",
+         "59",
+         SacCw,
+         {"sent report \"699\" is not a valid RST on CW",
+          "received report \"59\" is not a valid RST on CW"}},
+        {"1200",
+         "50",
+         "599",
+         SacSsb,
+         {"sent report \"50\" is not a valid RST on SSB",
+          "received report \"599\" is not a valid RST on SSB"}},
+    };
+    for (const auto& c : cases) {
+        const QsoEntry entry{"14000", c.time, c.sent, "7", "DL1ABC", c.rcvd, "1"};
+        EXPECT_EQ(EntryFindings(entry, c.contest), c.findings) << c.time << ' ' << c.sent;
+    }
+}
+
 TEST(LogEntryTest, SentNumberCountsOnAndBack) {
     EXPECT_EQ(NextSentNumber("9"), "10");
-    EXPECT_THROW(NextSentNumber(""), KeroltError);
+    for (const char* bad : {"", " ", "x"}) EXPECT_THROW(NextSentNumber(bad), KeroltError) << bad;
     EXPECT_EQ(PreviousSentNumber("10"), "9");
     for (const char* reset : {"0", "", "x"}) EXPECT_EQ(PreviousSentNumber(reset), "1") << reset;
 }

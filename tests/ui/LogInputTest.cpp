@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QTableView>
 #include <QTimer>
 #include <array>
@@ -71,10 +72,11 @@ class LogInputTest : public QObject {
         Qso(QStringLiteral("DL"));
         Qso(QStringLiteral("DL1ABC"), "\b");
         QVERIFY(w_.Prompts.Errors.isEmpty());
-        // A sent number that is no number is told, and the QSO stays typed.
+        // An empty sent number is told, what to do with it too, and the QSO stays typed.
         F().NyNrEdit->clear();
         Qso(QStringLiteral("DL1ABC"));
-        QCOMPARE(w_.Prompts.Errors, QStringList{"'' is not a valid integer value"});
+        QVERIFY(w_.Prompts.Errors.size() == 1 &&
+                w_.Prompts.Errors[0].startsWith("The sent number is empty"));
         QCOMPARE(F().CallWkdInput->text(), QStringLiteral("DL1ABC"));
         QVERIFY(F().Log().RowCount() == 2 && F().LogSaved() && !QFile::exists("Last.log"));
     }
@@ -143,21 +145,36 @@ class LogInputTest : public QObject {
         }
     }
 
-    // The field, the text typed, the text pasted, and what the field holds.
+    // The field, the text typed, the text pasted by Ctrl+V and again by the field's menu, what
+    // the field then holds, and whether the menu's paste was refused: the call's column is full.
     void filtersTakeTypedAndPastedText() {
-        const std::array<const char*, 4> cases[] = {
-            {"TimeEdit", "1a2\b3", "4", "1234"},
-            {"NrInput", "1a2\b3", "x9", "139"},
-            {"CallWkdInput", "sm5+ab/p", "oh 2x", "SM5AB/POH2X"}};
-        for (const auto& [field, typed, pasted, expected] : cases) {
-            auto* edit = F().findChild<QLineEdit*>(QLatin1String(field));
+        const struct {
+            const char* field;
+            EntryField kind;
+            const char *typed, *pasted, *expected;
+            bool refused;
+        } cases[] = {{"TimeEdit", EntryField::Time, "1a2\b3", "4", "1234", false},
+                     {"NrInput", EntryField::Number, "1a2\b3", "x9", "1399", false},
+                     {"CallWkdInput", EntryField::Call, "sm5+ab/p", "oh 2x", "SM5AB/POH2X", true}};
+        for (const auto& c : cases) {
+            w_.Prompts.Errors.clear();
+            auto* edit = F().findChild<QLineEdit*>(QLatin1String(c.field));
             QVERIFY(Focus(edit));
             edit->clear();
-            Keys(QLatin1String(typed));
-            QGuiApplication::clipboard()->setText(QLatin1String(pasted));
-            Key(Qt::Key_V, Qt::ControlModifier);  // a control character, refused
-            edit->paste();
-            QCOMPARE(edit->text(), QLatin1String(expected));
+            Keys(QLatin1String(c.typed));
+            QGuiApplication::clipboard()->setText(QLatin1String(c.pasted));
+            Key(Qt::Key_V, Qt::ControlModifier);
+            std::unique_ptr<QMenu> menu(F().EntryFieldMenu(edit, c.kind));
+            QStringList items;
+            for (QAction* action : menu->actions()) items << action->text();
+            QCOMPARE(items, (QStringList{"&Copy", "&Paste", "", "Select &All"}));
+            menu->actions()[1]->trigger();
+            QCOMPARE(edit->text(), QLatin1String(c.expected));
+            QCOMPARE(w_.Prompts.Errors.size(), c.refused ? 1 : 0);
+            // Select-all and copy work as in every other field.
+            Key(Qt::Key_A, Qt::ControlModifier);
+            Key(Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QLatin1String(c.expected));
         }
     }
 

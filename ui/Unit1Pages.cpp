@@ -1,0 +1,42 @@
+#include <QAction>
+#include <QLineEdit>
+
+#include "ui/PageControl.h"
+#include "ui/Unit1.h"
+
+// Arriving at and leaving the pages: each page's own work lives in the file of its page.
+
+namespace kerolt {
+
+void TForm1::OnCurrentPageChanged(int index) {
+    const int leaving = currentPage_;
+    currentPage_ = index;
+    if (leaving != index)
+        Guard([&] { PageControl1Changing(leaving); });
+    Guard([this] { PageControl1Change(); });
+}
+
+void TForm1::PageControl1Changing(int leavingPage) {
+    if (leavingPage == DataInputPage)
+        PrepareLogPage();
+}
+
+void TForm1::PageControl1Change() {
+    Check1->setEnabled(false);
+    switch (PageControl1->currentIndex()) {
+        case LogInputPage:
+            CallWkdInput->setFocus();
+            break;
+        case CabrilloLogPage:
+            Check1->setEnabled(true);
+            RebuildCabrilloLog();
+            break;
+        case MultListPage:
+            ShowMultLists();
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace kerolt
