@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "cabrillo/StationData.h"
+#include "calls/CallList.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
 #include "country/CTY.h"
-#include "calls/CallList.h"
 #include "ui/Guarded.h"
 #include "ui/Prompts.h"
 
@@ -163,6 +163,11 @@ class TForm1 : public QMainWindow {
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
 
+    // --- ADIF (Unit1Adif.cpp) ----------------------------------------------------------------
+    void ExportAdif1Click();
+    // A new log from an ADIF file, applied as an opened log; the QSOs not taken are named.
+    void ImportAdif1Click();
+
     // --- Page changes, mult list and check (Unit1MultList.cpp) ------------------------------
     // Runs after the user arrived at the page now shown.
     void PageControl1Change();
@@ -238,6 +243,8 @@ class TForm1 : public QMainWindow {
     // Menus and commands.
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* ImportAdif1 = nullptr;
+    QAction* ExportAdif1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
@@ -253,6 +260,7 @@ class TForm1 : public QMainWindow {
     FileDialogSettings OpenDialog1;
     FileDialogSettings SaveDialog1;
     FileDialogSettings SaveDialog2;
+    FileDialogSettings AdifDialog{QStringLiteral("adi"), QStringLiteral("*.adi|*.adi"), QString()};
 
     QTimer* Timer1 = nullptr;
 
@@ -301,6 +309,8 @@ class TForm1 : public QMainWindow {
 
     // Unit1Files.cpp: unsaved QSOs are offered a save first; false stops the Open.
     bool MayOpenOverLog();
+    // Applies a read file to the station page, the log and the Cabrillo page, as Open does.
+    void ShowOpenedFile(const CabrilloFile& file);
     void ShowOpenedStation(const CabrilloFile& file);
     void ShowOpenedLog(const CabrilloFile& file);
 

@@ -22,11 +22,6 @@ namespace kerolt {
 
 namespace {
 
-// A file name as the operating system takes it, whatever the characters of the path.
-std::string NativeName(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
-}
-
 // The hourglass for as long as the scope lasts: it goes on every way out, an error included.
 class Hourglass {
   public:
@@ -87,8 +82,11 @@ void TForm1::LoadCabrilloLog() {
         return;
     const Hourglass hourglass;
     // The whole file is read and checked before anything changes.
-    const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
+    ShowOpenedFile(LoadCabrilloFile(NativeName(*chosen)));
+    SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
+}
 
+void TForm1::ShowOpenedFile(const CabrilloFile& file) {
     ShowOpenedStation(file);
     ShowOpenedLog(file);
     if (file.ContestDate) {
@@ -104,7 +102,6 @@ void TForm1::LoadCabrilloLog() {
     PageControl1->setTabVisible(LogInputPage, true);
     PageControl1->setTabVisible(CabrilloLogPage, true);
     PageControl1->setTabVisible(MultListPage, true);
-    SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
 }
 
 void TForm1::ShowOpenedStation(const CabrilloFile& file) {

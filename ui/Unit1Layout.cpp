@@ -89,6 +89,9 @@ void TForm1::BuildMenus() {
     file->addSeparator();
     Save1 = file->addAction(QStringLiteral("Save..."));
     file->addSeparator();
+    ImportAdif1 = file->addAction(QStringLiteral("Import ADIF..."));
+    ExportAdif1 = file->addAction(QStringLiteral("Export ADIF..."));
+    file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"));
 
     QMenu* setUp = menuBar()->addMenu(QStringLiteral("SetUp"));
@@ -120,6 +123,8 @@ void TForm1::BuildMenus() {
 
     const std::pair<QAction*, const char*> names[] = {{Open1, "Open1"},
                                                       {Save1, "Save1"},
+                                                      {ImportAdif1, "ImportAdif1"},
+                                                      {ExportAdif1, "ExportAdif1"},
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},
                                                       {AutoSave1, "AutoSave1"},
