@@ -158,12 +158,12 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
                          " " + date + " " + time + "): " + std::string(RefusalTexts[*why]);
             continue;
         }
-        if (!period) {
+        if (!period)
             period = own;
+        if (stationCall.empty())
             stationCall = Trim(FieldOf(r, "STATION_CALLSIGN"));
-            if (stationCall.empty())
-                stationCall = Trim(FieldOf(r, "OPERATOR"));
-        }
+        if (stationCall.empty())
+            stationCall = Trim(FieldOf(r, "OPERATOR"));
         QsoLog::Row row;
         row[ColFreq] = khz && BandFromKilohertz(*khz) == band
                            ? std::to_string(*khz)
