@@ -11,9 +11,9 @@ cp "$repo/tools/adif-check/package.json" "$repo/tools/adif-check/package-lock.js
   "$repo/tools/adif-check/check.mjs" "$work/"
 (cd "$work" && npm ci --no-audit --no-fund --silent)
 version="$(sed -n 's/^project(Kerolt VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")"
-QT_QPA_PLATFORM=offscreen "$build/kerolt" --adif "$repo/tests/adif/check/known.log" -o "$work/known.adi"
-node "$work/check.mjs" "$work/known.adi" "$repo/tests/adif/check/expected.json" "$version"
+QT_QPA_PLATFORM=offscreen "$build/kerolt" --adif "$repo/tools/adif-check/known.log" -o "$work/known.adi"
+node "$work/check.mjs" "$work/known.adi" "$repo/tools/adif-check/expected.json" "$version"
 # A file that is no Cabrillo 3.0 log is refused as --check refuses it.
 code=0
-QT_QPA_PLATFORM=offscreen "$build/kerolt" --adif "$repo/tests/adif/check/expected.json" >/dev/null 2>&1 || code=$?
+QT_QPA_PLATFORM=offscreen "$build/kerolt" --adif "$repo/tools/adif-check/expected.json" >/dev/null 2>&1 || code=$?
 [ "$code" -eq 2 ] || { echo "kerolt --adif on a file that is no log: exit $code, expected 2" >&2; exit 1; }
