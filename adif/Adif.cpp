@@ -59,6 +59,7 @@ class Lexer {
                     if (!fields.empty())
                         doc.Records.push_back(std::move(fields));
                     fields.clear();
+                    fields.reserve(doc.Records.empty() ? 0 : doc.Records.back().size());
                 } else if (name == "EOH") {
                     if (headerSeen || !doc.Records.empty())
                         FailAt(at, "<EOH> after the header");

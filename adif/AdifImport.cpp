@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <map>
 #include <optional>
 #include <tuple>
 
@@ -78,7 +79,7 @@ struct Period {
     std::string ContestDate, Saturday, Sunday;
 };
 
-std::optional<Period> PeriodOf(int contest, int year) {
+std::optional<Period> PeriodIn(int contest, int year) {
     const std::string date = ContestCalendarDate(contest, year);
     if (date.size() != 10)
         return std::nullopt;
@@ -93,6 +94,13 @@ std::optional<Period> PeriodOf(int contest, int year) {
                ZeroPadded(static_cast<int>(static_cast<unsigned>(d.day())), 2);
     };
     return Period{date, adif(sat), adif(sun)};
+}
+
+// The period of a year, remembered: a file's QSOs come from one year or a few.
+std::optional<Period> PeriodOf(int contest, int year, std::map<int, std::optional<Period>>& known) {
+    if (const auto it = known.find(year); it != known.end())
+        return it->second;
+    return known[year] = PeriodIn(contest, year);
 }
 
 // The number of an integer field, or of its _STRING field when that holds one.
@@ -114,6 +122,7 @@ struct Candidate {
 AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
     const int contest = ChooseContest(doc, current.ContestIndex);
     std::optional<Period> period;
+    std::map<int, std::optional<Period>> periods;
     std::string stationCall;
     std::vector<Candidate> taken;
     std::array<std::size_t, RefusalCount> counts{};
@@ -144,7 +153,7 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
             why = OtherMode;
         else if (band == NoBand)
             why = OtherBand;
-        else if (own = PeriodOf(contest, DigitsValue(date.substr(0, 4)));
+        else if (own = PeriodOf(contest, DigitsValue(date.substr(0, 4)), periods);
                  !own ||
                  !((date == own->Saturday && time >= "1200") ||
                    (date == own->Sunday && time < "1200")) ||
@@ -180,17 +189,21 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
         taken.push_back({date, std::move(row)});
     }
 
-    std::stable_sort(taken.begin(), taken.end(), [](const Candidate& a, const Candidate& b) {
-        return std::tie(a.Date, a.Row[ColTime]) < std::tie(b.Date, b.Row[ColTime]);
+    // The rows stay where they are; only their order is sorted.
+    std::vector<std::size_t> order(taken.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tie(taken[a].Date, taken[a].Row[ColTime]) <
+               std::tie(taken[b].Date, taken[b].Row[ColTime]);
     });
 
     AdifImport result;
     CabrilloFile& file = result.File;
     file.Memo1 = current.Memo1;
     file.Rows.reserve(taken.size());
-    for (Candidate& c : taken) {
-        c.Row[ColRow] = std::to_string(file.Rows.size() + 1);
-        file.Rows.push_back(std::move(c.Row));
+    for (const std::size_t i : order) {
+        taken[i].Row[ColRow] = std::to_string(file.Rows.size() + 1);
+        file.Rows.push_back(std::move(taken[i].Row));
     }
     if (!file.Rows.empty()) {
         if (contest != NoContest)
