@@ -102,9 +102,10 @@ class MainWindowTest : public QObject {
         const QList<QAction*> bar = form_->menuBar()->actions();
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[2], form_->Check1);
-        const std::pair<int, QStringList> menus[] = {{0, {"Open...", "", "Save...", "", "Exit"}},
-                                                     {1, {"Realtime", "", "AutoSave"}},
-                                                     {3, {"HowTo", "", "About..."}}};
+        const std::pair<int, QStringList> menus[] = {
+            {0, {"Open...", "", "Save...", "", "Import ADIF...", "Export ADIF...", "", "Exit"}},
+            {1, {"Realtime", "", "AutoSave"}},
+            {3, {"HowTo", "", "About..."}}};
         for (const auto& [index, items] : menus) {
             QStringList texts;
             for (QAction* item : bar[index]->menu()->actions()) texts << item->text();
