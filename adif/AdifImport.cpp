@@ -174,9 +174,13 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
         if (stationCall.empty())
             stationCall = Trim(FieldOf(r, "OPERATOR"));
         QsoLog::Row row;
-        row[ColFreq] = khz && BandFromKilohertz(*khz) == band
-                           ? std::to_string(*khz)
-                           : FrequencyEntries()[static_cast<std::size_t>(band - 1)];
+        // The frequency itself where the log reads it as the same band (it reads the top of
+        // 10 m, 29xxx, as no band), else the band's own text.
+        const std::string kilohertz = khz ? std::to_string(*khz) : std::string();
+        row[ColFreq] =
+            khz && BandFromKilohertz(*khz) == band && BandFromFrequency(kilohertz) == band
+                ? kilohertz
+                : FrequencyEntries()[static_cast<std::size_t>(band - 1)];
         row[ColTime] = time.substr(0, 4);
         const std::string report = DefaultReport(contest);
         const std::string sent = Trim(FieldOf(r, "RST_SENT"));

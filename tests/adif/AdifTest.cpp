@@ -66,6 +66,7 @@ TEST(AdifTest, ImportTakesOnlyTheContestsQsos) {
     } cases[] = {
         {Qso("OH2XY", "20190922", "115959", "<Band:3>10m<Mode:2>cw"), ""},
         {Qso("OH2XY", "20190921", "1200", "<FREQ:5>7.025<MODE:2>CW"), ""},
+        {Qso("OH2XY", "20190921", "1200", "<FREQ:6>29.600<MODE:2>CW"), ""},
         {Qso("OH2XY", "20190921", "1159", "<BAND:3>40m<MODE:2>CW"), "outside the contest period"},
         {Qso("OH2XY", "20190922", "1200", "<BAND:3>40m<MODE:2>CW"), "outside the contest period"},
         {Qso("OH2XY", "20180915", "1300", "<BAND:3>40m<MODE:2>CW"), "outside the contest period"},
@@ -80,6 +81,8 @@ TEST(AdifTest, ImportTakesOnlyTheContestsQsos) {
         EXPECT_EQ(import.File.Rows.size(), c.refusal.empty() ? 2u : 1u) << c.record;
         EXPECT_NE(import.Message.find(c.refusal), std::string::npos) << c.record;
         EXPECT_EQ(import.File.ContestDate, "2019-09-21");
+        for (const QsoLog::Row& row : import.File.Rows)
+            EXPECT_NE(BandFromFrequency(row[ColFreq]), NoBand) << c.record;
     }
 }
 
