@@ -7,9 +7,11 @@
 #include <optional>
 #include <tuple>
 
+#include "common/KeroltError.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
 #include "contest/ContestRules.h"
+#include "contest/LogEntry.h"
 
 namespace kerolt {
 
@@ -21,12 +23,19 @@ enum Refusal : std::size_t {
     OtherMode,
     OtherBand,
     OutsidePeriod,
+    NoNumber,
+    Unfit,
     RefusalCount
 };
 
-constexpr std::array<std::string_view, RefusalCount> RefusalTexts{
-    "no call", "no date or time", "in another mode", "not on a contest band",
-    "outside the contest period"};
+constexpr std::string_view RefusalTexts[] = {"no call",
+                                             "no date or time",
+                                             "in another mode",
+                                             "not on a contest band",
+                                             "outside the contest period",
+                                             "no received number",
+                                             "not fit for the log"};
+static_assert(std::size(RefusalTexts) == RefusalCount);
 
 // The most QSOs named one by one in the message; the counts cover the rest.
 constexpr std::size_t NamedMost = 20;
@@ -160,11 +169,37 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
                  (period && period->ContestDate != own->ContestDate))
             why = OutsidePeriod;
 
+        const std::string received = NumberOf(r, "SRX");
+        if (!why && received.empty())
+            why = NoNumber;
+        // The row as a commit of the entry row would write it, under the same rules.
+        QsoLog::Row row;
+        std::string unfit;
+        if (!why) {
+            // The frequency itself where the log reads it as the same band (it reads the top
+            // of 10 m, 29xxx, as no band), else the band's own text.
+            const std::string kilohertz = khz ? std::to_string(*khz) : std::string();
+            const bool exact =
+                khz && BandFromKilohertz(*khz) == band && BandFromFrequency(kilohertz) == band;
+            const std::string report = DefaultReport(contest);
+            const std::string sent = Trim(FieldOf(r, "RST_SENT"));
+            const std::string rcvd = Trim(FieldOf(r, "RST_RCVD"));
+            try {
+                row = CommittedRow(
+                    0, {exact ? kilohertz : FrequencyEntries()[static_cast<std::size_t>(band - 1)],
+                        time.substr(0, 4), sent.empty() ? report : sent, NumberOf(r, "STX"), call,
+                        rcvd.empty() ? report : rcvd, received});
+            } catch (const KeroltError& e) {
+                why = Unfit;
+                unfit = e.what();
+            }
+        }
         if (why) {
             ++counts[*why];
             if (++refused <= NamedMost)
                 named += "\nQSO " + std::to_string(i + 1) + " (" + (call.empty() ? "-" : call) +
-                         " " + date + " " + time + "): " + std::string(RefusalTexts[*why]);
+                         " " + date + " " + time +
+                         "): " + (unfit.empty() ? std::string(RefusalTexts[*why]) : unfit);
             continue;
         }
         if (!period)
@@ -173,23 +208,6 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
             stationCall = Trim(FieldOf(r, "STATION_CALLSIGN"));
         if (stationCall.empty())
             stationCall = Trim(FieldOf(r, "OPERATOR"));
-        QsoLog::Row row;
-        // The frequency itself where the log reads it as the same band (it reads the top of
-        // 10 m, 29xxx, as no band), else the band's own text.
-        const std::string kilohertz = khz ? std::to_string(*khz) : std::string();
-        row[ColFreq] =
-            khz && BandFromKilohertz(*khz) == band && BandFromFrequency(kilohertz) == band
-                ? kilohertz
-                : FrequencyEntries()[static_cast<std::size_t>(band - 1)];
-        row[ColTime] = time.substr(0, 4);
-        const std::string report = DefaultReport(contest);
-        const std::string sent = Trim(FieldOf(r, "RST_SENT"));
-        const std::string rcvd = Trim(FieldOf(r, "RST_RCVD"));
-        row[ColRstSent] = sent.empty() ? report : sent;
-        row[ColRstRcvd] = rcvd.empty() ? report : rcvd;
-        row[ColNrSent] = NumberOf(r, "STX");
-        row[ColCall] = call;
-        row[ColNrRcvd] = NumberOf(r, "SRX");
         taken.push_back({date, std::move(row)});
     }
 

@@ -23,7 +23,8 @@ struct AdifImport {
 // or SSB, else the contest the page has. A QSO is taken when it has a call, a date and a time,
 // is in the contest's mode, on one of its bands (BAND, else FREQ) and inside the period from
 // 1200 on the contest's Saturday to 1159 the next day, by the calendar of its year, and in the
-// same contest as the first QSO taken. Taken QSOs are ordered by date and time. The station
+// same contest as the first QSO taken, has a received number (SRX, else SRX_STRING) and fits
+// the rules of a commit (CommittedRow). Taken QSOs are ordered by date and time. The station
 // call comes from STATION_CALLSIGN (or OPERATOR) only when the page has none.
 AdifImport ImportAdif(const AdifDocument& doc, const StationData& current);
 

@@ -24,11 +24,13 @@ AdifImport Import(const std::string& text, const StationData& current = {}) {
     return ImportAdif(ReadAdif(text, "in.adi"), current);
 }
 
-// A general logger's record: fields in its own order and case.
+// A general logger's record: fields in its own order and case; a received number unless more
+// gives one.
 std::string Qso(const std::string& call, const std::string& date, const std::string& time,
                 const std::string& more) {
     return "<call:" + std::to_string(call.size()) + ">" + call + "<qso_date:8>" + date +
-           "<time_on:" + std::to_string(time.size()) + ">" + time + more + "<eor>\n";
+           "<time_on:" + std::to_string(time.size()) + ">" + time +
+           (more.find("SRX") == std::string::npos ? "<srx:1>5" : "") + more + "<eor>\n";
 }
 
 }  // namespace
@@ -74,6 +76,9 @@ TEST(AdifTest, ImportTakesOnlyTheContestsQsos) {
         {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:3>SSB"), "in another mode"},
         {Qso("OH2XY", "2019092", "1300", "<BAND:3>40m<MODE:2>CW"), "no date or time"},
         {Qso("", "20190921", "1300", "<BAND:3>40m<MODE:2>CW"), "no call"},
+        {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<SRX:0>"), "no received number"},
+        {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<RST_RCVD:4>5999"),
+         "The report '5999' is not two or three digits"},
     };
     for (const auto& c : cases) {
         const AdifImport import = Import(first + c.record);
@@ -95,11 +100,11 @@ TEST(AdifTest, ImportTakesStationContestAndOrderFromTheFile) {
     EXPECT_EQ(fresh.File.Station.ContestBox, "SAC-SSB");
     EXPECT_EQ(fresh.File.Station.CallEdit, "SM5QQQ");
     ASSERT_EQ(fresh.File.Rows.size(), 2u);
-    QsoLog::Row first = kerolt::testing::QsoRow(" 3500", "1300", "59", "5", "DL1ABC", "57", "");
+    QsoLog::Row first = kerolt::testing::QsoRow(" 3500", "1300", "59", "5", "DL1ABC", "57", "5");
     first[ColRow] = "1";
     EXPECT_EQ(fresh.File.Rows[0], first);
     EXPECT_EQ(fresh.File.Rows[1][ColFreq], "14200");
-    EXPECT_EQ(fresh.File.Rows[1][ColNrRcvd], "012");
+    EXPECT_EQ(fresh.File.Rows[1][ColNrRcvd], "12");
     EXPECT_EQ(fresh.File.NyNrEdit, std::nullopt);
 
     StationData page;
