@@ -7,10 +7,12 @@
 #include <QFile>
 #include <QIcon>
 #include <QTimer>
+#include <chrono>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "adif/AdifWriter.h"
 #include "cabrillo/LogCheck.h"
 #include "calls/CallList.h"
 #include "common/KeroltError.h"
@@ -27,8 +29,9 @@
 
 namespace {
 
-// --help, --version and --check FILE, handled before any window exists; nothing when the
-// window is to start. Unknown options are left to Qt's own (-platform and the like).
+// --help, --version, --check FILE and --adif FILE [-o OUT], handled before any window exists;
+// nothing when the window is to start. Unknown options are left to Qt's own (-platform and the
+// like).
 std::optional<int> RunCommandLine(int& argc, char* argv[]) {
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kerolt"));
@@ -43,11 +46,28 @@ std::optional<int> RunCommandLine(int& argc, char* argv[]) {
                        "line per finding; exit 1 on a problem, 2 when the file cannot be read."),
         QStringLiteral("FILE"));
     parser.addOption(check);
+    const QCommandLineOption adif(
+        QStringLiteral("adif"),
+        QStringLiteral("Write the Cabrillo log FILE as ADIF, to standard output or to the -o "
+                       "file; exit 2 when the log cannot be read."),
+        QStringLiteral("FILE"));
+    parser.addOption(adif);
+    const QCommandLineOption output(QStringLiteral("o"),
+                                    QStringLiteral("The ADIF file that --adif writes."),
+                                    QStringLiteral("OUT"));
+    parser.addOption(output);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(0);
     if (parser.isSet(version))
         parser.showVersion();
+    if (parser.isSet(adif)) {
+        return kerolt::RunAdifExport(
+            QFile::encodeName(parser.value(adif)).toStdString(),
+            QFile::encodeName(parser.value(output)).toStdString(),
+            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), std::cout,
+            std::cerr);
+    }
     if (!parser.isSet(check))
         return std::nullopt;
 

@@ -1,9 +1,12 @@
-// Building the Cabrillo text of a 10,000-QSO log, and reading such a file back into values.
+// Building the Cabrillo text of a 10,000-QSO log, and reading such a file back into values;
+// the same log exported as ADIF and imported again.
 
 #include <benchmark/benchmark.h>
 
 #include <random>
 
+#include "adif/AdifImport.h"
+#include "adif/AdifWriter.h"
 #include "cabrillo/CabrilloReader.h"
 #include "cabrillo/CabrilloWriter.h"
 #include "common/TextFile.h"
@@ -97,6 +100,32 @@ void BM_SplitAndReadCabrilloLog(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SplitAndReadCabrilloLog)->Unit(benchmark::kMillisecond);
+
+void BM_ExportAdif(benchmark::State& state) {
+    if (test::SkipWithoutPackagedData(state))
+        return;
+    const StationData station = Station();
+    const QsoLog& log = Log();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BuildAdifLog(station, log, "2019-09-21", {}));
+    }
+}
+BENCHMARK(BM_ExportAdif)->Unit(benchmark::kMillisecond);
+
+// From the file's bytes to the rows an Open would apply.
+void BM_ImportAdif(benchmark::State& state) {
+    if (test::SkipWithoutPackagedData(state))
+        return;
+    std::string text;
+    for (const auto& line : BuildAdifLog(Station(), Log(), "2019-09-21", {})) text += line + "\r\n";
+    for (auto _ : state) {
+        const AdifImport import = ImportAdif(ReadAdif(text, "bench.adi"), StationData{});
+        if (import.File.Rows.size() != QsoCount)
+            state.SkipWithError("QSOs not taken");
+        benchmark::DoNotOptimize(import);
+    }
+}
+BENCHMARK(BM_ImportAdif)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kerolt

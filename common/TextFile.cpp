@@ -38,7 +38,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-std::vector<std::string> ReadLines(const std::string& fileName) {
+std::string ReadText(const std::string& fileName) {
     std::error_code ec;
     if (std::filesystem::is_directory(fileName, ec))
         ThrowCannotOpen(fileName);
@@ -48,7 +48,11 @@ std::vector<std::string> ReadLines(const std::string& fileName) {
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         ThrowCannotOpen(fileName);
-    return SplitLines(text);
+    return text;
+}
+
+std::vector<std::string> ReadLines(const std::string& fileName) {
+    return SplitLines(ReadText(fileName));
 }
 
 namespace {

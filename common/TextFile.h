@@ -8,6 +8,9 @@
 
 namespace kerolt {
 
+// The whole file, byte for byte. Raises "Cannot open file %s" when it cannot be opened or read.
+std::string ReadText(const std::string& fileName);
+
 // The lines of a file; a line ends at CR LF, LF or CR. A last line without a line end counts;
 // a file ending in a line end has no empty line after it. 8-bit text, taken byte for byte.
 // Raises "Cannot open file %s" when the file cannot be opened or read.

@@ -13,6 +13,8 @@ cmake -S "$repo" -B "$repo/build-test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInf
   -DKEROLT_WERROR=ON >/dev/null
 cmake --build "$repo/build-test" -j "$jobs"
 (cd "$repo/build-test" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+echo "== ADIF export read back by an independent ADIF parser"
+bash "$repo/scripts/check-adif.sh" "$repo/build-test"
 
 echo "== Core tests under ASan/UBSan, fuzz targets"
 cmake -S "$repo" -B "$repo/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -12,4 +12,8 @@ QTime SystemClock::TimeOfDay() const {
     return QTime::currentTime();
 }
 
+std::chrono::sys_seconds SystemClock::UtcNow() const {
+    return std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+}
+
 }  // namespace kerolt

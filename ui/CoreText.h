@@ -2,6 +2,7 @@
 
 // The core works on 8-bit Latin-1 text; these are the only conversions to and from Qt.
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -30,6 +31,11 @@ inline std::vector<std::string> ToCore(const QStringList& list) {
     lines.reserve(static_cast<std::size_t>(list.size()));
     for (const QString& text : list) lines.push_back(ToCore(text));
     return lines;
+}
+
+// A file name as the operating system takes it, whatever the characters of the path.
+inline std::string NativeName(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
 }
 
 }  // namespace kerolt

@@ -140,6 +140,20 @@ You may edit the Cabrillo file in any text editor before you send it.
 Send the Cabrillo file to the SAC contest manager as the rules of the year say:
 upload it on the contest's web site, www.sactest.net, or send it by e-mail, in
 time for the log deadline given in those rules.
+
+ADIF: your logbook and the QSL services
+---------------------------------------
+• File, Export ADIF... writes the log as an ADIF file for your everyday
+  logbook, LoTW, Club Log or QRZ. Kerolt proposes your callsign with .adi after
+  it, in the folder of the log. Each QSO keeps its date, time, band, mode
+  (CW or SSB), reports, the sent and received numbers, the contest
+  (SAC-CW or SAC-SSB) and your callsign; dupes are QSOs and go too.
+• File, Import ADIF... makes a new log from the ADIF file of the logger you
+  used on the air, as File, Open... does with a Cabrillo file. Only the QSOs
+  of the contest weekend, on the five contest bands and in the contest's mode
+  are taken; a message counts and names the others. The contest comes from
+  the file, and your callsign from it too when the station page has none.
+  Check the station page and save the log before you send it.
 )";
 
 }  // namespace

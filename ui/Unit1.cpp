@@ -97,6 +97,8 @@ void TForm1::ConnectHandlers() {
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
         {Open1, &TForm1::Open1Click},
         {Save1, &TForm1::Save1Click},
+        {ImportAdif1, &TForm1::ImportAdif1Click},
+        {ExportAdif1, &TForm1::ExportAdif1Click},
         {Results1, &TForm1::Results1Click},
         {Exit1, &TForm1::Exit1Click},
         {Realtime1, &TForm1::Realtime1Click},

@@ -170,6 +170,11 @@ class TForm1 : public QMainWindow {
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
 
+    // --- ADIF (Unit1Adif.cpp) ----------------------------------------------------------------
+    void ExportAdif1Click();
+    // A new log from an ADIF file, applied as an opened log; the QSOs not taken are named.
+    void ImportAdif1Click();
+
     // --- Page changes (Unit1Pages.cpp) -------------------------------------------------------
     // Runs when the user is about to leave page leavingPage.
     void PageControl1Changing(int leavingPage);
@@ -269,6 +274,8 @@ class TForm1 : public QMainWindow {
     // Menus and commands.
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
+    QAction* ImportAdif1 = nullptr;
+    QAction* ExportAdif1 = nullptr;
     QAction* Results1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
@@ -286,6 +293,7 @@ class TForm1 : public QMainWindow {
     FileDialogSettings OpenDialog1;
     FileDialogSettings SaveDialog1;
     FileDialogSettings SaveDialog2;
+    FileDialogSettings AdifDialog{QStringLiteral("adi"), QStringLiteral("*.adi|*.adi"), QString()};
 
     QTimer* Timer1 = nullptr;
 
@@ -346,6 +354,8 @@ class TForm1 : public QMainWindow {
 
     // Unit1Files.cpp: unsaved QSOs are offered a save first; false stops the Open.
     bool MayOpenOverLog();
+    // Applies a read file to the station page, the log and the Cabrillo page, as Open does.
+    void ShowOpenedFile(const CabrilloFile& file);
     void ShowOpenedStation(const CabrilloFile& file);
     void ShowOpenedLog(const CabrilloFile& file);
 

@@ -22,15 +22,6 @@
 
 namespace kerolt {
 
-namespace {
-
-// A file name as the operating system takes it, whatever the characters of the path.
-std::string NativeName(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
-}
-
-}  // namespace
-
 // --- Open -------------------------------------------------------------------------------------
 
 void TForm1::Open1Click() {
@@ -62,8 +53,11 @@ void TForm1::LoadCabrilloLog() {
         return;
     const Hourglass hourglass;
     // The whole file is read and checked before anything changes.
-    const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
+    ShowOpenedFile(LoadCabrilloFile(NativeName(*chosen)));
+    SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
+}
 
+void TForm1::ShowOpenedFile(const CabrilloFile& file) {
     // The log's year decides how it scores.
     if (file.ContestDate) {
         state_.ContestDate = *file.ContestDate;
@@ -80,7 +74,6 @@ void TForm1::LoadCabrilloLog() {
     PageControl1->setTabVisible(LogInputPage, true);
     PageControl1->setTabVisible(CabrilloLogPage, true);
     PageControl1->setTabVisible(MultListPage, true);
-    SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
 }
 
 void TForm1::ShowOpenedStation(const CabrilloFile& file) {

@@ -88,6 +88,10 @@ void TForm1::BuildMenus() {
     Open1 = file->addAction(QStringLiteral("Open..."));
     file->addSeparator();
     Save1 = file->addAction(QStringLiteral("Save..."));
+    file->addSeparator();
+    ImportAdif1 = file->addAction(QStringLiteral("Import ADIF..."));
+    ExportAdif1 = file->addAction(QStringLiteral("Export ADIF..."));
+    file->addSeparator();
     Results1 = file->addAction(QStringLiteral("Results..."));
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"));
@@ -123,6 +127,8 @@ void TForm1::BuildMenus() {
 
     const std::pair<QAction*, const char*> names[] = {{Open1, "Open1"},
                                                       {Save1, "Save1"},
+                                                      {ImportAdif1, "ImportAdif1"},
+                                                      {ExportAdif1, "ExportAdif1"},
                                                       {Results1, "Results1"},
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},

@@ -103,7 +103,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[2], form_->Check1);
         const std::pair<int, QStringList> menus[] = {
-            {0, {"Open...", "", "Save...", "Results...", "", "Exit"}},
+            {0, {"Open...", "", "Save...", "", "Import ADIF...", "Export ADIF...", "", "Results...", "",
+                 "Exit"}},
             {1, {"Realtime", "", "AutoSave", "", "Rig..."}},
             {3, {"HowTo", "", "About..."}}};
         for (const auto& [index, items] : menus) {

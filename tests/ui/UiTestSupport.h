@@ -77,9 +77,11 @@ class FixedClock : public Clock {
         return year;
     }
     QTime TimeOfDay() const override { return time; }
+    std::chrono::sys_seconds UtcNow() const override { return now; }
 
     int year = 2026;
     QTime time{12, 0};
+    std::chrono::sys_seconds now{};
     mutable int YearCalls = 0;
 };
 

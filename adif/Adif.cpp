@@ -1,0 +1,155 @@
+#include "adif/Adif.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/KeroltError.h"
+#include "common/Text.h"
+
+namespace kerolt {
+
+namespace {
+
+struct BandEdges {
+    BandIndex Band;
+    std::string_view Name;
+    long LowKhz;
+    long HighKhz;
+};
+
+// The band edges of the ADIF band table.
+constexpr std::array<BandEdges, BandCount> Bands{{
+    {Band80, "80m", 3500, 4000},
+    {Band40, "40m", 7000, 7300},
+    {Band20, "20m", 14000, 14350},
+    {Band15, "15m", 21000, 21450},
+    {Band10, "10m", 28000, 29700},
+}};
+
+bool IsNameChar(char c) {
+    return IsDigit(c) || (UpperAscii(c) >= 'A' && UpperAscii(c) <= 'Z') || c == '_';
+}
+
+class Lexer {
+  public:
+    Lexer(std::string_view text, std::string_view fileName) : text_(text), fileName_(fileName) {}
+
+    AdifDocument Read() {
+        if (text_.find('\0') != std::string_view::npos)
+            Fail(std::string(fileName_) + " is not an ADIF file");
+        AdifDocument doc;
+        AdifRecord fields;
+        bool anyTag = false;
+        bool headerSeen = false;
+        std::size_t lastTag = 0;
+        for (std::size_t at = text_.find('<'); at != std::string_view::npos;
+             at = text_.find('<', at)) {
+            anyTag = true;
+            lastTag = at;
+            const std::size_t close = text_.find('>', at);
+            if (close == std::string_view::npos)
+                FailAt(at, "the tag has no closing '>'");
+            const std::string_view tag = text_.substr(at + 1, close - at - 1);
+            const std::size_t colon = tag.find(':');
+            const std::string name = UpperAscii(tag.substr(0, colon));
+            if (name.empty() || !std::all_of(name.begin(), name.end(), IsNameChar))
+                FailAt(at, "'<" + std::string(tag) + ">' is no ADIF tag");
+            if (colon == std::string_view::npos) {
+                if (name == "EOR") {
+                    if (!fields.empty())
+                        doc.Records.push_back(std::move(fields));
+                    fields.clear();
+                    fields.reserve(doc.Records.empty() ? 0 : doc.Records.back().size());
+                } else if (name == "EOH") {
+                    if (headerSeen || !doc.Records.empty())
+                        FailAt(at, "<EOH> after the header");
+                    headerSeen = true;
+                    doc.Header = std::move(fields);
+                    fields.clear();
+                } else {
+                    FailAt(at, "the field <" + name + "> has no length");
+                }
+                at = close + 1;
+                continue;
+            }
+            const std::string_view lengthText =
+                tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
+            const int length = DigitsValue(lengthText);
+            if (length < 0)
+                FailAt(at, "the field <" + name + "> has no length");
+            const std::size_t start = close + 1;
+            if (static_cast<std::size_t>(length) > text_.size() - start)
+                FailAt(at, "the field <" + name + "> runs past the end of the file");
+            fields.emplace_back(name, text_.substr(start, static_cast<std::size_t>(length)));
+            at = start + static_cast<std::size_t>(length);
+        }
+        if (!anyTag)
+            Fail(std::string(fileName_) + " is not an ADIF file");
+        if (!fields.empty())
+            FailAt(lastTag, "the last record has no <EOR>");
+        return doc;
+    }
+
+  private:
+    [[noreturn]] static void Fail(const std::string& message) { throw KeroltError(message); }
+
+    [[noreturn]] void FailAt(std::size_t at, const std::string& why) const {
+        long line = 1;
+        for (std::size_t i = 0; i < at; ++i) {
+            // CR LF, LF and CR each end a line.
+            if (text_[i] == '\n' ||
+                (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
+                ++line;
+        }
+        Fail(std::string(fileName_) + ": line " + std::to_string(line) + ": " + why);
+    }
+
+    std::string_view text_;
+    std::string_view fileName_;
+};
+
+}  // namespace
+
+std::string_view FieldOf(const AdifRecord& record, std::string_view name) {
+    for (const auto& [fieldName, data] : record) {
+        if (fieldName == name)
+            return data;
+    }
+    return {};
+}
+
+std::string AdifField(std::string_view name, std::string_view data) {
+    std::string field = "<";
+    field.append(name).append(":").append(std::to_string(data.size())).append(">");
+    return field.append(data);
+}
+
+AdifDocument ReadAdif(std::string_view text, std::string_view fileName) {
+    return Lexer(text, fileName).Read();
+}
+
+BandIndex BandFromAdifName(std::string_view name) {
+    for (const BandEdges& b : Bands) {
+        if (EqualIgnoringCase(b.Name, name))
+            return b.Band;
+    }
+    return NoBand;
+}
+
+BandIndex BandFromKilohertz(long khz) {
+    for (const BandEdges& b : Bands) {
+        if (khz >= b.LowKhz && khz <= b.HighKhz)
+            return b.Band;
+    }
+    return NoBand;
+}
+
+std::string_view AdifBandName(BandIndex band) {
+    for (const BandEdges& b : Bands) {
+        if (b.Band == band)
+            return b.Name;
+    }
+    return {};
+}
+
+}  // namespace kerolt
