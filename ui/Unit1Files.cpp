@@ -105,9 +105,21 @@ void TForm1::LoadCabrilloLog() {
     PageControl1->setTabVisible(CabrilloLogPage, true);
     PageControl1->setTabVisible(MultListPage, true);
     SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
+    if (const std::string notTaken = NotTakenMessage(file.NotTaken); !notTaken.empty())
+        prompts_.ShowInformation(ToUi(notTaken));
 }
 
 void TForm1::ShowOpenedStation(const CabrilloFile& file) {
+    {
+        // The opened log shows all its pages whatever the callsign's length.
+        const QSignalBlocker blocker(CallEdit);
+        if (file.Station.CallEdit)
+            CallEdit->setText(ToUi(*file.Station.CallEdit));
+    }
+    // The class and the lists it may choose from follow the opened callsign, so that every
+    // value the file's entrant may choose is found among the entries.
+    CallEditExit();
+
     const std::pair<QComboBox*, const std::optional<std::string>*> lists[] = {
         {ContestBox, &file.Station.ContestBox},
         {AssistedComboBox, &file.Station.AssistedComboBox},
@@ -121,17 +133,9 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
                                EntriesOf(PowerComboBox),  EntriesOf(TransmitterComboBox),
                                EntriesOf(OverlayComboBox)};
     const StationData data = ApplyCabrilloStation(file, StationDataFromControls(), entries);
-
-    // The lists come before the callsign, so that no change of the callsign can find the
-    // contest missing and hide the page the user is on.
     for (const auto& [list, value] : lists) {
         if (*value)
             SelectEntry(list, FindEntryIgnoringCase(EntriesOf(list), **value));
-    }
-    {
-        // The opened log shows all its pages whatever the callsign's length.
-        const QSignalBlocker blocker(CallEdit);
-        CallEdit->setText(ToUi(data.CallEdit));
     }
     EmailEdit->setText(ToUi(data.EmailEdit));
     NameEdit->setText(ToUi(data.NameEdit));
@@ -141,10 +145,6 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
     OperatorsEdit->setText(ToUi(data.OperatorsEdit));
     ClubEdit->setText(ToUi(data.ClubEdit));
     SetMemo1Lines(data.Memo1);
-
-    // The class follows the callsign now shown; the lists keep their entries.
-    SetPanelText(CallPanel, CallEdit->text());
-    Label12->setText(ToUi(ClassifyStation(countryTable_, state_, ToCore(CallEdit->text()))));
 }
 
 void TForm1::ShowOpenedLog(const CabrilloFile& file) {

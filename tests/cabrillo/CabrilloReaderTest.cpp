@@ -193,10 +193,12 @@ TEST(ReadCabrilloLog, KeysInsideHeaderValues) {
     EXPECT_EQ(file.Station.NameEdit, "SOAPBOX: Hi");
     EXPECT_EQ(file.Rows.size(), 1u);
 
-    // An address taken for the first QSO line: its day is no number.
+    // A QSO line starts with its key: an address holding it stays an address.
     lines[14] = "NAME: Sven";
     lines[15] = "ADDRESS: QSO: street";
-    EXPECT_EQ(ReadError(lines), "'' is not a valid integer value");
+    file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_EQ(file.Station.AdrEdit1, "QSO: street");
+    EXPECT_EQ(file.Rows.size(), 1u);
 
     // Line 11 is the first line searched.
     lines = WrittenLog(SacCw, {}, "");
@@ -286,12 +288,11 @@ TEST(ReadCabrilloLog, BadNumbersFailTheWholeFile) {
     const Case cases[] = {
         {{"QSO:  3500 CW 2019-09-x2 0130 SM5QQQ        599      1 OH2QQQ        599     23"},
          "'x2' is not a valid integer value"},
-        // A first line too short to hold a time reads the (missing) day.
-        {{"QSO: 14000 CW"}, "'' is not a valid integer value"},
+        // A line too short to be read is not taken, so it reads no day.
+        {{"QSO: 14000 CW"}, ""},
         {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599  12a   OH2QQQ        599     23"},
          "'12a' is not a valid integer value"},
-        {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599"},
-         "'' is not a valid integer value"},
+        {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599"}, ""},
         // A day that is no number is never read from 1200 on; a bad "Nr" before the last
         // row is never read either.
         {{"QSO:  3500 CW 2019-09-xx 1305 SM5QQQ        599    abc OH2QQQ        599     23", good},

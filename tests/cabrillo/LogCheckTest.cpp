@@ -20,6 +20,7 @@ std::vector<std::string> CleanLog() {
     station.CallEdit = "DL1QQQ";
     station.ClubEdit = "";
     station.Memo1.clear();
+    station.ClamedScoreEdit = "";
     const QsoLog log = testing::LogOf({
         testing::QsoRow(" 3500", "1305", "599", "1", "SM5AAA", "599", "12"),
         testing::QsoRow(" 7000", "1310", "599", "2", "OH2BH", "579", "7"),
@@ -55,9 +56,17 @@ TEST(CheckCabrilloLog, FindsEachFault) {
         {10, 0, "CATEGORY-OVERLAY: Category-Overlay", {{10, P, "\"Category-Overlay\""}}},
         {2, 0, "CALLSIGN: ", {{2, P, "CALLSIGN is empty"}}},
         {2, 0, "CALL: DL1QQQ", {{1, P, "no CALLSIGN line"}}},
-        {5, 0, "CATEGORY-BAND: 20M", {{5, P, "CATEGORY-BAND 20M is open to Scandinavian"}}},
+        {5,
+         0,
+         "CATEGORY-BAND: 20M",
+         {{5, P, "CATEGORY-BAND 20M is open to Scandinavian"},
+          {19, P, "QSO on 80 m in a CATEGORY-BAND 20M entry"},
+          {20, P, "QSO on 40 m"}}},
         {10, 0, "CATEGORY-OVERLAY: ROOKIE", {{10, P, "DL1QQQ is Non Scandinavian"}}},
-        {9, 0, "CATEGORY-TRANSMITTER: UNLIMITED", {{9, P, "Scandinavian stations only"}}},
+        {9,
+         0,
+         "CATEGORY-TRANSMITTER: UNLIMITED",
+         {{9, P, "UNLIMITED is not open to SINGLE-OP"}, {9, P, "Scandinavian stations only"}}},
         {20, 26, "2500", {{20, P, "time \"2500\" is not a valid HHMM"}}},
         {20, 26, "1260", {{20, P, "time \"1260\""}}},
         {20, 26, "1250", {{20, P, "earlier than the QSO before it (1305)"}}},
@@ -70,14 +79,14 @@ TEST(CheckCabrilloLog, FindsEachFault) {
         {22, 49, "     2", {{22, P, "sent number 2 comes after 3"}}},
         {19, 45, "590", {{19, P, "sent report \"590\" is not a valid RST on CW"}}},
         {19, 70, "69 ", {{19, P, "received report \"69\""}}},
-        {19,
-         12,
-         "PH",
-         {{19, P, "sent report \"599\" is not a valid RST on SSB"}, {19, P, "received report"}}},
+        {19, 12, "PH", {{19, P, "mode PH does not fit SAC-CW"}}},
         {19, 12, "RY", {{19, P, "mode \"RY\""}}},
         {19, 6, "24890", {{19, P, "frequency \"24890\" is on no contest band"}}},
         {19, 56, "XX1ABC", {{19, P, "no country found for XX1ABC"}}},
-        {22, 56, "SM5AAA", {{22, N, "SM5AAA is a dupe of line 21"}}},
+        {22,
+         56,
+         "SM5AAA",
+         {{22, N, "SM5AAA gave 40 on line 21, now 3"}, {22, N, "SM5AAA is a dupe of line 21"}}},
         {19, 56, "DL2ABC", {{19, N, "DL2ABC is not in the contest"}}},
         {20, 56, "OH2BX", {{20, N, "OH2BX is not a known contest call; did you mean OH2BH?"}}},
     };
