@@ -58,6 +58,15 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
+// A number written "001" is the number typed as "1".
+std::string_view CellValue(const QsoLineField& f, std::string_view word) {
+    const bool number = f.Cell == ColNrSent || f.Cell == ColNrRcvd;
+    if (!number || !IsDigitText(word))
+        return word;
+    const std::size_t first = word.find_first_not_of('0');
+    return word.substr(first == std::string_view::npos ? word.size() - 1 : first);
+}
+
 }  // namespace
 
 const std::string& QsoLineRead::Value(QsoSource source, int cell) const {
@@ -93,7 +102,7 @@ QsoLineRead ReadQsoLine(std::string_view line) {
         read.Values[i] = words[i];
         if (f.Source == QsoSource::Cell)
             read.Row[static_cast<std::size_t>(f.Cell)] =
-                Copy(QsoFieldText(f, words[i]), 1, f.Width);
+                Copy(QsoFieldText(f, CellValue(f, words[i])), 1, f.Width);
     }
     return read;
 }
