@@ -1,7 +1,6 @@
 #include "cabrillo/LogCheck.h"
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -30,10 +29,12 @@ bool AllDigits(std::string_view s) {
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// Nothing for a text that is no number of at most 32 bits.
 std::optional<long> Number(std::string_view s) {
-    if (!AllDigits(s))
+    const int value = DigitsValue(s);
+    if (value < 0)
         return std::nullopt;
-    return std::stol(std::string(s));
+    return value;
 }
 
 // Minutes since Saturday 12:00, the contest's start; nothing for a time that is no HHMM.
