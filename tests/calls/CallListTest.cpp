@@ -64,6 +64,15 @@ TEST(CallList, KnowsCallsOfAnyLineEndsAndByTheirBaseCall) {
     for (const auto& [call, known] : cases) EXPECT_EQ(list.Knows(call), known) << call;
 }
 
+TEST(CanBeCall, NeedsALetterADigitAndSlashesOnlyBetweenParts) {
+    const std::pair<const char*, bool> cases[] = {
+        {"SM5AAA", true},  {"OH/DL1ABC", true}, {"dm5rc/p", true}, {"SMAAA", false},
+        {"12345", false},  {"/SM5AA", false},   {"SM5AA/", false}, {"SM5//A", false},
+        {"SM5-AA", false}, {"", false},
+    };
+    for (const auto& [call, can] : cases) EXPECT_EQ(CanBeCall(call), can) << call;
+}
+
 // The text typed, the calls of the log, the most items shown, and what is shown.
 TEST(CheckPartial, ShowsLogCallsFirstThenContainingThenOneAway) {
     const std::tuple<const char*, std::vector<std::string>, std::size_t, const char*> cases[] = {
