@@ -81,6 +81,7 @@ void ReadField(const FileLines& lines, long k, const HeaderField& f, CabrilloSta
 // Every QSO line after line 1, wherever it stands; a line that cannot be read is named.
 void ReadQsoLines(const FileLines& lines, CabrilloFile& file) {
     std::optional<QsoLineRead> first;
+    file.Rows.reserve(static_cast<std::size_t>(lines.Count()));
     for (long k = 2; k <= lines.Count(); ++k) {
         if (!IsQsoLine(lines.At(k)))
             continue;
@@ -90,9 +91,9 @@ void ReadQsoLines(const FileLines& lines, CabrilloFile& file) {
             continue;
         }
         read.Row[ColRow] = std::to_string(file.Rows.size() + 1);
-        file.Rows.push_back(read.Row);
         if (!first)
-            first = std::move(read);
+            first = read;
+        file.Rows.push_back(std::move(read.Row));
     }
     if (!first)
         return;

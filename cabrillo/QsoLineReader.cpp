@@ -1,5 +1,6 @@
 #include "cabrillo/QsoLineReader.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "cabrillo/CabrilloWriter.h"
@@ -26,21 +27,21 @@ std::string_view AfterKey(std::string_view line) {
 bool ReadOwnColumns(std::string_view line, QsoLineRead& read) {
     if (!line.starts_with(QsoLineStart))
         return false;
-    std::array<std::string, QsoLineFields.size()> raw;
-    std::array<std::string_view, QsoLineFields.size()> views;
+    std::array<std::string_view, QsoLineFields.size()> raw;
     for (std::size_t i = 0; i < QsoLineFields.size(); ++i) {
         const QsoLineField& f = QsoLineFields[i];
-        raw[i] = Copy(line, f.Column, f.Width);
-        read.Values[i] = Trim(raw[i]);
-        if (read.Values[i].empty())
+        // The columns as Copy takes them, without a copy.
+        const auto from = std::min(static_cast<std::size_t>(f.Column - 1), line.size());
+        raw[i] = line.substr(from, static_cast<std::size_t>(f.Width));
+        if (TrimView(raw[i]).empty())
             return false;
-        views[i] = raw[i];
     }
-    if (TrimRightView(JoinQsoFields(views)) != TrimRightView(line))
+    if (TrimRightView(JoinQsoFields(raw)) != TrimRightView(line))
         return false;
     for (std::size_t i = 0; i < QsoLineFields.size(); ++i) {
+        read.Values[i] = TrimView(raw[i]);
         if (QsoLineFields[i].Source == QsoSource::Cell)
-            read.Row[static_cast<std::size_t>(QsoLineFields[i].Cell)] = std::move(raw[i]);
+            read.Row[static_cast<std::size_t>(QsoLineFields[i].Cell)] = raw[i];
     }
     return true;
 }
