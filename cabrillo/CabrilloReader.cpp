@@ -1,6 +1,8 @@
 #include "cabrillo/CabrilloReader.h"
 
-#include "cabrillo/QsoLine.h"
+#include <optional>
+
+#include "cabrillo/QsoLineReader.h"
 #include "common/KeroltError.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
@@ -29,15 +31,6 @@ class FileLines {
     }
 
     bool Holds(long k, std::string_view key) const { return Contains(At(k), key); }
-
-    // First line from k on that holds the key; Count() + 1 when none does.
-    long Find(long k, std::string_view key) const {
-        if (k < 1) {
-            k = 1;
-        }
-        while (k <= Count() && !Holds(k, key)) ++k;
-        return k;
-    }
 
   private:
     const std::vector<std::string>& lines_;
@@ -76,7 +69,7 @@ constexpr HeaderField FieldsAfterMode[] = {
 // window; its text is the entrant's own, so a key in it ("OPERATORS: SM5QQQ and SM5XYZ") must
 // not overwrite a station field when the log is opened again.
 bool HeaderHolds(const FileLines& lines, long k, std::string_view key) {
-    return lines.Holds(k, key) && !lines.At(k).starts_with("SOAPBOX:");
+    return lines.Holds(k, key) && !lines.At(k).starts_with("SOAPBOX:") && !IsQsoLine(lines.At(k));
 }
 
 void ReadField(const FileLines& lines, long k, const HeaderField& f, CabrilloStation& station) {
@@ -85,18 +78,30 @@ void ReadField(const FileLines& lines, long k, const HeaderField& f, CabrilloSta
     }
 }
 
-std::string FieldOf(std::string_view line, const QsoLineField& f) {
-    return Copy(line, f.Column, f.Width);
-}
-
-QsoLog::Row ReadQsoRow(std::string_view line, int rowNumber) {
-    QsoLog::Row row;
-    row[ColRow] = std::to_string(rowNumber);
-    for (const QsoLineField& f : QsoLineFields) {
-        if (f.Source == QsoSource::Cell)
-            row[static_cast<std::size_t>(f.Cell)] = FieldOf(line, f);
+// Every QSO line after line 1, wherever it stands; a line that cannot be read is named.
+void ReadQsoLines(const FileLines& lines, CabrilloFile& file) {
+    std::optional<QsoLineRead> first;
+    file.Rows.reserve(static_cast<std::size_t>(lines.Count()));
+    for (long k = 2; k <= lines.Count(); ++k) {
+        if (!IsQsoLine(lines.At(k)))
+            continue;
+        QsoLineRead read = ReadQsoLine(lines.At(k));
+        if (!read.Taken()) {
+            file.NotTaken.push_back({k, std::move(read.Why)});
+            continue;
+        }
+        read.Row[ColRow] = std::to_string(file.Rows.size() + 1);
+        if (!first)
+            first = read;
+        file.Rows.push_back(std::move(read.Row));
     }
-    return row;
+    if (!first)
+        return;
+    file.ContestDate = ContestDateFromFirstQso(first->Value(QsoSource::Date),
+                                               first->Value(QsoSource::Cell, ColTime));
+    const QsoLog::Row& last = file.Rows.back();
+    file.NyNrEdit = std::to_string(static_cast<long long>(StrToInt(Trim(last[ColNrSent]))) + 1);
+    file.TimeEdit = last[ColTime];
 }
 
 }  // namespace
@@ -167,25 +172,22 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_vie
         file.Memo1.push_back(Copy(line, CharAt(line, 9) == ' ' ? 10 : 9, 80));
     }
 
-    k = lines.Find(k, "QSO:");
-    if (k <= lines.Count()) {
-        file.ContestDate =
-            ContestDateFromFirstQso(FieldOf(lines.At(k), QsoField(QsoSource::Date)),
-                                    FieldOf(lines.At(k), QsoField(QsoSource::Cell, ColTime)));
-        file.Rows.reserve(static_cast<std::size_t>(lines.Count() - k + 1));
-        for (; k <= lines.Count(); ++k) {
-            if (lines.Holds(k, "QSO:")) {
-                file.Rows.push_back(
-                    ReadQsoRow(lines.At(k), static_cast<int>(file.Rows.size()) + 1));
-            }
-        }
-        const QsoLog::Row& last = file.Rows.back();
-        file.NyNrEdit = std::to_string(static_cast<long long>(StrToInt(Trim(last[ColNrSent]))) + 1);
-        file.TimeEdit = last[ColTime];
-    }
+    ReadQsoLines(lines, file);
 
     file.Lines = std::move(fileLines);
     return file;
+}
+
+std::string NotTakenMessage(const std::vector<NotTakenLine>& notTaken) {
+    if (notTaken.empty())
+        return {};
+    constexpr std::size_t Shown = 20;
+    std::string text = "These lines were not read as QSOs:";
+    for (std::size_t i = 0; i < notTaken.size() && i < Shown; ++i)
+        text += "\nline " + std::to_string(notTaken[i].Line) + ": " + notTaken[i].Why;
+    if (notTaken.size() > Shown)
+        text += "\nand " + std::to_string(notTaken.size() - Shown) + " more";
+    return text;
 }
 
 CabrilloFile LoadCabrilloFile(const std::string& fileName) {

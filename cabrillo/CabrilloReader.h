@@ -35,16 +35,27 @@ struct CabrilloStation {
     std::optional<std::string> ClubEdit;
 };
 
+// A QSO line that could not be read, and why.
+struct NotTakenLine {
+    long Line = 0;  // 1-based
+    std::string Why;
+
+    bool operator==(const NotTakenLine&) const = default;
+};
+
 struct CabrilloFile {
     // The file's lines: they become the Cabrillo text shown on its page.
     std::vector<std::string> Lines;
     CabrilloStation Station;
     // The soapbox memo's new lines (the memo is always replaced, by none when there are none).
     std::vector<std::string> Memo1;
-    // One row per QSO line, in file order: "Row" holds the row number 1..N, columns 1-7 the
-    // fields exactly as they stand in the line's columns, "Mult" and "P" are empty.
+    // One row per QSO line after line 1 that could be read, in file order: "Row" holds the row
+    // number 1..N, columns 1-7 the fields as Kerolt's columns hold them, "Mult" and "P" are
+    // empty.
     std::vector<QsoLog::Row> Rows;
-    // Derived from the first QSO line; absent when the file has no QSO, and then the
+    // The QSO lines that could not be read; the rest of the log is taken.
+    std::vector<NotTakenLine> NotTaken;
+    // Derived from the first QSO row; absent when the file has no QSO, and then the
     // contest date, the next number and the time all stay as they were.
     std::optional<std::string> ContestDate;
     // The next number to send: the last row's "Nr" plus one.
@@ -62,6 +73,9 @@ bool IsCabrilloLog(const std::vector<std::string>& lines);
 // "'%s' is not a valid integer value" when the first QSO's day or the last row's "Nr" is not
 // a number.
 CabrilloFile ReadCabrilloLog(std::vector<std::string> lines, std::string_view fileName);
+
+// The one message that names the lines not taken; empty when every QSO line was read.
+std::string NotTakenMessage(const std::vector<NotTakenLine>& notTaken);
 
 // ReadLines and ReadCabrilloLog; also raises "Cannot open file %s".
 CabrilloFile LoadCabrilloFile(const std::string& fileName);

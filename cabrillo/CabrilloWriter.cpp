@@ -55,6 +55,21 @@ void AppendField(std::string& line, const QsoLineField& f, std::string_view valu
 
 }  // namespace
 
+std::string QsoFieldText(const QsoLineField& f, std::string_view value) {
+    std::string text;
+    AppendField(text, f, value);
+    return text;
+}
+
+std::string JoinQsoFields(const std::array<std::string_view, QsoLineFields.size()>& values) {
+    std::string line;
+    line.reserve(80);
+    line = QsoLineStart;
+    for (std::size_t i = 0; i < QsoLineFields.size(); ++i)
+        AppendField(line, QsoLineFields[i], values[i]);
+    return line;
+}
+
 std::string_view CabrilloQsoMode(int contestIndex) {
     return contestIndex == SacCw ? "CW" : "PH";
 }
@@ -62,24 +77,25 @@ std::string_view CabrilloQsoMode(int contestIndex) {
 std::string CabrilloQsoLine(const QsoLog::Row& row, std::string_view ownCall, std::string_view mode,
                             std::string_view contestDate) {
     const std::string date = QsoDate(contestDate, row[ColTime]);
-    const auto valueOf = [&](const QsoLineField& f) -> std::string_view {
+    std::array<std::string_view, QsoLineFields.size()> values;
+    for (std::size_t i = 0; i < QsoLineFields.size(); ++i) {
+        const QsoLineField& f = QsoLineFields[i];
         switch (f.Source) {
             case QsoSource::Mode:
-                return mode;
+                values[i] = mode;
+                break;
             case QsoSource::Date:
-                return date;
+                values[i] = date;
+                break;
             case QsoSource::OwnCall:
-                return ownCall;
+                values[i] = ownCall;
+                break;
             case QsoSource::Cell:
+                values[i] = row[static_cast<std::size_t>(f.Cell)];
                 break;
         }
-        return row[static_cast<std::size_t>(f.Cell)];
-    };
-    std::string line;
-    line.reserve(80);
-    line = QsoLineStart;
-    for (const QsoLineField& f : QsoLineFields) AppendField(line, f, valueOf(f));
-    return line;
+    }
+    return JoinQsoFields(values);
 }
 
 std::vector<std::string> BuildCabrilloLog(const StationData& station, const QsoLog& log,

@@ -3,14 +3,22 @@
 // The Cabrillo 3.0 text of a log: header lines from the station data, one fixed-column line
 // per QSO, "END-OF-LOG:".
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cabrillo/QsoLine.h"
 #include "cabrillo/StationData.h"
 #include "contest/QsoLog.h"
 
 namespace kerolt {
+
+// One field of a QSO line as the writer lays it out: the value and its blanks.
+std::string QsoFieldText(const QsoLineField& f, std::string_view value);
+
+// "QSO: " and the fields joined, one value per field of QsoLineFields in its order.
+std::string JoinQsoFields(const std::array<std::string_view, QsoLineFields.size()>& values);
 
 // "CW" when SAC-CW is the selected contest, "PH" otherwise.
 std::string_view CabrilloQsoMode(int contestIndex);

@@ -1,54 +1,36 @@
 #include "cabrillo/LogCheck.h"
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <utility>
 
+#include "cabrillo/ApplyStation.h"
 #include "cabrillo/CabrilloReader.h"
-#include "cabrillo/QsoLine.h"
+#include "cabrillo/CabrilloWriter.h"
+#include "cabrillo/LogHeaderCheck.h"
+#include "cabrillo/QsoLineReader.h"
 #include "common/KeroltError.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
+#include "contest/BandPlan.h"
+#include "contest/ContestPeriod.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
+#include "contest/Scoring.h"
 #include "contest/StationRules.h"
 
 namespace kerolt {
 
 namespace {
 
-// A QSO line's field as the reader takes it, trimmed.
-std::string Take(std::string_view line, const QsoLineField& f) {
-    return Trim(Copy(line, f.Column, f.Width));
-}
-
-constexpr const QsoLineField& FreqField = QsoField(QsoSource::Cell, ColFreq);
-constexpr const QsoLineField& ModeField = QsoField(QsoSource::Mode);
-constexpr const QsoLineField& TimeField = QsoField(QsoSource::Cell, ColTime);
-constexpr const QsoLineField& RstSentField = QsoField(QsoSource::Cell, ColRstSent);
-constexpr const QsoLineField& NrSentField = QsoField(QsoSource::Cell, ColNrSent);
-constexpr const QsoLineField& CallField = QsoField(QsoSource::Cell, ColCall);
-constexpr const QsoLineField& RstRcvdField = QsoField(QsoSource::Cell, ColRstRcvd);
-constexpr const QsoLineField& NrRcvdField = QsoField(QsoSource::Cell, ColNrRcvd);
-
-// The category lists' prompt texts, which the writer copies when no entry was chosen.
-constexpr std::pair<std::string_view, std::string_view> Placeholders[] = {
-    {"CONTEST", "Contest"},
-    {"CATEGORY-ASSISTED", "Category-Assisted"},
-    {"CATEGORY-BAND", "Category-Band"},
-    {"CATEGORY-OPERATOR", "Category-Operator"},
-    {"CATEGORY-TRANSMITTER", "Category-Transmitter"},
-    {"CATEGORY-POWER", "Category-Power"},
-    {"CATEGORY-OVERLAY", "Category-Overlay"},
-};
-
+// Nothing for a text that is no number of at most 32 bits.
 std::optional<long> Number(std::string_view s) {
-    if (!IsDigitText(s))
+    const int value = DigitsValue(s);
+    if (value < 0)
         return std::nullopt;
-    return std::stol(std::string(s));
+    return value;
 }
 
 // Minutes since Saturday 12:00, the contest's start; nothing for a time that is no HHMM.
@@ -60,28 +42,20 @@ std::optional<int> ContestMinute(std::string_view time) {
     return (hours * 60 + minutes + 12 * 60) % (24 * 60);
 }
 
-std::string Quoted(std::string_view s) {
-    // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) on "\"" + string.
-    std::string quoted;
-    quoted.reserve(s.size() + 2);
-    quoted += '"';
-    quoted += s;
-    quoted += '"';
-    return quoted;
-}
-
 class Checker {
   public:
     Checker(CountryTable& table, const CallList* known) : table_(table), known_(known) {}
 
     std::vector<Finding> Run(const std::vector<std::string>& lines) {
-        std::size_t i = 0;
-        for (; i < lines.size() && !lines[i].starts_with("QSO:"); ++i) Header(Line(i), lines[i]);
+        header_ = CheckLogHeader(lines, findings_);
+        contest_ = header_.Contest;
+        call_ = header_.Call;
         Entrant();
-        for (; i < lines.size(); ++i) {
-            if (lines[i].starts_with("QSO:"))
-                Qso(Line(i), lines[i]);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (IsQsoLine(lines[i]))
+                Qso(Line(i), ReadQsoLine(lines[i]));
         }
+        ClaimedScore();
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const Finding& a, const Finding& b) { return a.Line < b.Line; });
         return std::move(findings_);
@@ -97,108 +71,165 @@ class Checker {
         findings_.push_back({line, FindingLevel::Note, std::move(message)});
     }
 
-    void Header(int line, std::string_view text) {
-        const std::size_t colon = text.find(':');
-        if (colon == std::string_view::npos)
-            return;
-        const std::string_view tag = text.substr(0, colon);
-        const std::string value = Trim(text.substr(colon + 1));
-        for (const auto& [key, placeholder] : Placeholders) {
-            if (tag != key)
-                continue;
-            if (EqualIgnoringCase(value, placeholder))
-                Problem(line, std::string(key) + " has no value: the list still shows " +
-                                  Quoted(placeholder));
-            // An opened log whose list showed its prompt comes back with no entry chosen.
-            else if (value.empty() && key != "CATEGORY-OVERLAY")
-                Problem(line, std::string(key) + " has no value");
-        }
-        if (tag == "CALLSIGN") {
-            callLine_ = line;
-            call_ = value;
-        } else {
-            for (ClassLimited& c : classLimited_) {
-                if (tag == c.Tag)
-                    c = {c.Tag, line, value};
-            }
-        }
-    }
-
     void Entrant() {
-        if (callLine_ == 0) {
-            Problem(1, "no CALLSIGN line");
-            return;
-        }
-        if (call_.empty()) {
-            Problem(callLine_, "CALLSIGN is empty");
-            return;
-        }
-        if (!table_.Loaded())
+        if (call_.empty() || !table_.Loaded())
             return;
         const std::string stationClass = ClassifyStation(table_, state_, call_);
         entrantKnown_ = true;
-        if (state_.OwnScandinavian)
-            return;
-        // What the station page would have let this entrant choose.
-        const ClassChoices allowed = ChoicesForClass(false);
-        const std::vector<std::string>* lists[][2] = {
-            {&BandEntries(), &allowed.Band},
-            {&OverlayEntries(), &allowed.Overlay},
-            {&TransmitterEntries(), &allowed.Transmitter},
-        };
-        for (std::size_t i = 0; i < std::size(lists); ++i) {
-            const ClassLimited& c = classLimited_[i];
-            const auto holds = [&](const std::vector<std::string>* list) {
-                return std::any_of(list->begin(), list->end(), [&](const std::string& e) {
-                    return EqualIgnoringCase(e, c.Value);
-                });
-            };
-            if (c.Line > 0 && holds(lists[i][0]) && !holds(lists[i][1]))
-                Problem(c.Line, std::string(c.Tag) + " " + c.Value +
-                                    " is open to Scandinavian stations only; " + call_ + " is " +
-                                    stationClass);
-        }
+        CheckEntrantCategories(header_, state_.OwnScandinavian, stationClass, findings_);
     }
 
-    void Qso(int line, std::string_view text) {
-        const std::string freq = Take(text, FreqField);
-        const BandIndex band = BandFromFrequency(freq);
-        if (band == NoBand)
-            Problem(line, "frequency " + Quoted(freq) + " is on no contest band");
+    void Qso(int line, const QsoLineRead& qso) {
+        if (!qso.Taken()) {
+            Problem(line, "QSO line not read: " + qso.Why);
+            return;
+        }
+        const std::string& freq = qso.Value(QsoSource::Cell, ColFreq);
+        const std::string& date = qso.Value(QsoSource::Date);
+        const AmateurBand* amateurBand = Band(line, freq, date);
+        const BandIndex band = amateurBand ? amateurBand->Contest : NoBand;
 
-        const std::string mode = Take(text, ModeField);
+        // A mode of the other contest is named as such; the reports follow the contest.
+        const std::string& written = qso.Value(QsoSource::Mode);
+        const bool modeKnown = written == "CW" || written == "PH";
+        const std::string_view expected = contest_ < 0 ? written : CabrilloQsoMode(contest_);
+        if (modeKnown && written != expected)
+            Problem(line, "mode " + written + " does not fit " + ContestName());
+        const std::string mode = modeKnown ? std::string(expected) : written;
         const std::size_t rstDigits = mode == "CW" ? 3 : mode == "PH" ? 2 : 0;
         if (rstDigits == 0) {
             Problem(line, "mode " + Quoted(mode) + " is neither CW nor PH");
         } else {
             const char* modeName = rstDigits == 3 ? "CW" : "SSB";
-            for (const auto& [what, field] :
-                 {std::pair{"sent", &RstSentField}, std::pair{"received", &RstRcvdField}}) {
-                const std::string rst = Take(text, *field);
+            for (const auto& [what, cell] :
+                 {std::pair{"sent", ColRstSent}, std::pair{"received", ColRstRcvd}}) {
+                const std::string rst = qso.Value(QsoSource::Cell, cell);
                 if (!IsValidRst(rst, rstDigits))
                     Problem(line, std::string(what) + " report " + Quoted(rst) +
                                       " is not a valid RST on " + modeName);
             }
         }
 
-        Time(line, Take(text, TimeField));
-        SentNumber(line, Take(text, NrSentField));
+        const std::string& time = qso.Value(QsoSource::Cell, ColTime);
+        Time(line, time);
+        Period(line, date, time);
+        SentNumber(line, qso.Value(QsoSource::Cell, ColNrSent));
 
-        const std::string received = Take(text, NrRcvdField);
+        const std::string& call = qso.Value(QsoSource::Cell, ColCall);
+        const std::string& received = qso.Value(QsoSource::Cell, ColNrRcvd);
         const std::optional<long> nr = Number(received);
         if (!nr)
             Problem(line, "received number " + Quoted(received) + " is not a number");
         else if (*nr == 0)
             Note(line, "received number 0: the QSO gives no points and no multiplier");
+        else
+            ReceivedOrder(line, call, *nr);
 
-        const std::string call = Take(text, CallField);
+        const std::string& sentCall = qso.Value(QsoSource::OwnCall);
+        if (!call_.empty() && !EqualIgnoringCase(sentCall, call_))
+            Problem(line, "sent call " + sentCall + " differs from CALLSIGN " + call_);
+        rows_.push_back(qso.Row);
+        if (firstDate_.empty()) {
+            firstDate_ = date;
+            firstTime_ = time;
+        }
+
         if (call.empty()) {
             Problem(line, "no worked call");
             return;
         }
+        if (!CanBeCall(call)) {
+            Problem(line, Quoted(call) + " cannot be a call");
+            return;
+        }
+        if (!call_.empty() && EqualIgnoringCase(BaseCall(call), BaseCall(call_)))
+            Problem(line, "QSO with the entrant's own call " + call);
+        if (amateurBand)
+            OffBand(line, *amateurBand);
         if (InContest(line, call))
             Dupe(line, call, band);
         PossibleBust(line, call);
+    }
+
+    std::string ContestName() const {
+        return contest_ < 0 ? std::string() : ContestEntries()[static_cast<std::size_t>(contest_)];
+    }
+
+    // The amateur band of the frequency, when the contest uses it.
+    const AmateurBand* Band(int line, const std::string& freq, const std::string& date) {
+        const std::optional<long> khz = FrequencyKhz(freq);
+        const AmateurBand* band = khz ? AmateurBandOf(*khz) : nullptr;
+        if (band == nullptr || band->Contest == NoBand) {
+            Problem(line, "frequency " + Quoted(freq) + " is on no contest band" +
+                              (band ? " (" + std::string(band->Name) + ")" : ""));
+            return nullptr;
+        }
+        const int year = DigitsValue(Copy(date, 1, 4));
+        if (contest_ >= 0 && year >= BandPlanSince && !InBandPlan(contest_, *khz))
+            Note(line, "frequency " + freq + " is outside the " + ContestName() + " band plan on " +
+                           std::string(band->Name));
+        return band;
+    }
+
+    // A single-band entry works its band only; LOW-BAND is 80 and 40 m.
+    void OffBand(int line, const AmateurBand& band) {
+        const HeaderValue& entry = header_.Of(Category::Band);
+        if (FindEntryIgnoringCase(CategoryEntries(Category::Band), entry.Value) <= 0)
+            return;
+        std::string name(band.Name);
+        std::erase(name, ' ');
+        const bool lowBand = EqualIgnoringCase(entry.Value, LowBandEntry);
+        if (lowBand ? band.Contest != Band80 && band.Contest != Band40
+                    : !EqualIgnoringCase(name, entry.Value))
+            Problem(line, "QSO on " + std::string(band.Name) + " in a CATEGORY-BAND " +
+                              entry.Value + " entry");
+    }
+
+    // From Saturday 1200 to Sunday 1159 UTC of the contest's weekend in the QSO's year.
+    void Period(int line, const std::string& date, const std::string& time) {
+        if (!IsCalendarDate(date)) {
+            Problem(line, "date " + Quoted(date) + " is no date");
+            return;
+        }
+        if (contest_ >= 0 && ContestMinute(time) && !InContestPeriod(contest_, date, time))
+            Problem(line, "QSO at " + date + " " + time + " is outside " + ContestName() +
+                              " (from " + ContestPeriodStart(contest_, date) +
+                              " 1200 to the next day 1159 UTC)");
+    }
+
+    // A station's numbers only grow: a lower one than it gave before is a copying slip.
+    void ReceivedOrder(int line, const std::string& call, long nr) {
+        const auto [it, added] = received_.try_emplace(call, nr, line);
+        if (added)
+            return;
+        if (nr < it->second.first)
+            Note(line, call + " gave " + std::to_string(it->second.first) + " on line " +
+                           std::to_string(it->second.second) + ", now " + std::to_string(nr) +
+                           ": a copying slip?");
+        else
+            it->second = {nr, line};
+    }
+
+    void ClaimedScore() {
+        const HeaderValue& claim = header_.Claimed;
+        // An empty claim claims nothing.
+        if (claim.Value.empty() || !entrantKnown_)
+            return;
+        const std::optional<long> claimed = Number(claim.Value);
+        QsoLog log;
+        for (const QsoLog::Row& row : rows_) log.AppendQso(row);
+        try {
+            if (!firstDate_.empty())
+                state_.ContestDate = ContestDateFromFirstQso(firstDate_, firstTime_);
+        } catch (const KeroltError&) {
+            return;  // the date is named at its QSO
+        }
+        ScoringEngine engine(table_, state_);
+        engine.RescoreLog(log);
+        const std::string score = std::to_string(engine.ClaimedScore());
+        if (!claimed || *claimed != engine.ClaimedScore())
+            Note(claim.Line,
+                 "CLAIMED-SCORE " + Quoted(claim.Value) + " differs from the log's score " + score);
     }
 
     void Time(int line, const std::string& time) {
@@ -260,7 +291,7 @@ class Checker {
     }
 
     void PossibleBust(int line, const std::string& call) {
-        if (known_ == nullptr || known_->Size() == 0 || known_->Contains(call))
+        if (known_ == nullptr || known_->Size() == 0 || known_->Knows(call))
             return;
         const std::vector<std::string_view> near = known_->Neighbours(call);
         if (near.empty())
@@ -279,17 +310,13 @@ class Checker {
     std::vector<Finding> findings_;
     ContestState state_;
     bool entrantKnown_ = false;
-    int callLine_ = 0;
+    LogHeader header_;
     std::string call_;
-    // The categories that only Scandinavians may choose freely, in the order of the lists
-    // checked against them.
-    struct ClassLimited {
-        std::string_view Tag;
-        int Line = 0;
-        std::string Value;
-    };
-    ClassLimited classLimited_[3] = {
-        {"CATEGORY-BAND", 0, ""}, {"CATEGORY-OVERLAY", 0, ""}, {"CATEGORY-TRANSMITTER", 0, ""}};
+    int contest_ = NoContest;
+    std::vector<QsoLog::Row> rows_;
+    std::string firstDate_, firstTime_;
+    // Per call: the highest number received so far and its line.
+    std::map<std::string, std::pair<long, int>> received_;
     int lastMinute_ = -1;
     std::string lastTime_;
     long lastSent_ = 0;

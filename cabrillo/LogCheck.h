@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "country/CTY.h"
 #include "calls/CallList.h"
+#include "country/CTY.h"
 
 namespace kerolt {
 

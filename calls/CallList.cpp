@@ -43,10 +43,24 @@ void CallList::Reserve(std::size_t calls, std::size_t bytes) {
     index_.assign(size, 0);
 }
 
+void CallList::Grow() {
+    std::vector<std::uint32_t> index(std::max<std::size_t>(16, index_.size() * 2), 0);
+    const std::size_t mask = index.size() - 1;
+    for (std::size_t id = 0; id < starts_.size(); ++id) {
+        std::size_t slot = Hash(At(id)) & mask;
+        while (index[slot] != 0) slot = (slot + 1) & mask;
+        index[slot] = static_cast<std::uint32_t>(id + 1);
+    }
+    index_ = std::move(index);
+}
+
 void CallList::Add(std::string_view line) {
     const std::string call = Trim(line);
     if (call.empty() || call[0] == '#' || call.find('\n') != std::string::npos)
         return;
+    // The index keeps a free slot whatever the file holds, so a probe always ends.
+    if ((starts_.size() + 1) * 2 > index_.size())
+        Grow();
     const std::size_t mask = index_.size() - 1;
     std::size_t slot = Hash(call) & mask;
     for (; index_[slot] != 0; slot = (slot + 1) & mask) {
@@ -74,8 +88,10 @@ CallList CallList::FromLines(const std::vector<std::string>& lines) {
 
 CallList CallList::FromText(std::string_view text) {
     CallList list;
-    list.Reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1,
-                 text.size());
+    const auto ends = [&](char c) {
+        return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));
+    };
+    list.Reserve(std::max(ends('\n'), ends('\r')) + 1, text.size());
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
         list.Add(text.substr(0, end));
@@ -103,6 +119,36 @@ std::size_t CallList::Lookup(std::string_view call) const {
 
 bool CallList::Contains(std::string_view call) const {
     return Lookup(call) < Size();
+}
+
+bool CallList::Knows(std::string_view call) const {
+    return Contains(call) || Contains(BaseCall(call));
+}
+
+std::string_view BaseCall(std::string_view call) {
+    std::string_view base;
+    while (true) {
+        const std::size_t slash = call.find('/');
+        const std::string_view part = call.substr(0, slash);
+        if (part.size() > base.size())
+            base = part;
+        if (slash == std::string_view::npos)
+            return base;
+        call.remove_prefix(slash + 1);
+    }
+}
+
+bool CanBeCall(std::string_view call) {
+    bool digit = false, letter = false;
+    for (const char c : call) {
+        const char u = UpperAscii(c);
+        digit = digit || IsDigit(c);
+        letter = letter || (u >= 'A' && u <= 'Z');
+        if (!IsDigit(c) && c != '/' && !(u >= 'A' && u <= 'Z'))
+            return false;
+    }
+    return digit && letter && call.front() != '/' && call.back() != '/' &&
+           call.find("//") == std::string_view::npos;
 }
 
 std::size_t CallList::FindContaining(std::string_view text, std::size_t max,

@@ -21,6 +21,8 @@ class CallList {
     static CallList FromText(std::string_view text);
 
     bool Contains(std::string_view call) const;
+    // Contains the call, or its base call when it has a portable part (DM5RC/P, OH/DL1ABC).
+    bool Knows(std::string_view call) const;
     std::size_t Size() const { return starts_.size(); }
     std::string_view At(std::size_t i) const;
 
@@ -33,6 +35,7 @@ class CallList {
 
   private:
     void Reserve(std::size_t calls, std::size_t bytes);
+    void Grow();
     void Add(std::string_view line);
     std::size_t Lookup(std::string_view call) const;
 
@@ -46,6 +49,13 @@ class CallList {
     // How often each character occurs: a search looks for the text's rarest one first.
     std::array<std::uint32_t, 256> charCounts_{};
 };
+
+// The call without its portable parts: the longest of its parts between slashes (DM5RC of
+// DM5RC/P and DM5RC/QRP, DL1ABC of OH/DL1ABC); the first of equally long ones.
+std::string_view BaseCall(std::string_view call);
+
+// Letters, digits and single slashes between them, with at least one letter and one digit.
+bool CanBeCall(std::string_view call);
 
 // "MASTER.SCP" in the folder, else the packaged list; empty when neither exists.
 std::string FindCallListFile(const std::string& folder = ".");

@@ -24,6 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (file.Rows.empty() != !file.NyNrEdit.has_value()) {
             __builtin_trap();
         }
+        // Every QSO line after line 1 is taken or named, once.
+        if (file.Rows.size() + file.NotTaken.size() > file.Lines.size())
+            __builtin_trap();
+        for (const auto& notTaken : file.NotTaken) {
+            if (notTaken.Line < 2 || notTaken.Line > static_cast<long>(file.Lines.size()) ||
+                notTaken.Why.empty())
+                __builtin_trap();
+        }
     } catch (const kerolt::KeroltError&) {
     }
     return 0;

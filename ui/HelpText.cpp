@@ -24,14 +24,14 @@ claimed score, the club and the soapbox.
 The lists in the middle offer these choices:
 • Contest: SAC-CW or SAC-SSB.
 • Category-Assisted: NON-ASSISTED or ASSISTED.
-• Category-Band: ALL, 80M, 40M, 20M, 15M or 10M. Only Scandinavian stations
-  may enter a single band; for all others the list holds ALL alone.
+• Category-Band: ALL, 80M, 40M, 20M, 15M or 10M for Scandinavian stations;
+  all others choose ALL or LOW-BAND (80 and 40 m).
 • Category-Operator: SINGLE-OP, MULTI-OP or CHECKLOG. SINGLE-OP leaves ONE as
   the only transmitter choice.
 • Category-Transmitter: ONE or UNLIMITED.
 • Category-Power: HIGH, LOW or QRP.
-• Category-Overlay: nothing, ROOKIE or TB-WIRES; this list is shown to
-  Scandinavian stations only.
+• Category-Overlay: nothing, ROOKIE, TB-WIRES, CLASSIC or WIRE-ONLY; this
+  list is shown to Scandinavian stations only.
 To pick a choice, click the arrow at the right of the list and click the entry,
 or step through the entries with the Up and Down arrow keys. Until you pick one
 a list shows its own name, such as Category-Power, and that name goes into the
@@ -109,8 +109,10 @@ again with your corrections.
 The "Cabrillo log" page shows the log as it will be sent; it cannot be edited
 there. The Check command of the menu bar gives it a quick check. Lines that a
 log robot would question are marked red (a problem) or yellow (a note); point
-at a marked line to see why. The Cabrillo text follows every new QSO and every
-correction.
+at a marked line to see why: a QSO outside the contest weekend, a frequency
+on a band SAC does not use or outside its band plan, a category value the rules
+do not know, a claimed score other than the log's, and more. The Cabrillo text
+follows every new QSO and every correction.
 With a MASTER.SCP list of contest calls in the folder (or the one of the
 hamradio-files package), the known calls that contain what you type in the call
 field are listed below the score table; SetUp, Check partial turns it off.
@@ -135,7 +137,9 @@ the next start.
 File, Save... saves the Cabrillo log. Kerolt proposes your callsign as the file
 name, with .log after it and every "/" replaced by "-" (SM5QQQ/P gives
 SM5QQQ-P.log). To continue a saved log later, open it with File, Open....
-You may edit the Cabrillo file in any text editor before you send it.
+You may edit the Cabrillo file in any text editor before you send it. Open
+reads a log of any layout by its fields; a QSO line it cannot read is named in
+one message after the load, and the rest of the log opens.
 
 Send the Cabrillo file to the SAC contest manager as the rules of the year say:
 upload it on the contest's web site, www.sactest.net, or send it by e-mail, in

@@ -53,8 +53,11 @@ void TForm1::LoadCabrilloLog() {
         return;
     const Hourglass hourglass;
     // The whole file is read and checked before anything changes.
-    ShowOpenedFile(LoadCabrilloFile(NativeName(*chosen)));
+    const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
+    ShowOpenedFile(file);
     SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
+    if (const std::string notTaken = NotTakenMessage(file.NotTaken); !notTaken.empty())
+        prompts_.ShowInformation(ToUi(notTaken));
 }
 
 void TForm1::ShowOpenedFile(const CabrilloFile& file) {
@@ -77,6 +80,16 @@ void TForm1::ShowOpenedFile(const CabrilloFile& file) {
 }
 
 void TForm1::ShowOpenedStation(const CabrilloFile& file) {
+    {
+        // The opened log shows all its pages whatever the callsign's length.
+        const QSignalBlocker blocker(CallEdit);
+        if (file.Station.CallEdit)
+            CallEdit->setText(ToUi(*file.Station.CallEdit));
+    }
+    // The class and the lists it may choose from follow the opened callsign, so that every
+    // value the file's entrant may choose is found among the entries.
+    CallEditExit();
+
     const StationLists entries{ListEntries(ContestBox),     ListEntries(AssistedComboBox),
                                ListEntries(BandComboBox),   ListEntries(OperatorComboBox),
                                ListEntries(PowerComboBox),  ListEntries(TransmitterComboBox),
@@ -91,18 +104,11 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
         {PowerComboBox, read.PowerComboBox.has_value(), data.PowerComboBox},
         {TransmitterComboBox, read.TransmitterComboBox.has_value(), data.TransmitterComboBox},
         {OverlayComboBox, read.OverlayComboBox.has_value(), data.OverlayComboBox}};
-
-    // The lists come before the callsign, so that no change of the callsign can find the
-    // contest missing and hide the page the user is on. The core chose each entry; its own
-    // text finds it (none when the text is empty and no entry is).
+    // The core chose each entry; its own text finds it (none when the text is empty and no
+    // entry is).
     for (const auto& [list, inFile, entry] : lists) {
         if (inFile)
             SelectEntry(list, list->findText(ToUi(entry)));
-    }
-    {
-        // The opened log shows all its pages whatever the callsign's length.
-        const QSignalBlocker blocker(CallEdit);
-        CallEdit->setText(ToUi(data.CallEdit));
     }
     EmailEdit->setText(ToUi(data.EmailEdit));
     NameEdit->setText(ToUi(data.NameEdit));
@@ -112,10 +118,6 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
     OperatorsEdit->setText(ToUi(data.OperatorsEdit));
     ClubEdit->setText(ToUi(data.ClubEdit));
     SetMemo1Lines(data.Memo1);
-
-    // The class follows the callsign now shown; the lists keep their entries.
-    SetPanelText(CallPanel, CallEdit->text());
-    Label12->setText(ToUi(ClassifyStation(countryTable_, state_, ToCore(CallEdit->text()))));
 }
 
 void TForm1::ShowOpenedLog(const CabrilloFile& file) {

@@ -217,14 +217,16 @@ void TForm1::BuildStationPage() {
     TransmitterComboBox = new QComboBox;
     PowerComboBox = new QComboBox;
     OverlayComboBox = new QComboBox;
-    SetUpList(ContestBox, QStringLiteral("Contest"), ToUi(ContestEntries()));
-    SetUpList(AssistedComboBox, QStringLiteral("Category-Assisted"), ToUi(AssistedEntries()));
-    SetUpList(BandComboBox, QStringLiteral("Category-Band"), ToUi(BandEntries()));
-    SetUpList(OperatorComboBox, QStringLiteral("Category-Operator"), ToUi(OperatorEntries()));
-    SetUpList(TransmitterComboBox, QStringLiteral("Category-Transmitter"),
-              ToUi(TransmitterEntries()));
-    SetUpList(PowerComboBox, QStringLiteral("Category-Power"), ToUi(PowerEntries()));
-    SetUpList(OverlayComboBox, QStringLiteral("Category-Overlay"), ToUi(OverlayEntries()));
+    const std::pair<QComboBox*, Category> categoryLists[] = {
+        {ContestBox, Category::Contest},
+        {AssistedComboBox, Category::Assisted},
+        {BandComboBox, Category::Band},
+        {OperatorComboBox, Category::Operator},
+        {TransmitterComboBox, Category::Transmitter},
+        {PowerComboBox, Category::Power},
+        {OverlayComboBox, Category::Overlay}};
+    for (const auto& [list, category] : categoryLists)
+        SetUpList(list, ToUi(CategoryOf(category).Prompt), ToUi(CategoryEntries(category)));
     auto* panelLayout = new QVBoxLayout(ScandPanel);
     panelLayout->setContentsMargins(6, 4, 6, 6);
     panelLayout->setSpacing(3);

@@ -1,4 +1,5 @@
 #include "cabrillo/CabrilloReader.h"
+#include "cabrillo/QsoLineReader.h"
 
 #include <gtest/gtest.h>
 
@@ -193,10 +194,12 @@ TEST(ReadCabrilloLog, KeysInsideHeaderValues) {
     EXPECT_EQ(file.Station.NameEdit, "SOAPBOX: Hi");
     EXPECT_EQ(file.Rows.size(), 1u);
 
-    // An address taken for the first QSO line: its day is no number.
+    // A QSO line starts with its key: an address holding it stays an address.
     lines[14] = "NAME: Sven";
     lines[15] = "ADDRESS: QSO: street";
-    EXPECT_EQ(ReadError(lines), "'' is not a valid integer value");
+    file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_EQ(file.Station.AdrEdit1, "QSO: street");
+    EXPECT_EQ(file.Rows.size(), 1u);
 
     // Line 11 is the first line searched.
     lines = WrittenLog(SacCw, {}, "");
@@ -286,12 +289,11 @@ TEST(ReadCabrilloLog, BadNumbersFailTheWholeFile) {
     const Case cases[] = {
         {{"QSO:  3500 CW 2019-09-x2 0130 SM5QQQ        599      1 OH2QQQ        599     23"},
          "'x2' is not a valid integer value"},
-        // A first line too short to hold a time reads the (missing) day.
-        {{"QSO: 14000 CW"}, "'' is not a valid integer value"},
+        // A line too short to be read is not taken, so it reads no day.
+        {{"QSO: 14000 CW"}, ""},
         {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599  12a   OH2QQQ        599     23"},
          "'12a' is not a valid integer value"},
-        {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599"},
-         "'' is not a valid integer value"},
+        {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599"}, ""},
         // A day that is no number is never read from 1200 on; a bad "Nr" before the last
         // row is never read either.
         {{"QSO:  3500 CW 2019-09-xx 1305 SM5QQQ        599    abc OH2QQQ        599     23", good},
@@ -302,6 +304,44 @@ TEST(ReadCabrilloLog, BadNumbersFailTheWholeFile) {
         lines.insert(lines.end(), c.qsos.begin(), c.qsos.end());
         EXPECT_EQ(ReadError(lines), c.error);
     }
+}
+
+// Another program's layout, with QSO lines in the header and numbers written "001", reads into
+// the rows of Kerolt's own file of the same QSOs; a line that cannot be read is named.
+TEST(ReadCabrilloLog, ReadsAnyLayoutIntoKeroltsCells) {
+    const CabrilloFile own =
+        ReadCabrilloLog(WrittenLog(SacCw,
+                                   {QsoRow(" 3500", "1305", "599", "1", "OH2QQQ", "599", "23"),
+                                    QsoRow("14000", "0130", "599", "12", "DL1QQQ", "599", "105")},
+                                   "2019-09-21"),
+                        "own.log");
+    const CabrilloFile other = ReadCabrilloLog(
+        {"START-OF-LOG: 3.0", "CALLSIGN: SM5QQQ",
+         "QSO: 3500 CW 2019-09-21 1305 SM5QQQ 599 001 OH2QQQ 599 023",
+         "  QSO:  14000  CW  2019-09-22  0130  SM5QQQ  599  12  DL1QQQ  599  105  0",
+         "QSO: 7000 CW 2019-09-22 0131 SM5QQQ 599 13 SM5AAA 599", "END-OF-LOG:"},
+        "other.log");
+    EXPECT_EQ(other.Rows, own.Rows);
+    EXPECT_EQ(other.ContestDate, own.ContestDate);
+    EXPECT_EQ(other.NotTaken, (std::vector<NotTakenLine>{{5, "no received number"}}));
+    EXPECT_NE(NotTakenMessage(other.NotTaken).find("line 5: no received number"),
+              std::string::npos);
+    EXPECT_EQ(NotTakenMessage(own.NotTaken), "");
+}
+
+// Why a QSO line is not read: the first field missing, or more after the received number than
+// a transmitter number.
+TEST(ReadQsoLine, NamesWhatIsMissingOrTooMuch) {
+    const std::string line = "QSO: 14000 CW 2019-09-21 1305 SM5QQQ 599 1 DL1QQQ 599 7";
+    const std::pair<std::string, std::string> cases[] = {
+        {"QSO:", "no frequency"},
+        {line, ""},
+        {line + " 1", ""},
+        {line + " X", "\"X\" after the received number"},
+        {line + " 1 2", "\"1\" after the received number"},
+        {line.substr(0, line.size() - 6), "no received report"},
+    };
+    for (const auto& [text, why] : cases) EXPECT_EQ(ReadQsoLine(text).Why, why) << text;
 }
 
 TEST(LoadCabrilloFile, MissingFileCannotBeOpened) {

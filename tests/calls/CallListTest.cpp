@@ -50,6 +50,29 @@ TEST(CallList, ReadsTheFolderFileBeforeThePackagedOne) {
     EXPECT_THROW(LoadCallList((dir / "none").string()), std::runtime_error);
 }
 
+// Lines ending in CR alone load whole; a call with a portable part is known by its base call.
+TEST(CallList, KnowsCallsOfAnyLineEndsAndByTheirBaseCall) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "SM" + std::to_string(i) + "AA\r";
+    const CallList list = CallList::FromText(text + "DM5RC\rDL1ABC");
+    EXPECT_EQ(list.Size(), 102u);
+    const std::pair<const char*, bool> cases[] = {
+        {"SM99AA", true},   {"DM5RC/P", true},   {"OH/DL1ABC", true}, {"DM5RC/QRP", true},
+        {"DL1ABC/5", true}, {"DM5RC/MM", true},  {"DM5RX/P", false},  {"DM5R/P", false},
+        {"SM0AA", true},    {"DL1ABC/AM", true},
+    };
+    for (const auto& [call, known] : cases) EXPECT_EQ(list.Knows(call), known) << call;
+}
+
+TEST(CanBeCall, NeedsALetterADigitAndSlashesOnlyBetweenParts) {
+    const std::pair<const char*, bool> cases[] = {
+        {"SM5AAA", true},  {"OH/DL1ABC", true}, {"dm5rc/p", true}, {"SMAAA", false},
+        {"12345", false},  {"/SM5AA", false},   {"SM5AA/", false}, {"SM5//A", false},
+        {"SM5-AA", false}, {"", false},
+    };
+    for (const auto& [call, can] : cases) EXPECT_EQ(CanBeCall(call), can) << call;
+}
+
 // The text typed, the calls of the log, the most items shown, and what is shown.
 TEST(CheckPartial, ShowsLogCallsFirstThenContainingThenOneAway) {
     const std::tuple<const char*, std::vector<std::string>, std::size_t, const char*> cases[] = {

@@ -35,7 +35,7 @@ TEST(ChoicesForClass, OnlyScandinaviansPickABandAnOverlayOrMoreTransmitters) {
 
     const ClassChoices other = ChoicesForClass(false);
     EXPECT_TRUE(other.Restricted);
-    EXPECT_EQ(other.Band, std::vector<std::string>{"ALL"});
+    EXPECT_EQ(other.Band, (std::vector<std::string>{"ALL", "LOW-BAND"}));
     EXPECT_EQ(other.Overlay, std::vector<std::string>{""});
     EXPECT_EQ(other.Transmitter, std::vector<std::string>{"ONE"});
 }

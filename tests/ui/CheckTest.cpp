@@ -18,7 +18,9 @@ std::vector<std::string> Cabrillo(std::initializer_list<std::pair<const char*, c
     for (const auto& [time, call] : qsos)
         rows.push_back(testing::QsoRow("14000", time, "599", std::to_string(rows.size() + 1), call,
                                        "599", "5"));
-    return BuildCabrilloLog(testing::SampleStation(SacCw), testing::LogOf(rows), "2019-09-21");
+    StationData station = testing::SampleStation(SacCw);
+    station.ClamedScoreEdit = "";
+    return BuildCabrilloLog(station, testing::LogOf(rows), "2019-09-21");
 }
 
 }  // namespace

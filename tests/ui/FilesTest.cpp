@@ -164,6 +164,49 @@ class FilesTest : public QObject {
         for (int page : {LogInputPage, MultListPage}) QVERIFY(F().PageControl1->isTabVisible(page));
     }
 
+    // QSO lines are taken wherever they stand after line 1; the ones that cannot be read are
+    // named in one message and the rest of the log opens.
+    void openNamesTheLinesNotTaken() {
+        Lines file = SampleLog();
+        const auto qsos = std::count_if(file.begin(), file.end(),
+                                        [](const std::string& l) { return l.starts_with("QSO:"); });
+        file.insert(file.begin() + 2, *std::find_if(file.begin(), file.end(), [](const auto& l) {
+                        return l.starts_with("QSO:");
+                    }));
+        file.insert(file.end() - 1, "QSO: 7000 CW");
+        OpenFile(Write("lines.log", file));
+        QCOMPARE(F().Log().QsoRowCount(), int(qsos) + 1);
+        QCOMPARE(w_.Prompts.Informations.size(), 1);
+        const QString named = QStringLiteral("line %1: no date").arg(file.size() - 1);
+        QVERIFY2(w_.Prompts.Informations[0].contains(named),
+                 qPrintable(w_.Prompts.Informations[0]));
+    }
+
+    // A value the file's entrant may choose opens selected, whatever class the lists were set
+    // up for before.
+    void openSelectsWhatTheEntrantMayChoose() {
+        const struct {
+            const char *before, *call, *line;
+            QComboBox* list;
+        } cases[] = {
+            {"SM5QQQ", "DL1QQQ", "CATEGORY-BAND: LOW-BAND", F().BandComboBox},
+            {"DL1QQQ", "SM5QQQ", "CATEGORY-OVERLAY: WIRE-ONLY", F().OverlayComboBox},
+        };
+        for (const auto& c : cases) {
+            Focus(F().CallEdit);
+            F().CallEdit->selectAll();
+            Keys(QString::fromLatin1(c.before));
+            Focus(F().OperatorsEdit);
+            const std::string line = c.line;
+            const std::string key = line.substr(0, line.find(' '));
+            OpenFile(Write("categories.log",
+                           Edited(SampleLog(), {{"CALLSIGN:", std::string("CALLSIGN: ") + c.call},
+                                                {key, line}})));
+            QCOMPARE(c.list->currentText(), QString::fromLatin1(line.substr(key.size() + 1)));
+            QVERIFY(c.list->currentIndex() >= 0);
+        }
+    }
+
     // Unsaved QSOs are offered a save before the window closes or another log replaces
     // them. Save proposes no name for a short callsign, the close question always one.
     void questionBeforeUnsavedQsosGo() {

@@ -122,8 +122,8 @@ class HelpAboutTest : public QObject {
         for (const char* phrase :
              {"SAC-CW or SAC-SSB", "NON-ASSISTED or ASSISTED", "ALL, 80M, 40M, 20M, 15M or 10M",
               "SINGLE-OP, MULTI-OP or CHECKLOG", "ONE or UNLIMITED", "HIGH, LOW or QRP",
-              "ROOKIE or TB-WIRES", "Last.log", "Alt+B", "Alt+V", "1200", "UTC", "Space", "Esc",
-              "Delete last row", "SM5QQQ-P.log", "Kerolt", "\u2022 "}) {
+              "CLASSIC or WIRE-ONLY", "ALL or LOW-BAND", "Last.log", "Alt+B", "Alt+V", "1200",
+              "UTC", "Space", "Esc", "Delete last row", "SM5QQQ-P.log", "Kerolt", "\u2022 "}) {
             QVERIFY2(HelpText().contains(QString::fromUtf8(phrase)), phrase);
         }
     }

@@ -141,11 +141,15 @@ class MainWindowTest : public QObject {
         } lists[] = {
             {form_->ContestBox, "Contest", {"SAC-CW", "SAC-SSB"}},
             {form_->AssistedComboBox, "Category-Assisted", {"NON-ASSISTED", "ASSISTED"}},
-            {form_->BandComboBox, "Category-Band", {"ALL", "80M", "40M", "20M", "15M", "10M"}},
+            {form_->BandComboBox,
+             "Category-Band",
+             {"ALL", "80M", "40M", "20M", "15M", "10M", "LOW-BAND"}},
             {form_->OperatorComboBox, "Category-Operator", {"SINGLE-OP", "MULTI-OP", "CHECKLOG"}},
             {form_->TransmitterComboBox, "Category-Transmitter", {"ONE", "UNLIMITED"}},
             {form_->PowerComboBox, "Category-Power", {"HIGH", "LOW", "QRP"}},
-            {form_->OverlayComboBox, "Category-Overlay", {"", "ROOKIE", "TB-WIRES"}},
+            {form_->OverlayComboBox,
+             "Category-Overlay",
+             {"", "ROOKIE", "TB-WIRES", "CLASSIC", "WIRE-ONLY"}},
         };
         for (const auto& l : lists) {
             QCOMPARE(l.list->currentText(), QString::fromLatin1(l.placeholder));
@@ -267,12 +271,12 @@ class MainWindowTest : public QObject {
         if (isScandinavian) {
             QCOMPARE(Entries(form_->BandComboBox),
                      QStringList({"ALL", "80M", "40M", "20M", "15M", "10M"}));
-            QCOMPARE(Entries(form_->OverlayComboBox), QStringList({"", "ROOKIE", "TB-WIRES"}));
+            QCOMPARE(Entries(form_->OverlayComboBox), QStringList({"", "ROOKIE", "TB-WIRES", "CLASSIC", "WIRE-ONLY"}));
             QCOMPARE(Entries(form_->TransmitterComboBox), QStringList({"ONE", "UNLIMITED"}));
             QCOMPARE(form_->BandComboBox->currentText(), QStringLiteral("Category-Band"));
             QCOMPARE(form_->OverlayComboBox->currentText(), QStringLiteral("Category-Overlay"));
         } else {
-            QCOMPARE(Entries(form_->BandComboBox), QStringList({"ALL"}));
+            QCOMPARE(Entries(form_->BandComboBox), QStringList({"ALL", "LOW-BAND"}));
             QCOMPARE(form_->BandComboBox->currentText(), QStringLiteral("ALL"));
             QCOMPARE(Entries(form_->OverlayComboBox), QStringList({""}));
             QCOMPARE(form_->OverlayComboBox->currentText(), QString());
@@ -302,11 +306,11 @@ class MainWindowTest : public QObject {
         Key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form_->Memo1);
 
-        // Back to a Scandinavian call: the overlay list returns, empty, with its three entries.
+        // Back to a Scandinavian call: the overlay list returns, empty, with its entries.
         ClassifyAs("SM5QQQ");
         QVERIFY(form_->OverlayComboBox->isVisible());
         QCOMPARE(form_->OverlayComboBox->currentText(), QString());
-        QCOMPARE(Entries(form_->OverlayComboBox), QStringList({"", "ROOKIE", "TB-WIRES"}));
+        QCOMPARE(Entries(form_->OverlayComboBox), QStringList({"", "ROOKIE", "TB-WIRES", "CLASSIC", "WIRE-ONLY"}));
         QCOMPARE(form_->BandComboBox->currentText(), QStringLiteral("ALL"));
         QCOMPARE(Entries(form_->BandComboBox).size(), 6);
         QCOMPARE(form_->TransmitterComboBox->currentText(), QStringLiteral("UNLIMITED"));

@@ -1,0 +1,39 @@
+#pragma once
+
+// Frequencies in kHz: the amateur band that holds one, and the contest's band plan.
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "contest/ContestRules.h"
+
+namespace kerolt {
+
+struct AmateurBand {
+    std::string_view Name;  // "160 m"
+    long Low, High;         // kHz, both inclusive
+    BandIndex Contest;      // NoBand for a band the contest does not use
+};
+
+// The frequency of a QSO line: whole kHz, digits only.
+std::optional<long> FrequencyKhz(std::string_view text);
+
+// The amateur band that holds khz; null when none does.
+const AmateurBand* AmateurBandOf(long khz);
+
+struct Segment {
+    long Low, High;  // kHz, both inclusive
+};
+
+// The band plan holds from this year on.
+inline constexpr int BandPlanSince = 2017;
+
+// Where a contest may be worked on a band: empty for NoContest or a band it does not use.
+std::span<const Segment> BandPlan(int contestEntry, BandIndex band);
+
+// True when khz lies in the contest's band plan, or is the band value that the band list
+// writes for the whole band (3500, 7000, ...).
+bool InBandPlan(int contestEntry, long khz);
+
+}  // namespace kerolt

@@ -1,0 +1,33 @@
+#include "contest/ContestPeriod.h"
+
+#include <chrono>
+
+#include "common/Text.h"
+#include "contest/ContestRules.h"
+
+namespace kerolt {
+
+bool IsCalendarDate(std::string_view date) {
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-')
+        return false;
+    const int year = DigitsValue(date.substr(0, 4));
+    const int month = DigitsValue(date.substr(5, 2));
+    const int day = DigitsValue(date.substr(8, 2));
+    return year >= 1 && month >= 1 && day >= 1 &&
+           std::chrono::year_month_day{std::chrono::year{year},
+                                       std::chrono::month{static_cast<unsigned>(month)},
+                                       std::chrono::day{static_cast<unsigned>(day)}}
+               .ok();
+}
+
+std::string ContestPeriodStart(int contestEntry, std::string_view date) {
+    return ContestCalendarDate(contestEntry, DigitsValue(Copy(date, 1, 4)));
+}
+
+bool InContestPeriod(int contestEntry, std::string_view date, std::string_view time) {
+    // The day the contest started, if the QSO was in it: the day before for a time before 1200.
+    return IsCalendarDate(date) &&
+           ContestDateFromFirstQso(date, time) == ContestPeriodStart(contestEntry, date);
+}
+
+}  // namespace kerolt
