@@ -10,22 +10,6 @@ namespace kerolt {
 
 namespace {
 
-struct BandEdges {
-    BandIndex Band;
-    std::string_view Name;
-    long LowKhz;
-    long HighKhz;
-};
-
-// The band edges of the ADIF band table.
-constexpr std::array<BandEdges, BandCount> Bands{{
-    {Band80, "80m", 3500, 4000},
-    {Band40, "40m", 7000, 7300},
-    {Band20, "20m", 14000, 14350},
-    {Band15, "15m", 21000, 21450},
-    {Band10, "10m", 28000, 29700},
-}};
-
 bool IsNameChar(char c) {
     return IsDigit(c) || (UpperAscii(c) >= 'A' && UpperAscii(c) <= 'Z') || c == '_';
 }
@@ -129,27 +113,11 @@ AdifDocument ReadAdif(std::string_view text, std::string_view fileName) {
 }
 
 BandIndex BandFromAdifName(std::string_view name) {
-    for (const BandEdges& b : Bands) {
-        if (EqualIgnoringCase(b.Name, name))
-            return b.Band;
+    for (int band = Band80; band <= BandCount; ++band) {
+        if (EqualIgnoringCase(BandName(static_cast<BandIndex>(band)), name))
+            return static_cast<BandIndex>(band);
     }
     return NoBand;
-}
-
-BandIndex BandFromKilohertz(long khz) {
-    for (const BandEdges& b : Bands) {
-        if (khz >= b.LowKhz && khz <= b.HighKhz)
-            return b.Band;
-    }
-    return NoBand;
-}
-
-std::string_view AdifBandName(BandIndex band) {
-    for (const BandEdges& b : Bands) {
-        if (b.Band == band)
-            return b.Name;
-    }
-    return {};
 }
 
 }  // namespace kerolt

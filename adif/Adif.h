@@ -34,9 +34,5 @@ AdifDocument ReadAdif(std::string_view text, std::string_view fileName);
 
 // The contest band of an ADIF band name ("20m", any case), NoBand for any other.
 BandIndex BandFromAdifName(std::string_view name);
-// The contest band whose edges hold a frequency in kHz, NoBand for none.
-BandIndex BandFromKilohertz(long khz);
-// "80m" ... "10m"; empty for NoBand.
-std::string_view AdifBandName(BandIndex band);
 
 }  // namespace kerolt

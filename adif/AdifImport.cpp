@@ -10,6 +10,7 @@
 #include "common/KeroltError.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
+#include "contest/BandPlan.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
 
@@ -147,7 +148,7 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
         const std::optional<long> khz = Kilohertz(FieldOf(r, "FREQ"));
         const std::string bandName = Trim(FieldOf(r, "BAND"));
         const BandIndex band = !bandName.empty() ? BandFromAdifName(bandName)
-                               : khz             ? BandFromKilohertz(*khz)
+                               : khz             ? ContestBandOfKhz(*khz)
                                                  : NoBand;
 
         std::optional<Refusal> why;
@@ -176,11 +177,9 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
         QsoLog::Row row;
         std::string unfit;
         if (!why) {
-            // The frequency itself where the log reads it as the same band (it reads the top
-            // of 10 m, 29xxx, as no band), else the band's own text.
+            // The frequency itself where it lies on the QSO's band, else the band's own text.
             const std::string kilohertz = khz ? std::to_string(*khz) : std::string();
-            const bool exact =
-                khz && BandFromKilohertz(*khz) == band && BandFromFrequency(kilohertz) == band;
+            const bool exact = khz && ContestBandOfKhz(*khz) == band;
             const std::string report = DefaultReport(contest);
             const std::string sent = Trim(FieldOf(r, "RST_SENT"));
             const std::string rcvd = Trim(FieldOf(r, "RST_RCVD"));

@@ -10,6 +10,7 @@
 #include "common/Text.h"
 #include "common/TextFile.h"
 #include "common/Version.h"
+#include "contest/BandPlan.h"
 #include "contest/ContestRules.h"
 
 namespace kerolt {
@@ -99,14 +100,13 @@ std::vector<std::string> BuildAdifLog(const StationData& station, const QsoLog& 
         std::string date = QsoDate(contestDate, row[ColTime]);
         date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
         const bool real = IsRealFrequency(freq);
-        const BandIndex band =
-            real ? BandFromKilohertz(DigitsValue(freq)) : BandFromFrequency(freq);
+        const BandIndex band = real ? ContestBandOfKhz(DigitsValue(freq)) : BandFromFrequency(freq);
 
         Record rec;
         rec.Add("CALL", Trim(row[ColCall]));
         rec.Add("QSO_DATE", date);
         rec.Add("TIME_ON", time);
-        rec.Add("BAND", AdifBandName(band));
+        rec.Add("BAND", BandName(band));
         if (real)
             rec.Add("FREQ", Megahertz(DigitsValue(freq)));
         if (contest)

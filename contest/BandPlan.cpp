@@ -52,6 +52,11 @@ const AmateurBand* AmateurBandOf(long khz) {
     return nullptr;
 }
 
+BandIndex ContestBandOfKhz(long khz) {
+    const AmateurBand* band = AmateurBandOf(khz);
+    return band ? band->Contest : NoBand;
+}
+
 std::span<const Segment> BandPlan(int contestEntry, BandIndex band) {
     if (band == NoBand || (contestEntry != SacCw && contestEntry != SacSsb))
         return {};

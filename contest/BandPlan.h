@@ -21,6 +21,8 @@ std::optional<long> FrequencyKhz(std::string_view text);
 
 // The amateur band that holds khz; null when none does.
 const AmateurBand* AmateurBandOf(long khz);
+// The contest band that holds khz; NoBand outside the five.
+BandIndex ContestBandOfKhz(long khz);
 
 struct Segment {
     long Low, High;  // kHz, both inclusive

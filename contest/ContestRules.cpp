@@ -1,5 +1,7 @@
 #include "contest/ContestRules.h"
 
+#include "contest/BandPlan.h"
+
 #include <array>
 #include <chrono>
 
@@ -84,6 +86,9 @@ BandIndex BandFromFrequency(std::string_view frequencyText) {
     const std::string_view text = TrimView(frequencyText);
     if (text.empty())
         return NoBand;
+    // A frequency in kHz on an amateur band is that band's, whether the contest uses it or not.
+    if (const std::optional<long> khz = FrequencyKhz(text); khz && AmateurBandOf(*khz))
+        return ContestBandOfKhz(*khz);
     switch (text[0]) {
         case '3':
             return Band80;
@@ -99,6 +104,12 @@ BandIndex BandFromFrequency(std::string_view frequencyText) {
     if (text.starts_with("28"))
         return Band10;
     return NoBand;
+}
+
+std::string_view BandName(BandIndex band) {
+    static constexpr std::string_view Names[BandCount + 1] = {"",    "80m", "40m",
+                                                              "20m", "15m", "10m"};
+    return band <= BandCount ? Names[band] : Names[NoBand];
 }
 
 const std::vector<std::string>& FrequencyEntries() {

@@ -37,6 +37,8 @@ enum ContestEntry : int { NoContest = -1, SacCw = 0, SacSsb = 1 };
 const std::vector<std::string>& ContestEntries();
 
 BandIndex BandFromFrequency(std::string_view frequencyText);
+// "80m" ... "10m"; empty for NoBand.
+std::string_view BandName(BandIndex band);
 // The band list's entries: entry i is the frequency text of band i + 1.
 const std::vector<std::string>& FrequencyEntries();
 

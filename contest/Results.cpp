@@ -66,10 +66,8 @@ std::string Field(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::string BandName(BandIndex band) {
-    static constexpr std::array<const char*, BandCount + 1> Names{"other", "80m", "40m",
-                                                                  "20m",   "15m", "10m"};
-    return band <= BandCount ? Names[band] : Names[NoBand];
+std::string ResultsBandName(BandIndex band) {
+    return band == NoBand ? "other" : std::string(BandName(band));
 }
 
 int ClockHourOf(int contestHour) {
@@ -163,7 +161,7 @@ std::vector<std::string> ResultsSummary(const SummaryStation& station,
                Field(std::to_string(band.Mults), 7);
     };
     for (int band = Band80; band <= BandCount; ++band)
-        lines.push_back(line(BandName(static_cast<BandIndex>(band)), results.Bands[band]));
+        lines.push_back(line(ResultsBandName(static_cast<BandIndex>(band)), results.Bands[band]));
     lines.push_back(line("Total", results.Total));
     lines.push_back("Score: " + std::to_string(results.Score));
     lines.push_back("Operating time: " + Duration(results.FirstToLastMinutes) + " (on the air " +

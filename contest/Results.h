@@ -45,7 +45,7 @@ struct ContestResults {
 };
 
 // "80m" ... "10m"; "other" for NoBand.
-std::string BandName(BandIndex band);
+std::string ResultsBandName(BandIndex band);
 
 // The UTC clock hour at which hour h of the contest begins: 12..23, then 0..11.
 int ClockHourOf(int contestHour);

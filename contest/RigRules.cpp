@@ -1,26 +1,13 @@
 #include "contest/RigRules.h"
 
+#include "contest/BandPlan.h"
+
 #include <array>
 #include <cmath>
 
 namespace kerolt {
 
 namespace {
-
-struct BandEdges {
-    BandIndex Band;
-    long LowKhz;
-    long HighKhz;
-};
-
-// The widest allocation of the three IARU regions, so that a rig anywhere maps.
-constexpr std::array<BandEdges, BandCount> Allocations{{
-    {Band80, 3500, 4000},
-    {Band40, 7000, 7300},
-    {Band20, 14000, 14350},
-    {Band15, 21000, 21450},
-    {Band10, 28000, 29700},
-}};
 
 // Beyond any amateur band a rig tunes; guards the conversion to long.
 constexpr double HighestHz = 1e12;
@@ -39,14 +26,6 @@ long KhzFromHz(double hz) {
     if (!(hz > 0) || hz > HighestHz)
         return 0;
     return std::lround(hz / 1000.0);
-}
-
-BandIndex BandFromKhz(long khz) {
-    for (const BandEdges& edges : Allocations) {
-        if (khz >= edges.LowKhz && khz <= edges.HighKhz)
-            return edges.Band;
-    }
-    return NoBand;
 }
 
 bool ModeFitsContest(int contestEntry, std::string_view mode) {
@@ -68,13 +47,8 @@ std::string RigPanelText(const std::optional<RigReading>& reading, int contestEn
 
 std::string FrequencyCell(std::optional<long> rigKhz, std::string_view bandEntry) {
     const BandIndex chosen = BandFromFrequency(bandEntry);
-    if (rigKhz && chosen != NoBand && BandFromKhz(*rigKhz) == chosen) {
-        std::string khz = std::to_string(*rigKhz);
-        // The reader finds the band from the cell's text; a kHz it would place elsewhere (the
-        // 10 m band above 29000) keeps the band's own text.
-        if (BandFromFrequency(khz) == chosen)
-            return khz;
-    }
+    if (rigKhz && chosen != NoBand && ContestBandOfKhz(*rigKhz) == chosen)
+        return std::to_string(*rigKhz);
     return std::string(bandEntry);
 }
 
@@ -82,7 +56,7 @@ std::optional<BandIndex> RigBandFollower::Follow(long khz) {
     if (lastKhz_ == khz)
         return std::nullopt;
     lastKhz_ = khz;
-    const BandIndex band = BandFromKhz(khz);
+    const BandIndex band = ContestBandOfKhz(khz);
     if (band == NoBand)
         return std::nullopt;
     return band;

@@ -22,9 +22,6 @@ struct RigReading {
 // The nearest whole kHz of a frequency in Hz; 0 for a negative or absurd reading.
 long KhzFromHz(double hz);
 
-// The contest band whose amateur allocation holds a frequency in kHz, NoBand outside all five.
-BandIndex BandFromKhz(long khz);
-
 // Whether a rig mode can make QSOs of the contest: CW (either sideband) for SAC-CW, LSB or USB
 // for SAC-SSB; any mode while no contest is chosen.
 bool ModeFitsContest(int contestEntry, std::string_view mode);

@@ -224,8 +224,9 @@ ScoreDisplay ScoringEngine::ScoreQso(std::string_view call, BandIndex band,
 }
 
 ScoreDisplay ScoringEngine::ScoreRow(QsoLog& log, int row) {
-    ScoreDisplay display = ScoreQso(log.Cell(row, ColCall), BandFromFrequency(log.Cell(row, ColFreq)),
-                                    log.Cell(row, ColNrRcvd));
+    ScoreDisplay display =
+        ScoreQso(log.Cell(row, ColCall), BandFromFrequency(log.Cell(row, ColFreq)),
+                 log.Cell(row, ColNrRcvd));
     log.SetCell(row, ColMult, currentMult_);
     log.SetCell(row, ColPoints, currentPoints_);
     return display;
@@ -280,8 +281,6 @@ std::string VerdictText(const QsoScore& score) {
 }
 
 std::vector<std::string> ScoringEngine::ScoreSummary() const {
-    static constexpr std::array<const char*, BandCount + 1> Labels{"",     " 80m", " 40m",
-                                                                   " 20m", " 15m", " 10m"};
     std::vector<std::string> lines;
     lines.reserve(10);
     lines.emplace_back("Band  QSO  Pnt  Mul");
@@ -291,7 +290,8 @@ std::vector<std::string> ScoringEngine::ScoreSummary() const {
     long long mults = 0;
     for (int band = Band80; band <= BandCount; ++band) {
         const BandTotal& total = bandTotals_[static_cast<std::size_t>(band)];
-        lines.push_back(Labels[band] + PadLeft(total.Qsos, 5) + PadLeft(total.Points, 5) +
+        lines.push_back(" " + std::string(BandName(static_cast<BandIndex>(band))) +
+                        PadLeft(total.Qsos, 5) + PadLeft(total.Points, 5) +
                         PadLeft(total.Mults, 5));
         qsos += total.Qsos;
         points += total.Points;

@@ -47,8 +47,8 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Table->setHorizontalHeaderLabels(columns);
     QStringList rows;
     for (int band = Band80; band <= BandCount; ++band)
-        rows << ToUi(BandName(static_cast<BandIndex>(band)));
-    rows << ToUi(BandName(NoBand)) << QStringLiteral("Total");
+        rows << ToUi(ResultsBandName(static_cast<BandIndex>(band)));
+    rows << ToUi(ResultsBandName(NoBand)) << QStringLiteral("Total");
     Table->setVerticalHeaderLabels(rows);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -76,7 +76,7 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     HourSeries = new QStackedBarSeries;
     for (int band = Band80; band <= BandCount; ++band) {
-        auto* set = new QBarSet(ToUi(BandName(static_cast<BandIndex>(band))));
+        auto* set = new QBarSet(ToUi(ResultsBandName(static_cast<BandIndex>(band))));
         for (int hour = 0; hour < ContestHours; ++hour) set->append(0);
         HourSeries->append(set);
     }

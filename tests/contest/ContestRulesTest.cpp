@@ -10,13 +10,15 @@
 namespace kerolt {
 namespace {
 
-TEST(BandFromFrequency, LooksAtTheLeadingCharactersOnly) {
+// A kHz value on an amateur band goes by the band's edges; any other text by its leading digits.
+TEST(BandFromFrequency, ByBandEdgesElseLeadingCharacters) {
     const struct {
         const char* text;
         BandIndex band;
     } cases[] = {
         {" 3500", Band80}, {"3500", Band80},  {"7000", Band40},     {"14000", Band20},
-        {"1800", Band20},  {"21000", Band15}, {"28000", Band10},    {"24890", NoBand},
+        {"1800", NoBand},  {"21000", Band15}, {"28000", Band10},    {"24890", NoBand},
+        {"10115", NoBand}, {"18080", NoBand}, {"29650", Band10},    {"14", Band20},
         {"50000", NoBand}, {"", NoBand},      {"    ", NoBand},     {"2", NoBand},
         {"29", NoBand},    {"x3500", NoBand}, {"\t7000\r", Band40},
     };

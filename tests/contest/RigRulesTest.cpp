@@ -1,11 +1,13 @@
 #include "contest/RigRules.h"
 
+#include "contest/BandPlan.h"
+
 #include <gtest/gtest.h>
 
 namespace kerolt {
 namespace {
 
-TEST(BandFromKhz, TakesEachAllocationWithBothEdges) {
+TEST(ContestBandOfKhz, TakesEachAllocationWithBothEdges) {
     const struct {
         long khz;
         BandIndex band;
@@ -14,7 +16,7 @@ TEST(BandFromKhz, TakesEachAllocationWithBothEdges) {
                  {13999, NoBand}, {14000, Band20}, {14350, Band20}, {14351, NoBand},
                  {20999, NoBand}, {21000, Band15}, {21450, Band15}, {21451, NoBand},
                  {27999, NoBand}, {28000, Band10}, {29700, Band10}, {29701, NoBand}};
-    for (const auto& c : cases) EXPECT_EQ(BandFromKhz(c.khz), c.band) << c.khz;
+    for (const auto& c : cases) EXPECT_EQ(ContestBandOfKhz(c.khz), c.band) << c.khz;
 }
 
 // The panel carries the rounded kHz and the fit of the mode, so they are checked through it.
@@ -47,7 +49,7 @@ TEST(FrequencyCell, IsTheRigsKhzOnlyOnTheChosenBand) {
         std::string cell;
     } cases[] = {{14025, b20, "14025"}, {std::nullopt, b20, b20},
                  {7025, b20, b20},      {10120, b20, b20},
-                 {28450, b10, "28450"}, {29100, b10, b10},
+                 {28450, b10, "28450"}, {29100, b10, "29100"},
                  {14025, "", ""},       {3525, FrequencyEntries()[Band80 - 1], "3525"}};
     for (const auto& c : cases) {
         EXPECT_EQ(FrequencyCell(c.khz, c.band), c.cell) << c.khz.value_or(-1) << " " << c.band;
