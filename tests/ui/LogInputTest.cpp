@@ -166,6 +166,19 @@ class LogInputTest : public QObject {
         }
     }
 
+    void multipliersShowWhole() {
+        // A non-Scandinavian entrant's multipliers: a Scandinavian prefix and its call area.
+        w_.Form.reset();
+        QVERIFY(w_.Open());
+        w_.StartLog(QStringLiteral("DL1QQQ"));
+        for (const char* call : {"SM5AA", "OZ7BB", "OH0CC", "JW5DD"}) Qso(QLatin1String(call));
+        for (int row = 0; row < 4; ++row) {
+            const QModelIndex mult = F().GridModel().index(row, ColMult);
+            QVERIFY(!mult.data().toString().isEmpty());
+            QVERIFY(F().SG->sizeHintForIndex(mult).width() <= F().SG->columnWidth(ColMult));
+        }
+    }
+
     void realtimeClockWritesTheLogPageOnly() {
         F().Realtime1->trigger();
         QCOMPARE(F().PanelText(RealtimePanel), QStringLiteral("Realtime: On"));
