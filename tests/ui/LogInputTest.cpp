@@ -50,8 +50,11 @@ class LogInputTest : public QObject {
         QVERIFY(F().CallWkdInput->hasFocus() && F().CallWkdInput->text().isEmpty());
         QVERIFY(F().NrInput->text().isEmpty() && !F().LogSaved());
         QVERIFY(Shown(CabrilloLogPage) && Shown(MultListPage));
+        // A report the check will refuse is logged as typed, and said in the entity panel.
+        F().RREdit->setText(QStringLiteral("999"));
         Qso(QStringLiteral("K1AA"));
         QCOMPARE(ReadLines("Last.log"), F().CabrilloLines());
+        QVERIFY(F().Log().QsoCounter == 3 && F().PanelText(EntityPanel).contains("\"999\""));
     }
 
     void enterCommitsOnlyAWholeQso() {
