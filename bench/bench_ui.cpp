@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "common/TextFile.h"
 #include "tests/support/PackagedData.h"
 #include "ui/Clock.h"
 #include "ui/ComboLists.h"
@@ -149,6 +150,18 @@ void BM_CommitWithBackup(benchmark::State& bench) {
     QDir::setCurrent(home);
 }
 
+// The floor under a commit with the backup: the synced, atomic write of the same log's text.
+void BM_WriteBackup(benchmark::State& bench) {
+    if (SkipWithoutPackagedData(bench))
+        return;
+    QTemporaryDir folder;
+    LogWindow w(static_cast<int>(bench.range(0)));
+    w.Form->RebuildCabrilloLog();
+    const std::vector<std::string> lines = w.Form->CabrilloLines();
+    const std::string file = (folder.path() + QStringLiteral("/Last.log")).toStdString();
+    for (auto _ : bench) WriteLines(file, lines);
+}
+
 // Leaving the grid for the call field: the hourglass, RescoreLog and the refreshed controls.
 void BM_LeaveGrid(benchmark::State& bench) {
     if (SkipWithoutPackagedData(bench))
@@ -169,6 +182,7 @@ BENCHMARK(BM_CallKeyRelease)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckPartial)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CommitWithBackup)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteBackup)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LeaveGrid)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -98,12 +98,9 @@ std::string CabrilloQsoLine(const QsoLog::Row& row, std::string_view ownCall, st
     return JoinQsoFields(values);
 }
 
-std::vector<std::string> BuildCabrilloLog(const StationData& station, const QsoLog& log,
-                                          const std::string& contestDate) {
-    const int qsoRows = log.QsoRowCount();
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(qsoRows) + station.Memo1.size() + 21);
+namespace {
 
+void AppendHeader(std::vector<std::string>& lines, const StationData& station) {
     lines.push_back("START-OF-LOG: 3.0");
     lines.push_back("CALLSIGN: " + Trim(station.CallEdit));
     lines.push_back("CONTEST: " + station.ContestBox);
@@ -126,13 +123,57 @@ std::vector<std::string> BuildCabrilloLog(const StationData& station, const QsoL
         lines.push_back("CLUB: " + station.ClubEdit);
     }
     for (const auto& memoLine : station.Memo1) lines.push_back("SOAPBOX: " + memoLine);
+}
 
+// Only the columns a QSO line shows decide whether it must be made again.
+bool SameLineCells(const QsoLog::Row& a, const QsoLog::Row& b) {
+    return std::equal(a.begin() + ColFreq, a.begin() + ColNrRcvd + 1, b.begin() + ColFreq);
+}
+
+}  // namespace
+
+std::vector<std::string> BuildCabrilloLog(const StationData& station, const QsoLog& log,
+                                          const std::string& contestDate) {
+    CabrilloLogBuilder builder;
+    return builder.Build(station, log, contestDate);
+}
+
+const std::vector<std::string>& CabrilloLogBuilder::Build(const StationData& station,
+                                                          const QsoLog& log,
+                                                          const std::string& contestDate) {
+    std::vector<std::string> header;
+    header.reserve(station.Memo1.size() + 20);
+    AppendHeader(header, station);
     const std::string_view mode = CabrilloQsoMode(station.ContestIndex);
-    for (int r = 1; r <= qsoRows; ++r) {
-        lines.push_back(CabrilloQsoLine(log.RowAt(r), station.CallEdit, mode, contestDate));
+    // The QSO lines sit behind the header in lines_; they are kept only while nothing that every
+    // line shows, nor their place, changed.
+    if (station.CallEdit != ownCall_ || mode != mode_ || contestDate != contestDate_ ||
+        header.size() != headerLines_) {
+        rows_.clear();
+        lines_.clear();
+        ownCall_ = station.CallEdit;
+        mode_ = mode;
+        contestDate_ = contestDate;
+        headerLines_ = header.size();
     }
-    lines.push_back("END-OF-LOG:");
-    return lines;
+    const auto qsoRows = static_cast<std::size_t>(log.QsoRowCount());
+    rows_.resize(std::min(rows_.size(), qsoRows));
+    lines_.resize(headerLines_ + qsoRows + 1);
+    std::move(header.begin(), header.end(), lines_.begin());
+    for (std::size_t i = 0; i < qsoRows; ++i) {
+        const QsoLog::Row& row = log.RowAt(static_cast<int>(i) + 1);
+        if (i < rows_.size() && SameLineCells(rows_[i], row))
+            continue;
+        // The line is made before the row is remembered: a row whose line fails stays unmade.
+        lines_[headerLines_ + i] = CabrilloQsoLine(row, ownCall_, mode_, contestDate_);
+        if (i == rows_.size()) {
+            rows_.push_back(row);
+        } else {
+            rows_[i] = row;
+        }
+    }
+    lines_.back() = "END-OF-LOG:";
+    return lines_;
 }
 
 }  // namespace kerolt

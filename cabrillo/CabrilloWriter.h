@@ -36,4 +36,22 @@ std::string CabrilloQsoLine(const QsoLog::Row& row, std::string_view ownCall, st
 std::vector<std::string> BuildCabrilloLog(const StationData& station, const QsoLog& log,
                                           const std::string& contestDate);
 
+// BuildCabrilloLog for a log that changes a little between builds (a commit, a deleted row): a
+// QSO line is made again only when its row's columns 1-7, the own call, the mode or the contest
+// date changed since the last build. The result is BuildCabrilloLog's, line for line.
+class CabrilloLogBuilder {
+  public:
+    // Raises as BuildCabrilloLog does; the next build is whole again whatever failed.
+    const std::vector<std::string>& Build(const StationData& station, const QsoLog& log,
+                                          const std::string& contestDate);
+
+  private:
+    std::string ownCall_;
+    std::string_view mode_;
+    std::string contestDate_;
+    std::size_t headerLines_ = 0;
+    std::vector<QsoLog::Row> rows_;  // the rows the QSO lines were made from
+    std::vector<std::string> lines_;
+};
+
 }  // namespace kerolt

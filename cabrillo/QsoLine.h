@@ -67,7 +67,8 @@ constexpr bool QsoFieldsAdjoin() {
     return true;
 }
 static_assert(QsoFieldsAdjoin());
-// The longest call the entry takes still leaves a blank before the report.
+// The longest call the entries take still leaves a blank before the report.
 static_assert(QsoField(QsoSource::Cell, ColCall).Span == MaxCallLength + 1);
+static_assert(QsoField(QsoSource::OwnCall).Span == MaxCallLength + 1);
 
 }  // namespace kerolt

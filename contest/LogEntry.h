@@ -37,8 +37,8 @@ bool AcceptsChar(EntryField field, char c);
 // Text arriving other than by a key (pasted): mapped, refused characters dropped.
 std::string FilterText(EntryField field, std::string_view text);
 
-// The longest worked call: the QSO line's call column holds it with the blank that parts it
-// from the report.
+// The longest worked or own call: the QSO line's call columns hold it with the blank that parts
+// it from the report.
 inline constexpr std::size_t MaxCallLength = 13;
 
 // Text pasted into a field that keeps `staying` of its characters, as FilterText keeps it. A call

@@ -155,17 +155,18 @@ void TForm1::ShowScore(const ScoreDisplay& display) {
     ShowResults();
 }
 
-std::vector<std::string> TForm1::CabrilloLines() const {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(CabrilloLog->count()));
-    for (int i = 0; i < CabrilloLog->count(); ++i)
-        lines.push_back(ToCore(CabrilloLog->item(i)->text()));
-    return lines;
-}
-
 void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {
-    CabrilloLog->clear();
-    CabrilloLog->addItems(ToUi(lines));
+    // Only the lines that changed are handed to the list: a commit changes the score line and
+    // adds one, and 5,000 items made again would cost more than the whole rest of it.
+    const std::size_t kept = std::min(lines.size(), cabrilloLines_.size());
+    for (std::size_t i = 0; i < kept; ++i) {
+        if (lines[i] != cabrilloLines_[i])
+            CabrilloLog->item(static_cast<int>(i))->setText(ToUi(lines[i]));
+    }
+    while (static_cast<std::size_t>(CabrilloLog->count()) > lines.size())
+        delete CabrilloLog->takeItem(CabrilloLog->count() - 1);
+    for (std::size_t i = kept; i < lines.size(); ++i) CabrilloLog->addItem(ToUi(lines[i]));
+    cabrilloLines_ = lines;
     // The marks are only seen on the page, which is rebuilt, and so checked, on every arrival;
     // the backup after each QSO need not pay for them.
     ShowLogCheck(PageControl1->currentIndex() == CabrilloLogPage ? lines
@@ -173,7 +174,7 @@ void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {
 }
 
 void TForm1::RebuildCabrilloLog() {
-    SetCabrilloLines(BuildCabrilloLog(StationDataFromControls(), log_, state_.ContestDate));
+    SetCabrilloLines(cabrilloBuilder_.Build(StationDataFromControls(), log_, state_.ContestDate));
 }
 // --- Events ---------------------------------------------------------------------------------
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/CabrilloWriter.h"
 #include "cabrillo/StationData.h"
 #include "calls/CallList.h"
 #include "contest/ContestRules.h"
@@ -82,7 +83,7 @@ class TForm1 : public QMainWindow {
     void ShowScore(const ScoreDisplay& display);
 
     // The Cabrillo text, as the "Cabrillo log" page holds it.
-    std::vector<std::string> CabrilloLines() const;
+    const std::vector<std::string>& CabrilloLines() const { return cabrilloLines_; }
     void SetCabrilloLines(const std::vector<std::string>& lines);
     // Rebuilds the text from the station controls and the log. A build that fails raises and
     // leaves the old text.
@@ -382,6 +383,9 @@ class TForm1 : public QMainWindow {
     // The contest date of the last opened log with QSOs; empty before one was opened.
     std::string openedContestDate_;
     QsoGridModel* gridModel_ = nullptr;
+    CabrilloLogBuilder cabrilloBuilder_;
+    // The lines the "Cabrillo log" page shows, as the core's text.
+    std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};
     QMenu* setUpMenu_ = nullptr;
     int currentPage_ = DataInputPage;

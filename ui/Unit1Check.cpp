@@ -129,6 +129,14 @@ void TForm1::ShowLogCheck(const std::vector<std::string>& lines) {
         CheckSummary->clear();
         return;
     }
+    // The items outlive a check (only changed lines are replaced): earlier marks go first.
+    for (int i = 0; i < CabrilloLog->count(); ++i) {
+        QListWidgetItem* item = CabrilloLog->item(i);
+        if (item->data(Qt::BackgroundRole).isValid()) {
+            item->setData(Qt::BackgroundRole, QVariant());
+            item->setToolTip(QString());
+        }
+    }
     const std::vector<Finding> findings =
         CheckCabrilloLog(lines, countryTable_, callList_.Size() > 0 ? &callList_ : nullptr);
     std::size_t problems = 0;

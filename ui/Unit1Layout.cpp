@@ -164,7 +164,8 @@ void TForm1::BuildStationPage() {
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
 
     CallEdit = UpperCaseEdit(this);
-    CallEdit->setMaxLength(14);
+    // Every QSO line holds the own call in a column as wide as the worked call's.
+    CallEdit->setMaxLength(static_cast<int>(MaxCallLength));
     CallEdit->setToolTip(QStringLiteral("Callsign used during the contest"));
     OperatorsEdit = UpperCaseEdit(this);
     OperatorsEdit->setToolTip(QStringLiteral("Callsign of the Operators"));

@@ -342,8 +342,8 @@ void TForm1::RemoveStaleBackups() {
 }
 
 void TForm1::BackUpLog() {
-    const std::vector<std::string> lines =
-        BuildCabrilloLog(StationDataFromControls(), log_, state_.ContestDate);
+    const std::vector<std::string>& lines =
+        cabrilloBuilder_.Build(StationDataFromControls(), log_, state_.ContestDate);
     SetCabrilloLines(lines);
     // The atomic writer keeps the previous backup whole when this one fails.
     WriteLines(BackupFile, lines);

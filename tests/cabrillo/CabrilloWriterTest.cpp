@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "CabrilloTestSupport.h"
 #include "common/KeroltError.h"
 
@@ -206,6 +208,34 @@ TEST(BuildCabrilloLog, DateThatCannotBeFormedRaisesAndReturnsNothing) {
     const Lines afternoon = BuildCabrilloLog(station, LogOf({log.RowAt(1)}), "");
     EXPECT_EQ(afternoon[afternoon.size() - 2],
               "QSO:  3500 CW  1305 SM5QQQ        599      1 OH2QQQ        599     23");
+}
+
+// One builder follows a log through the changes a session makes; after each it must give what
+// a build from scratch gives.
+TEST(CabrilloLogBuilder, EveryBuildEqualsAFreshOne) {
+    StationData station = SampleStation(SacCw);
+    QsoLog log = LogOf({QsoRow("14000", "1305", "599", "1", "OH2QQQ", "599", "23")});
+    std::string date = "2019-09-21";
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"a commit",
+         [&] { log.AppendQso(QsoRow(" 7000", "0130", "599", "2", "DL1A", "599", "7")); }},
+        {"a call edited", [&] { log.SetCell(2, ColCall, "DL2B"); }},
+        {"a received number edited", [&] { log.SetCell(2, ColNrRcvd, "70"); }},
+        {"the contest date", [&] { date = "2019-09-20"; }},
+        {"the own call", [&] { station.CallEdit = "SM5QQQ/P"; }},
+        {"the contest", [&] { station.ContestIndex = SacSsb; }},
+        {"a soapbox line", [&] { station.Memo1.push_back("More"); }},
+        {"the last row deleted", [&] { log.RemoveLastQso(); }},
+    };
+    CabrilloLogBuilder builder;
+    for (const auto& [what, change] : changes) {
+        change();
+        EXPECT_EQ(builder.Build(station, log, date), BuildCabrilloLog(station, log, date)) << what;
+    }
+    // A build that fails leaves the next one whole.
+    log.AppendQso(QsoRow(" 7000", "0130", "599", "3", "DL3C", "599", "7"));
+    EXPECT_THROW(builder.Build(station, log, ""), KeroltError);
+    EXPECT_EQ(builder.Build(station, log, date), BuildCabrilloLog(station, log, date));
 }
 
 }  // namespace

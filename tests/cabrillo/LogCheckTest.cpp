@@ -70,6 +70,7 @@ TEST(CheckCabrilloLog, FindsEachFault) {
         {20, 26, "2500", {{20, P, "time \"2500\" is not a valid HHMM"}}},
         {20, 26, "1260", {{20, P, "time \"1260\""}}},
         {20, 26, "1250", {{20, P, "earlier than the QSO before it (1305)"}}},
+        {20, 26, "1305", {}},  // the same minute is no step back
         {22, 26, "1150", {}},
         {19, 74, "     0", {{19, N, "received number 0"}}},
         {19, 74, "    x1", {{19, P, "received number \"x1\" is not a number"}}},

@@ -93,6 +93,9 @@ TEST(CheckPartial, ShowsLogCallsFirstThenContainingThenOneAway) {
         {"SM5AA", {}, 10, "SM5AAA SM5AAB SM5AB~ | 0"},
         {"OH2BHX", {}, 10, "OH2BH~ | 0"},
         {"OH2XX", {}, 10, "| 0"},
+        // A call holding the text twice is one call.
+        {"AA", {}, 10, "SM5AAA SM5AAB | 0"},
+        {"AA", {}, 1, "SM5AAA | 1"},
     };
     for (const auto& [typed, logCalls, maxItems, shown] : cases)
         EXPECT_EQ(Describe(CheckPartial(SmallList(), typed, logCalls, maxItems)), shown) << typed;

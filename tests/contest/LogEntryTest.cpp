@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "common/KeroltError.h"
 #include "contest/ContestRules.h"
 
@@ -70,32 +72,26 @@ TEST(LogEntryTest, CommittedRowDropsLeadingZeros) {
     }
 }
 
+// Time, sent and received report, contest, and the findings joined by " | ".
 TEST(LogEntryTest, FindingsNameBadTimesAndReports) {
-    const struct {
-        const char *time, *sent, *rcvd;
-        int contest;
-        std::vector<std::string> findings;
-    } cases[] = {
-        {"2359", "599", "519", SacCw, {}},
-        {"0000", "59", "11", SacSsb, {}},
-        {"2400", "599", "599", SacCw, {"time \"2400\" is not a valid HHMM time"}},
-        {"2360", "999", "590", NoContest, {"time \"2360\" is not a valid HHMM time"}},
-        {"1200",
-         "699",
-         "59",
-         SacCw,
-         {"sent report \"699\" is not a valid RST on CW",
-          "received report \"59\" is not a valid RST on CW"}},
-        {"1200",
-         "50",
-         "599",
-         SacSsb,
-         {"sent report \"50\" is not a valid RST on SSB",
-          "received report \"599\" is not a valid RST on SSB"}},
+    const std::tuple<const char*, const char*, const char*, int, std::string> cases[] = {
+        {"2359", "599", "519", SacCw, ""},
+        {"0000", "59", "11", SacSsb, ""},
+        {"2400", "599", "599", SacCw, "time \"2400\" is not a valid HHMM time"},
+        {"2360", "999", "590", NoContest, "time \"2360\" is not a valid HHMM time"},
+        {"1200", "699", "59", SacCw,
+         "sent report \"699\" is not a valid RST on CW | received "
+         "report \"59\" is not a valid RST on CW"},
+        {"1200", "50", "559", SacSsb,
+         "sent report \"50\" is not a valid RST on SSB | received "
+         "report \"559\" is not a valid RST on SSB"},
     };
-    for (const auto& c : cases) {
-        const QsoEntry entry{"14000", c.time, c.sent, "7", "DL1ABC", c.rcvd, "1"};
-        EXPECT_EQ(EntryFindings(entry, c.contest), c.findings) << c.time << ' ' << c.sent;
+    for (const auto& [time, sent, rcvd, contest, expected] : cases) {
+        std::string found;
+        for (const std::string& f :
+             EntryFindings({"14000", time, sent, "7", "K1A", rcvd, "1"}, contest))
+            found += (found.empty() ? "" : " | ") + f;
+        EXPECT_EQ(found, expected) << time << ' ' << sent;
     }
 }
 

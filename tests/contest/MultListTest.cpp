@@ -7,10 +7,10 @@ namespace {
 
 TEST(MultListTest, ListsPerBandInTableOrderEachSortedOnItsOwn) {
     const std::vector<MultEntry> table{
-        {"K", 1, Band20},    {"DL", 3, Band20}, {"DL", 1, Band40},         {"JA", 2, NoBand},
-        {"SM5", 12, Band10}, {"9A", 4, Band20}, {"VERYLO", 123456, Band10}};
+        {"K", 1, Band20},    {"DL", 3, Band20}, {"DL", 1, Band40},          {"JA", 2, NoBand},
+        {"SM5", 12, Band10}, {"9A", 4, Band20}, {"VERYLO", 123456, Band10}, {"OH", 2, Band80}};
     const BandLists expected{
-        {{}, {"DL  1"}, {"9A  4", "DL  3", "K   1"}, {}, {"SM5 12", "VERYLO 123456"}}};
+        {{"OH  2"}, {"DL  1"}, {"9A  4", "DL  3", "K   1"}, {}, {"SM5 12", "VERYLO 123456"}}};
     EXPECT_EQ(BuildMultLists(table), expected);
 }
 

@@ -26,10 +26,8 @@ class HelpAboutTest : public QObject {
     Q_OBJECT
 
   private:
-    CountryTable table_ = SyntheticCountryTable();
-    ScriptedPrompts prompts_;
-    FixedClock clock_;
-    std::unique_ptr<TForm1> form_;
+    Window w_;
+    std::unique_ptr<TForm1>& form_ = w_.Form;
     std::unique_ptr<TAboutBox> aboutBox_;
     std::unique_ptr<TForm3> form3_;
 
@@ -54,7 +52,7 @@ class HelpAboutTest : public QObject {
     }
 
     void init() {
-        form_ = std::make_unique<TForm1>(table_, prompts_, clock_);
+        w_.Form = std::make_unique<TForm1>(w_.Table, w_.Prompts, w_.Clock);
         aboutBox_ = std::make_unique<TAboutBox>();
         form3_ = std::make_unique<TForm3>();
         form_->SetSecondaryWindows(aboutBox_.get(), form3_.get());
@@ -142,7 +140,6 @@ class HelpAboutTest : public QObject {
         QVERIFY(aboutBox_->isVisible());
         QVERIFY(!aboutBox_->isModal());
         QCOMPARE(aboutBox_->windowTitle(), QStringLiteral("About"));
-        QCOMPARE(aboutBox_->size(), QSize(298, 195));
         QCOMPARE(aboutBox_->minimumSize(), aboutBox_->maximumSize());
         QCOMPARE(aboutBox_->ProductName->text(),
                  QStringLiteral("Manual Cabrillo log input for SAC"));
