@@ -100,13 +100,11 @@ class Checker {
         if (rstDigits == 0) {
             Problem(line, "mode " + Quoted(mode) + " is neither CW nor PH");
         } else {
-            const char* modeName = rstDigits == 3 ? "CW" : "SSB";
             for (const auto& [what, cell] :
                  {std::pair{"sent", ColRstSent}, std::pair{"received", ColRstRcvd}}) {
                 const std::string rst = qso.Value(QsoSource::Cell, cell);
                 if (!IsValidRst(rst, rstDigits))
-                    Problem(line, std::string(what) + " report " + Quoted(rst) +
-                                      " is not a valid RST on " + modeName);
+                    Problem(line, BadRstText(what, rst, rstDigits));
             }
         }
 
@@ -235,7 +233,7 @@ class Checker {
     void Time(int line, const std::string& time) {
         const std::optional<int> minute = ContestMinute(time);
         if (!minute) {
-            Problem(line, "time " + Quoted(time) + " is not a valid HHMM time");
+            Problem(line, BadTimeText(time));
             return;
         }
         if (*minute < lastMinute_)

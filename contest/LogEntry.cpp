@@ -113,18 +113,31 @@ QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
     return row;
 }
 
+std::string BadTimeText(std::string_view time) {
+    std::string text = "time \"";
+    text += time;
+    text += "\" is not a valid HHMM time";
+    return text;
+}
+
+std::string BadRstText(std::string_view what, std::string_view rst, std::size_t digits) {
+    std::string text(what);
+    text += " report \"";
+    text += rst;
+    text += digits == 3 ? "\" is not a valid RST on CW" : "\" is not a valid RST on SSB";
+    return text;
+}
+
 std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry) {
     std::vector<std::string> findings;
     if (!IsValidTime(entry.Time))
-        findings.push_back("time \"" + entry.Time + "\" is not a valid HHMM time");
+        findings.push_back(BadTimeText(entry.Time));
     // The default report of the contest has the report's length.
     const std::size_t digits = DefaultReport(contestEntry).size();
-    const char* mode = digits == 3 ? "CW" : "SSB";
     for (const auto& [what, rst] :
          {std::pair{"sent", &entry.RstSent}, {"received", &entry.RstRcvd}}) {
         if (digits > 0 && !IsValidRst(*rst, digits))
-            findings.push_back(std::string(what) + " report \"" + *rst +
-                               "\" is not a valid RST on " + mode);
+            findings.push_back(BadRstText(what, *rst, digits));
     }
     return findings;
 }

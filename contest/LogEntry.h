@@ -70,6 +70,11 @@ bool CanCommit(const QsoEntry& entry, bool bandChosen);
 // would shift every later column of the QSO line, and the file could not be read back.
 QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry);
 
+// The log check's words for a time that is no HHMM time, and for a report ("sent" or
+// "received") that is no RST of the number of digits the contest's mode takes.
+std::string BadTimeText(std::string_view time);
+std::string BadRstText(std::string_view what, std::string_view rst, std::size_t digits);
+
 // What the log check will find in a committed entry's time and reports, in its words; the
 // reports are judged only in a chosen contest. Empty for a sound entry.
 std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry);
