@@ -87,8 +87,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[2], form_->Check1);
         const std::pair<int, QStringList> menus[] = {
-            {0, {"Open...", "", "Save...", "", "Import ADIF...", "Export ADIF...", "", "Results...", "",
-                 "Exit"}},
+            {0,
+             {"Open...", "", "Save...", "", "Import ADIF...", "Export ADIF...", "", "Results...",
+              "", "Exit"}},
             {1, {"Realtime", "", "AutoSave", "", "Rig..."}},
             {3, {"HowTo", "", "About..."}}};
         for (const auto& [index, items] : menus) {
@@ -255,7 +256,8 @@ class MainWindowTest : public QObject {
         if (isScandinavian) {
             QCOMPARE(Entries(form_->BandComboBox),
                      QStringList({"ALL", "80M", "40M", "20M", "15M", "10M"}));
-            QCOMPARE(Entries(form_->OverlayComboBox), QStringList({"", "ROOKIE", "TB-WIRES", "CLASSIC", "WIRE-ONLY"}));
+            QCOMPARE(Entries(form_->OverlayComboBox),
+                     QStringList({"", "ROOKIE", "TB-WIRES", "CLASSIC", "WIRE-ONLY"}));
             QCOMPARE(Entries(form_->TransmitterComboBox), QStringList({"ONE", "UNLIMITED"}));
             QCOMPARE(form_->BandComboBox->currentText(), QStringLiteral("Category-Band"));
             QCOMPARE(form_->OverlayComboBox->currentText(), QStringLiteral("Category-Overlay"));
@@ -294,7 +296,8 @@ class MainWindowTest : public QObject {
         ClassifyAs("SM5QQQ");
         QVERIFY(form_->OverlayComboBox->isVisible());
         QCOMPARE(form_->OverlayComboBox->currentText(), QString());
-        QCOMPARE(Entries(form_->OverlayComboBox), QStringList({"", "ROOKIE", "TB-WIRES", "CLASSIC", "WIRE-ONLY"}));
+        QCOMPARE(Entries(form_->OverlayComboBox),
+                 QStringList({"", "ROOKIE", "TB-WIRES", "CLASSIC", "WIRE-ONLY"}));
         QCOMPARE(form_->BandComboBox->currentText(), QStringLiteral("ALL"));
         QCOMPARE(Entries(form_->BandComboBox).size(), 6);
         QCOMPARE(form_->TransmitterComboBox->currentText(), QStringLiteral("UNLIMITED"));

@@ -15,8 +15,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "country/CTY.h"
 #include "calls/CallList.h"
+#include "country/CTY.h"
 #include "ui/Clock.h"
 #include "ui/Fonts.h"
 #include "ui/Prompts.h"
