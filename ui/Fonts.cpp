@@ -1,5 +1,7 @@
 #include "ui/Fonts.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QStringList>
 
 namespace kerolt {
@@ -27,6 +29,19 @@ QFont TerminalFont() {
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
+}
+
+void FitLabelFont(QLabel* label, int largest, int smallest) {
+    QFont font = label->font();
+    const QRect room = label->contentsRect();
+    for (int size = largest; size >= smallest; --size) {
+        font.setPixelSize(size);
+        const QRect needed = QFontMetrics(font).boundingRect(
+            room, Qt::TextWordWrap | static_cast<int>(label->alignment()), label->text());
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            break;
+    }
+    label->setFont(font);
 }
 
 }  // namespace kerolt

@@ -17,6 +17,7 @@
 #include "ui/CoreText.h"
 #include "ui/EntryFilter.h"
 #include "ui/EventHook.h"
+#include "ui/Fonts.h"
 #include "ui/Hourglass.h"
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
@@ -273,9 +274,13 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
 }
 
 void TForm1::ShowCallVerdict() {
-    VerdictLabel->setText(ToUi(scoring_.CallVerdict(
+    const QString verdict = ToUi(scoring_.CallVerdict(
         ToCore(CallWkdInput->text()), BandFromFrequency(ToCore(FrekvensEdit->currentText())),
-        ToCore(NrInput->text()))));
+        ToCore(NrInput->text())));
+    if (verdict == VerdictLabel->text())
+        return;
+    VerdictLabel->setText(verdict);
+    FitLabelFont(VerdictLabel, 16, 9);
 }
 
 void TForm1::FrekvensEditChange() {

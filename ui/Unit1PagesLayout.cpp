@@ -194,8 +194,11 @@ void TForm1::BuildLogPage() {
     VerdictLabel = new QLabel;
     VerdictLabel->setObjectName(QStringLiteral("VerdictLabel"));
     VerdictLabel->setFont(entryBold);
-    entryRow->addWidget(VerdictLabel);
-    entryRow->addStretch(1);
+    // The verdict takes the rest of the row whatever its text, so typing never moves the
+    // fields; a long verdict wraps in a smaller font instead of being cut.
+    VerdictLabel->setWordWrap(true);
+    VerdictLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    entryRow->addWidget(VerdictLabel, 1);
     const std::pair<QWidget*, const char*> names[] = {{FrekvensEdit, "FrekvensEdit"},
                                                       {TimeEdit, "TimeEdit"},
                                                       {TREdit, "TREdit"},
