@@ -37,7 +37,7 @@ class Lexer {
             const std::size_t colon = tag.find(':');
             const std::string name = UpperAscii(tag.substr(0, colon));
             if (name.empty() || !std::all_of(name.begin(), name.end(), IsNameChar))
-                FailAt(at, "'<" + std::string(tag) + ">' is no ADIF tag");
+                FailAt(at, "'<" + ShownText(tag) + ">' is no ADIF tag");
             if (colon == std::string_view::npos) {
                 if (name == "EOR") {
                     if (!fields.empty())
@@ -51,7 +51,7 @@ class Lexer {
                     doc.Header = std::move(fields);
                     fields.clear();
                 } else {
-                    FailAt(at, "the field <" + name + "> has no length");
+                    FailAt(at, "the field <" + ShownText(name) + "> has no length");
                 }
                 at = close + 1;
                 continue;
@@ -60,10 +60,10 @@ class Lexer {
                 tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
             const int length = DigitsValue(lengthText);
             if (length < 0)
-                FailAt(at, "the field <" + name + "> has no length");
+                FailAt(at, "the field <" + ShownText(name) + "> has no length");
             const std::size_t start = close + 1;
             if (static_cast<std::size_t>(length) > text_.size() - start)
-                FailAt(at, "the field <" + name + "> runs past the end of the file");
+                FailAt(at, "the field <" + ShownText(name) + "> runs past the end of the file");
             fields.emplace_back(name, text_.substr(start, static_cast<std::size_t>(length)));
             at = start + static_cast<std::size_t>(length);
         }
@@ -100,6 +100,10 @@ std::string_view FieldOf(const AdifRecord& record, std::string_view name) {
             return data;
     }
     return {};
+}
+
+std::string ShownText(std::string_view text, std::size_t most) {
+    return text.size() <= most ? std::string(text) : Cut(text, most) + "...";
 }
 
 std::string AdifField(std::string_view name, std::string_view data) {

@@ -23,6 +23,9 @@ struct AdifDocument {
 // The data of the first field of that name (upper case); empty when the record has none.
 std::string_view FieldOf(const AdifRecord& record, std::string_view name);
 
+// A text from the file as a message quotes it: at most most characters, "..." after a cut.
+std::string ShownText(std::string_view text, std::size_t most = 20);
+
 // "<NAME:n>data" with n the data's length in bytes.
 std::string AdifField(std::string_view name, std::string_view data);
 

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 
 #include "adif/AdifImport.h"
 #include "adif/AdifWriter.h"
@@ -28,7 +32,8 @@ AdifImport Import(const std::string& text, const StationData& current = {}) {
 // gives one.
 std::string Qso(const std::string& call, const std::string& date, const std::string& time,
                 const std::string& more) {
-    return "<call:" + std::to_string(call.size()) + ">" + call + "<qso_date:8>" + date +
+    return "<call:" + std::to_string(call.size()) + ">" + call +
+           "<qso_date:" + std::to_string(date.size()) + ">" + date +
            "<time_on:" + std::to_string(time.size()) + ">" + time +
            (more.find("SRX") == std::string::npos ? "<srx:1>5" : "") + more + "<eor>\n";
 }
@@ -74,7 +79,7 @@ TEST(AdifTest, ImportTakesOnlyTheContestsQsos) {
         {Qso("OH2XY", "20190921", "1300", "<BAND:4>160m<MODE:2>CW"), "not on a contest band"},
         {Qso("OH2XY", "20190921", "1300", "<FREQ:5>1.836<MODE:2>CW"), "not on a contest band"},
         {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:3>SSB"), "in another mode"},
-        {Qso("OH2XY", "2019092", "1300", "<BAND:3>40m<MODE:2>CW"), "no date or time"},
+        {Qso("OH2XY", "2019092", "1300", "<BAND:3>40m<MODE:2>CW"), "no valid date (YYYYMMDD)"},
         {Qso("", "20190921", "1300", "<BAND:3>40m<MODE:2>CW"), "no call"},
         {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<SRX:0>"), "no received number"},
         {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<RST_RCVD:4>5999"),
@@ -139,4 +144,157 @@ TEST(AdifTest, BadFilesAreRefusedWithTheirLine) {
             EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
         }
     }
+}
+
+TEST(AdifTest, ImportTakesOnlyDatesAndTimesOfTheCalendarAndTheClock) {
+    // SAC-CW 2019: Saturday 21 September 1200 to Sunday 22 September 1159.
+    const std::string first = Qso("DL1ABC", "20190921", "1300", "<BAND:3>20M<MODE:2>CW");
+    const struct {
+        const char* date;
+        const char* time;
+        const char* refusal;  // empty: taken
+    } cases[] = {
+        {"20190921", "2359", ""},
+        {"20190921", "2400", "no valid time (HHMM)"},
+        {"20190921", "2575", "no valid time (HHMM)"},
+        {"20190921", "1259", ""},
+        {"20190921", "1260", "no valid time (HHMM)"},
+        {"20190922", "115959", ""},
+        {"20190922", "115960", "no valid time (HHMM)"},
+        {"20190921", "13000", "no valid time (HHMM)"},
+        {"20190921", "130", "no valid time (HHMM)"},
+        {"20190921", "", "no valid time (HHMM)"},
+        {"20190921", "13:0", "no valid time (HHMM)"},
+        {"20190930", "1300", "outside the contest period"},
+        {"20190931", "1300", "no valid date (YYYYMMDD)"},
+        {"20190900", "1300", "no valid date (YYYYMMDD)"},
+        {"20191321", "1300", "no valid date (YYYYMMDD)"},
+        {"201909211", "1300", "no valid date (YYYYMMDD)"},
+        {"2019-9-21", "1300", "no valid date (YYYYMMDD)"},
+        {"", "1300", "no valid date (YYYYMMDD)"},
+    };
+    for (const auto& c : cases) {
+        const std::string record = Qso("OH2XY", c.date, c.time, "<BAND:3>40m<MODE:2>CW");
+        const AdifImport import = Import(first + record);
+        if (*c.refusal == '\0') {
+            EXPECT_EQ(import.Message, "") << c.date << " " << c.time;
+            EXPECT_EQ(import.File.Rows.size(), 2u) << c.date << " " << c.time;
+            continue;
+        }
+        EXPECT_EQ(import.Message, std::string("1 of 2 QSOs taken; not taken:\n1 ") + c.refusal +
+                                      "\n\nQSO 2 (OH2XY " + c.date + " " + c.time +
+                                      "): " + c.refusal);
+        ASSERT_EQ(import.File.Rows.size(), 1u) << c.date << " " << c.time;
+        // The next QSO typed goes on from the time of the last one taken.
+        EXPECT_EQ(import.File.TimeEdit, "1300") << c.date << " " << c.time;
+    }
+}
+
+TEST(AdifTest, ImportTakesTheFrequencyWhereItLiesOnTheBand) {
+    const struct {
+        const char* band;  // empty: none in the record
+        const char* freq;
+        const char* row;  // the row's frequency; empty: refused as on no contest band
+    } cases[] = {
+        {"", "14.025", "14025"},
+        {"", "14.0255", "14025"},  // parts of a kHz are dropped
+        {"", "14", "14000"},
+        {"", " 7.3 ", "7300"},
+        {"", "7.301", ""},
+        {"", "13.999", ""},
+        {"", "14025", ""},  // 14025 MHz
+        {"", "14,025", ""},
+        {"", "", ""},
+        {"20m", "14.350", "14350"},
+        {"20m", "14.351", "14000"},
+        {"20m", "13.999", "14000"},
+        {"20m", "7.025", "14000"},  // BAND and FREQ disagree: BAND holds
+        {"20m", "", "14000"},
+        {"40M", "14.025", " 7000"},
+        {"12m", "14.025", ""},
+    };
+    for (const auto& c : cases) {
+        std::string more = "<MODE:2>CW";
+        if (*c.band != '\0')
+            more += AdifField("BAND", c.band);
+        if (*c.freq != '\0')
+            more += AdifField("FREQ", c.freq);
+        const AdifImport import = Import(Qso("OH2XY", "20190921", "1300", more));
+        if (*c.row == '\0') {
+            EXPECT_TRUE(import.File.Rows.empty()) << c.band << " " << c.freq;
+            EXPECT_NE(import.Message.find("): not on a contest band"), std::string::npos)
+                << c.band << " " << c.freq;
+        } else {
+            ASSERT_EQ(import.File.Rows.size(), 1u) << c.band << " " << c.freq;
+            EXPECT_EQ(import.File.Rows[0][ColFreq], c.row) << c.band << " " << c.freq;
+        }
+    }
+}
+
+TEST(AdifTest, MessagesCutLongTextsFromTheFile) {
+    const std::string twenty(20, 'K');
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"", ""},
+        {twenty, twenty},
+        {twenty + "Z", twenty + "..."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ShownText(c.text), c.shown);
+
+    const std::string call = twenty + "ABCDE";
+    const AdifImport import = Import(Qso(call, "20190921", "1300", "<BAND:3>40m<MODE:2>CW") +
+                                     Qso("OH2XY", "20190921", "1300" + twenty, "<MODE:2>CW"));
+    EXPECT_EQ(import.Message,
+              "0 of 2 QSOs taken; not taken:\n1 no valid time (HHMM)\n"
+              "1 not fit for the log\n\n"
+              "QSO 1 (" +
+                  twenty + "... 20190921 1300): The call '" + call +
+                  "' is longer than 13 characters\n"
+                  "QSO 2 (OH2XY 20190921 1300" +
+                  std::string(16, 'K') + "...): no valid time (HHMM)");
+    // The commit's words quote the whole field; they are cut after 100 characters.
+    const std::string longCall(120, 'W');
+    const std::string words =
+        Import(Qso(longCall, "20190921", "1300", "<BAND:3>40m<MODE:2>CW")).Message;
+    EXPECT_EQ(words.substr(words.find("): ") + 3), ShownText("The call '" + longCall, 100));
+
+    try {
+        Import("<" + call + ">");
+        ADD_FAILURE();
+    } catch (const KeroltError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "in.adi: line 1: the field <" + twenty + "...> has no length");
+    }
+}
+
+TEST(AdifTest, FilesLargerThanAContestLogCouldBeAreRefusedUnread) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("kerolt-adif-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string record =
+        Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<CONTEST_ID:6>SAC-CW");
+    const struct {
+        std::uintmax_t size;
+        const char* refusal;  // empty: read
+    } cases[] = {
+        {16 * 1024 * 1024, ""},
+        {16 * 1024 * 1024 + 1, " is larger than 16 MB; export the contest's QSOs alone"},
+    };
+    for (const auto& c : cases) {
+        const std::string name = (dir / "big.adi").string();
+        {
+            std::ofstream out(name, std::ios::binary);
+            out << record << std::string(c.size - record.size(), ' ');
+        }
+        ASSERT_EQ(fs::file_size(name), c.size);
+        try {
+            EXPECT_EQ(LoadAdifFile(name, {}).File.Rows.size(), 1u);
+            EXPECT_EQ(*c.refusal, '\0') << c.size;
+        } catch (const KeroltError& e) {
+            EXPECT_EQ(std::string(e.what()), name + c.refusal);
+        }
+    }
+    fs::remove_all(dir);
 }
