@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <optional>
 
 #include "UiTestSupport.h"
@@ -28,6 +30,7 @@ const std::vector<std::string> LoggerFile{
 class AdifTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settings_;
     Window w_;
     std::optional<ScratchFolder> dir_;
 
@@ -40,6 +43,9 @@ class AdifTest : public QObject {
     }
 
   private slots:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    }
     void init() {
         dir_.emplace();
         QVERIFY(w_.Open());
@@ -86,6 +92,26 @@ class AdifTest : public QObject {
         QCOMPARE(F().PanelText(FilePanel), QFileInfo("logger.adi").absoluteFilePath());
         QCOMPARE(w_.Prompts.Informations.size(), 2);
         QVERIFY(w_.Prompts.Informations[1].contains("W1ABC"));
+    }
+
+    void theNextQsoGoesOnFromTheLastTimeTaken() {
+        WriteLines("times.adi",
+                   {"<CALL:6>DL1ABC<QSO_DATE:8>20190921<TIME_ON:4>1305<BAND:3>20m<MODE:2>CW<SRX:1>"
+                    "7<EOR>",
+                    "<CALL:4>K1AR<QSO_DATE:8>20190921<TIME_ON:4>2575<BAND:3>20m<MODE:2>CW<SRX:1>"
+                    "8<EOR>"});
+        w_.Prompts.Files << "times.adi";
+        F().ImportAdif1->trigger();
+        QCOMPARE(F().Log().QsoRowCount(), 1);
+        QCOMPARE(w_.Prompts.Informations.size(), 1);
+        QVERIFY(w_.Prompts.Informations[0].contains(
+            QStringLiteral("QSO 2 (K1AR 20190921 2575): no valid time (HHMM)")));
+        QCOMPARE(F().TimeEdit->text(), QStringLiteral("1305"));
+
+        w_.ClickTab(LogInputPage);
+        w_.TypeQso(QStringLiteral("14000"), QString(), QStringLiteral("K1AR"), QStringLiteral("8"));
+        QCOMPARE(F().Log().QsoRowCount(), 2);
+        QCOMPARE(F().Log().Cell(2, ColTime), std::string("1305"));
     }
 
     void exportWritesBesideTheLog() {
