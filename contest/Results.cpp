@@ -66,6 +66,10 @@ std::string Field(const std::string& text, std::size_t width) {
 
 }  // namespace
 
+std::string QsoCount(int n) {
+    return std::to_string(n) + (n == 1 ? " QSO" : " QSOs");
+}
+
 std::string ResultsBandName(BandIndex band) {
     return band == NoBand ? "other" : std::string(BandName(band));
 }
@@ -89,36 +93,65 @@ std::optional<int> ContestMinute(std::string_view contestDate, std::string_view 
 ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
                             std::string_view contestDate) {
     ContestResults results;
-    // A dupe repeats a call that an earlier row counted (a row with points, 0 included).
+    // A dupe repeats a call that an earlier QSO counted (a row with points, 0 included).
     std::unordered_set<std::string> counted;
+    std::vector<int> minutes;
+    minutes.reserve(static_cast<std::size_t>(log.QsoRowCount()));
     for (int row = 1; row <= log.QsoRowCount(); ++row) {
         const BandIndex band = BandFromFrequency(log.Cell(row, ColFreq));
         const std::string& points = log.Cell(row, ColPoints);
+        // The scoring leaves both cells empty for a QSO not in the contest, and counts no QSO
+        // of a band that is none of the contest's.
+        if (points.empty()) {
+            ++results.NotInContest;
+            continue;
+        }
+        if (!IsContestBand(band)) {
+            ++results.OffBand;
+            continue;
+        }
         std::string key = Trim(log.Cell(row, ColCall));
         key.push_back(static_cast<char>('0' + band));
         BandResult& line = results.Bands[band];
-        ++line.Qsos;
-        if (points.empty()) {
-            ++line.ZeroPoint;
-        } else if (!counted.insert(key).second && points == "0") {
+        if (!counted.insert(key).second && points == "0") {
             ++line.Dupes;
         } else if (points == "0") {
             ++line.ZeroPoint;
         }
         if (const auto minute = ContestMinute(contestDate, log.Cell(row, ColTime))) {
             ++results.PerHour[static_cast<std::size_t>(*minute / MinutesPerHour)][band];
+            minutes.push_back(*minute);
         } else {
             ++results.UntimedQsos;
         }
     }
+    // The QSOs, points and multipliers are the engine's, as the score table beside the log.
     for (int band = Band80; band <= BandCount; ++band) {
+        results.Bands[band].Qsos = scoring.BandTotals()[band].Qsos;
         results.Bands[band].Points = scoring.BandTotals()[band].Points;
         results.Bands[band].Mults = scoring.BandTotals()[band].Mults;
     }
     for (const BandResult& line : results.Bands) AddTo(results.Total, line);
     results.Score = scoring.ClaimedScore();
-    TimeFigures(SortedMinutes(log, contestDate), results);
+    std::sort(minutes.begin(), minutes.end());
+    TimeFigures(minutes, results);
     return results;
+}
+
+std::vector<std::string> ResultsFigures(const ContestResults& results) {
+    std::vector<std::string> lines{"Score: " + std::to_string(results.Score),
+                                   "Operating time: " + Duration(results.FirstToLastMinutes),
+                                   "On the air: " + Duration(results.OnAirMinutes) +
+                                       " (breaks of " + std::to_string(BreakMinutes) +
+                                       " min or more left out)",
+                                   "Best 60 min: " + QsoCount(results.BestHourQsos)};
+    if (results.UntimedQsos > 0)
+        lines.push_back("Without a time: " + QsoCount(results.UntimedQsos));
+    if (results.NotInContest > 0)
+        lines.push_back("Not in the contest, not counted: " + QsoCount(results.NotInContest));
+    if (results.OffBand > 0)
+        lines.push_back("On no contest band, not counted: " + QsoCount(results.OffBand));
+    return lines;
 }
 
 RateLine BuildRateLine(const QsoLog& log, std::string_view contestDate) {
@@ -155,10 +188,10 @@ std::vector<std::string> ResultsSummary(const SummaryStation& station,
             categories += (categories.empty() ? "" : " ") + text;
     }
     std::vector<std::string> lines{"Call: " + station.Call, "Contest: " + station.Contest,
-                                   "Categories: " + categories, "Band  QSOs  Mults"};
+                                   "Categories: " + categories, "Band  QSOs Dupes  Mults"};
     const auto line = [](const std::string& label, const BandResult& band) {
-        return (label + "    ").substr(0, 5) + Field(std::to_string(band.Qsos - band.Dupes), 5) +
-               Field(std::to_string(band.Mults), 7);
+        return (label + "    ").substr(0, 5) + Field(std::to_string(band.Qsos), 5) +
+               Field(std::to_string(band.Dupes), 6) + Field(std::to_string(band.Mults), 7);
     };
     for (int band = Band80; band <= BandCount; ++band)
         lines.push_back(line(ResultsBandName(static_cast<BandIndex>(band)), results.Bands[band]));

@@ -16,11 +16,15 @@
 
 namespace kerolt {
 
+// What counts as a QSO of the contest, in the score table beside the log, the results window
+// and the summary alike: a row the scoring found in the contest, on a contest band. Dupes and
+// QSOs worth no points count; a row not in the contest is logged but counted nowhere.
+
 // One line of the results table.
 struct BandResult {
-    int Qsos = 0;       // rows logged on the band
-    int Dupes = 0;      // rows that repeat an earlier counted call on the band
-    int ZeroPoint = 0;  // other rows that earn nothing (P "0", or not in the contest)
+    int Qsos = 0;       // QSOs of the contest on the band, as the scoring counted them
+    int Dupes = 0;      // of those, the ones that repeat an earlier call on the band
+    int ZeroPoint = 0;  // of those, the others that earn nothing (received number 000)
     int Points = 0;
     int Mults = 0;
 
@@ -31,18 +35,25 @@ inline constexpr int ContestHours = 24;
 // A pause of this many minutes or more is a break, not operating time.
 inline constexpr int BreakMinutes = 30;
 
+// Every figure but the not-counted ones is of the QSOs of the contest.
 struct ContestResults {
-    // Indexed by band; index NoBand holds the rows whose frequency is no contest band.
+    // Indexed by band; index NoBand stays zero.
     std::array<BandResult, BandCount + 1> Bands{};
     BandResult Total;
     std::int32_t Score = 0;
     int FirstToLastMinutes = 0;
     int OnAirMinutes = 0;  // breaks of BreakMinutes or more left out
     int BestHourQsos = 0;  // the most QSOs in any 60 minutes
-    int UntimedQsos = 0;   // rows whose time is no HHMM time: in no time figure
+    int UntimedQsos = 0;   // QSOs whose time is no HHMM time: in no time figure
     // QSOs per hour of the contest (hour 0 begins at 1200 on the contest date), by band.
     std::array<std::array<int, BandCount + 1>, ContestHours> PerHour{};
+    // Rows logged that count as no QSO: not in the contest, and on no contest band.
+    int NotInContest = 0;
+    int OffBand = 0;
 };
+
+// "1 QSO", "0 QSOs", "2 QSOs".
+std::string QsoCount(int n);
 
 // "80m" ... "10m"; "other" for NoBand.
 std::string ResultsBandName(BandIndex band);
@@ -58,6 +69,10 @@ std::optional<int> ContestMinute(std::string_view contestDate, std::string_view 
 // The table from the rows and the engine's totals, as the last scoring left them.
 ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
                             std::string_view contestDate);
+
+// The figures beside the table: score, times, the best hour, and the rows not counted (a line
+// only when there are any).
+std::vector<std::string> ResultsFigures(const ContestResults& results);
 
 // QSOs in the 60 minutes up to the latest QSO time, and the rate of the latest ten QSOs per
 // hour (none while fewer than two QSOs or all in one minute).
@@ -80,8 +95,8 @@ struct SummaryStation {
     std::string Contest;
     std::vector<std::string> Categories;
 };
-// The lines that score-reporting sites ask for: call, contest, categories, QSOs (dupes left
-// out) and multipliers per band, score and operating time.
+// The lines that score-reporting sites ask for: call, contest, categories, QSOs (dupes in, as
+// everywhere) with the dupes beside them and multipliers per band, score and operating time.
 std::vector<std::string> ResultsSummary(const SummaryStation& station,
                                         const ContestResults& results);
 

@@ -88,7 +88,11 @@ File, Results... shows your contest by band (QSOs, dupes, QSOs worth no points,
 points and multipliers), the score, the operating time, the best 60 minutes and
 a chart of your QSOs in each hour of the contest. It keeps up with the log while
 it is open. Copy summary puts a short text for score-reporting sites on the
-clipboard.
+clipboard. The score table, the results and the summary count the same QSOs:
+every QSO in the contest, dupes and QSOs worth no points included. A QSO not in
+the contest (a Scandinavian working a Scandinavian, or two stations outside
+Scandinavia) or on no contest band stays in the log but is counted nowhere; the
+results tell how many there are.
 
 Beside the number field Kerolt tells what the typed call is worth on the band
 before you log it: DUPE, NEW MULT with the multiplier, the points, or 0 pts

@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,9 +21,8 @@ namespace kerolt {
 
 namespace {
 
-// The table's rows: the five bands, the rows of no contest band, the total.
-constexpr int OtherRow = BandCount;
-constexpr int TotalRow = BandCount + 1;
+// The table's rows: the five bands, the total.
+constexpr int TotalRow = BandCount;
 
 QTableWidgetItem* Number(int value) {
     auto* item = new QTableWidgetItem(QString::number(value));
@@ -48,7 +48,7 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QStringList rows;
     for (int band = Band80; band <= BandCount; ++band)
         rows << ToUi(ResultsBandName(static_cast<BandIndex>(band)));
-    rows << ToUi(ResultsBandName(NoBand)) << QStringLiteral("Total");
+    rows << QStringLiteral("Total");
     Table->setVerticalHeaderLabels(rows);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -84,7 +84,8 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("QSOs per hour (UTC)"));
     chart->addSeries(HourSeries);
-    chart->legend()->setAlignment(Qt::AlignRight);
+    // Below the chart the legend leaves the hours the whole width.
+    chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* hours = new QBarCategoryAxis;
@@ -102,6 +103,11 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Chart->setObjectName(QStringLiteral("ResultsChart"));
     Chart->setRenderHint(QPainter::Antialiasing);
     Chart->setMinimumHeight(260);
+    // Narrower, the chart cuts every hour's label to "...": a category takes the label and
+    // about 12 pixels of margins, beside the QSO axis's labels and the chart's own margins.
+    const QFontMetrics labels(hours->labelsFont());
+    Chart->setMinimumWidth(ContestHours * (labels.horizontalAdvance(QStringLiteral("00")) + 12) +
+                           labels.horizontalAdvance(QStringLiteral("00000")) + 50);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -116,22 +122,8 @@ void ResultsWindow::ShowResults(const ContestResults& results) {
             Table->setItem(row, col, Number(values[col]));
     };
     for (int band = Band80; band <= BandCount; ++band) fill(band - 1, results.Bands[band]);
-    fill(OtherRow, results.Bands[NoBand]);
     fill(TotalRow, results.Total);
-    // Rows of no contest band are rare (a frequency typed into the grid by hand).
-    Table->setRowHidden(OtherRow, results.Bands[NoBand].Qsos == 0);
-
-    QString figures = QStringLiteral(
-                          "Score: %1\nOperating time: %2\nOn the air: %3 (breaks of "
-                          "%4 min or more left out)\nBest 60 min: %5 QSOs")
-                          .arg(results.Score)
-                          .arg(ToUi(Duration(results.FirstToLastMinutes)))
-                          .arg(ToUi(Duration(results.OnAirMinutes)))
-                          .arg(BreakMinutes)
-                          .arg(results.BestHourQsos);
-    if (results.UntimedQsos > 0)
-        figures += QStringLiteral("\nWithout a time: %1 QSOs").arg(results.UntimedQsos);
-    Figures->setText(figures);
+    Figures->setText(ToUi(ResultsFigures(results)).join(QLatin1Char('\n')));
 
     int highest = 0;
     const QList<QBarSet*> sets = HourSeries->barSets();

@@ -20,6 +20,8 @@ void TForm1::Results1Click() {
         connect(resultsWindow_->CopySummary, &QPushButton::clicked, this,
                 Slot(&TForm1::CopySummaryClick));
     }
+    // A minimized window comes back as it was before, maximized or not.
+    resultsWindow_->setWindowState(resultsWindow_->windowState() & ~Qt::WindowMinimized);
     resultsWindow_->show();
     resultsWindow_->raise();
     resultsWindow_->activateWindow();

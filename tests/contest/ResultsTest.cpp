@@ -40,35 +40,102 @@ class ResultsTest : public ::testing::Test {
 
 TEST_F(ResultsTest, TableTimesAndHoursOfAKnownLog) {
     const ContestResults results = BuildResults(Logged(std::size(KnownLog)), engine_, "2026-09-19");
+    // SM5ABC is not in the contest and 24890 kHz is no contest band: logged, not counted.
     const struct {
         BandIndex band;
         BandResult line;
     } bands[] = {
-        {Band80, {1, 0, 0, 2, 1}}, {Band40, {2, 0, 0, 5, 2}}, {Band20, {4, 1, 1, 5, 2}},
-        {Band15, {1, 0, 0, 3, 1}}, {Band10, {0, 0, 0, 0, 0}}, {NoBand, {1, 0, 0, 0, 0}},
+        {Band80, {1, 0, 0, 2, 1}}, {Band40, {2, 0, 0, 5, 2}}, {Band20, {3, 1, 0, 5, 2}},
+        {Band15, {1, 0, 0, 3, 1}}, {Band10, {0, 0, 0, 0, 0}}, {NoBand, {0, 0, 0, 0, 0}},
     };
     for (const auto& [band, line] : bands) EXPECT_EQ(results.Bands[band], line) << int(band);
-    EXPECT_EQ(results.Total, (BandResult{9, 1, 1, 15, 6}));
+    EXPECT_EQ(results.Total, (BandResult{7, 1, 0, 15, 6}));
+    EXPECT_EQ(results.NotInContest, 1);
+    EXPECT_EQ(results.OffBand, 1);
     EXPECT_EQ(results.Score, 90);
-    EXPECT_EQ(results.FirstToLastMinutes, 737);  // 1203 to 0020 the next day
-    EXPECT_EQ(results.OnAirMinutes, 35);         // without the 30 and 672 minute breaks
-    EXPECT_EQ(results.BestHourQsos, 5);          // 1303 is 60 minutes after 1203
+    EXPECT_EQ(results.FirstToLastMinutes, 732);  // 1203 to 0015 the next day
+    EXPECT_EQ(results.OnAirMinutes, 30);         // without the 30 and 672 minute breaks
+    EXPECT_EQ(results.BestHourQsos, 4);          // 1303 is 60 minutes after 1203
     EXPECT_EQ(results.UntimedQsos, 1);
 
     // Hours 0 (from 1200), 1 and 12 (from 0000 the next day).
-    EXPECT_EQ(results.PerHour[0], (std::array<int, BandCount + 1>{0, 0, 1, 4, 0, 0}));
+    EXPECT_EQ(results.PerHour[0], (std::array<int, BandCount + 1>{0, 0, 1, 3, 0, 0}));
     EXPECT_EQ(results.PerHour[1][Band40], 1);
     EXPECT_EQ(results.PerHour[12][Band80], 1);
     EXPECT_EQ(ClockHourOf(12), 0);
+
+    // The score table beside the log counts the same QSOs.
+    const std::vector<std::string> table = engine_.ScoreSummary();
+    EXPECT_EQ(table[4], " 20m    3    5    2");
+    EXPECT_EQ(table[8], "        7   15    6");
 
     const SummaryStation station{"SM5QQQ", "SAC-CW", {"SINGLE-OP", "Category-Power", "ALL", ""}};
     std::string text;
     for (const std::string& line : ResultsSummary(station, results)) text += line + "\n";
     EXPECT_EQ(text,
-              "Call: SM5QQQ\nContest: SAC-CW\nCategories: SINGLE-OP ALL\nBand  QSOs  Mults\n"
-              "80m      1      1\n40m      2      2\n20m      3      2\n15m      1      1\n"
-              "10m      0      0\nTotal    8      6\nScore: 90\n"
-              "Operating time: 12 h 17 min (on the air 0 h 35 min)\n");
+              "Call: SM5QQQ\nContest: SAC-CW\nCategories: SINGLE-OP ALL\n"
+              "Band  QSOs Dupes  Mults\n"
+              "80m      1     0      1\n"
+              "40m      2     0      2\n"
+              "20m      3     1      2\n"
+              "15m      1     0      1\n"
+              "10m      0     0      0\n"
+              "Total    7     1      6\n"
+              "Score: 90\n"
+              "Operating time: 12 h 12 min (on the air 0 h 30 min)\n");
+
+    std::string figures;
+    for (const std::string& line : ResultsFigures(results)) figures += line + "\n";
+    EXPECT_EQ(figures,
+              "Score: 90\nOperating time: 12 h 12 min\n"
+              "On the air: 0 h 30 min (breaks of 30 min or more left out)\n"
+              "Best 60 min: 4 QSOs\nWithout a time: 1 QSO\n"
+              "Not in the contest, not counted: 1 QSO\n"
+              "On no contest band, not counted: 1 QSO\n");
+}
+
+TEST_F(ResultsTest, EveryRowCountsOnceWhereTheScoringPutsIt) {
+    const struct {
+        const char *freq, *call, *nr;
+        BandResult line20;  // the 20 m line after the row
+        int notInContest, offBand;
+    } rows[] = {
+        {"14000", "DL1ABC", "1", {1, 0, 0, 2, 1}, 0, 0},
+        {"14000", "DL1ABC", "1", {2, 1, 0, 2, 1}, 0, 0},   // a dupe counts
+        {"14000", "K1ABC", "000", {3, 1, 1, 2, 1}, 0, 0},  // so does a QSO worth nothing
+        {"14000", "SM5ABC", "1", {3, 1, 1, 2, 1}, 1, 0},   // a Scandinavian does not
+        {"14000", "", "1", {3, 1, 1, 2, 1}, 2, 0},         // nor a row without a call
+        {"14350", "K2ABC", "1", {4, 1, 1, 5, 2}, 2, 0},    // the band's last kHz
+        {"24890", "K3ABC", "1", {4, 1, 1, 5, 2}, 2, 1},    // 12 m: scored, on no contest band
+        {"", "K4ABC", "1", {4, 1, 1, 5, 2}, 2, 2},
+    };
+    state_.ContestDate = "2026-09-19";
+    for (const auto& row : rows) {
+        log_.AppendQso({"", row.freq, "1300", "599", "1", row.call, "599", row.nr, "", ""});
+        engine_.RescoreLog(log_);
+        const ContestResults results = BuildResults(log_, engine_, "2026-09-19");
+        EXPECT_EQ(results.Bands[Band20], row.line20) << row.freq << " " << row.call;
+        EXPECT_EQ(results.Total, row.line20) << row.freq << " " << row.call;
+        EXPECT_EQ(results.NotInContest, row.notInContest) << row.freq << " " << row.call;
+        EXPECT_EQ(results.OffBand, row.offBand) << row.freq << " " << row.call;
+        EXPECT_EQ(results.PerHour[1][Band20], row.line20.Qsos) << row.freq << " " << row.call;
+    }
+}
+
+TEST(ResultsText, QsoCountsSpeakInTheSingularForOne) {
+    const struct {
+        int n;
+        const char* text;
+    } cases[] = {{0, "0 QSOs"}, {1, "1 QSO"}, {2, "2 QSOs"}, {11, "11 QSOs"}};
+    for (const auto& [n, text] : cases) EXPECT_EQ(QsoCount(n), text);
+
+    ContestResults results;
+    results.BestHourQsos = 1;
+    std::string figures;
+    for (const std::string& line : ResultsFigures(results)) figures += line + "\n";
+    EXPECT_EQ(figures,
+              "Score: 0\nOperating time: 0 h 0 min\n"
+              "On the air: 0 h 0 min (breaks of 30 min or more left out)\nBest 60 min: 1 QSO\n");
 }
 
 TEST_F(ResultsTest, RateLineOnAShortLog) {
