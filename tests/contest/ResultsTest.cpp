@@ -128,14 +128,6 @@ TEST(ResultsText, QsoCountsSpeakInTheSingularForOne) {
         const char* text;
     } cases[] = {{0, "0 QSOs"}, {1, "1 QSO"}, {2, "2 QSOs"}, {11, "11 QSOs"}};
     for (const auto& [n, text] : cases) EXPECT_EQ(QsoCount(n), text);
-
-    ContestResults results;
-    results.BestHourQsos = 1;
-    std::string figures;
-    for (const std::string& line : ResultsFigures(results)) figures += line + "\n";
-    EXPECT_EQ(figures,
-              "Score: 0\nOperating time: 0 h 0 min\n"
-              "On the air: 0 h 0 min (breaks of 30 min or more left out)\nBest 60 min: 1 QSO\n");
 }
 
 TEST_F(ResultsTest, RateLineOnAShortLog) {
