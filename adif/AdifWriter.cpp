@@ -129,6 +129,14 @@ std::string ProposedAdifName(std::string_view call) {
     return name.replace(name.size() - 4, 4, ".adi");
 }
 
+std::string AdifExportRefusal(std::string_view call, const QsoLog& log) {
+    if (IsBlankText(call))
+        return "The log has no callsign: type it on the \"Data input\" page, then export.";
+    if (log.QsoRowCount() == 0)
+        return "The log has no QSOs: there is nothing to export.";
+    return {};
+}
+
 std::vector<std::string> AdifFromCabrillo(const CabrilloFile& file,
                                           std::chrono::sys_seconds created) {
     // Only the contest list matters here; the other lists' texts are not written.

@@ -27,6 +27,11 @@ std::vector<std::string> BuildAdifLog(const StationData& station, const QsoLog& 
 // The proposed name of the export: the callsign with every "/" as "-", plus ".adi".
 std::string ProposedAdifName(std::string_view call);
 
+// Why the log cannot be exported, in the user's words; empty when it can. Without a callsign
+// the file would be named ".adi" and its records name no station; without QSOs it would hold
+// nothing.
+std::string AdifExportRefusal(std::string_view call, const QsoLog& log);
+
 // The ADIF text of a read Cabrillo log: its QSO rows, with the callsign, contest and operators
 // its header gives.
 std::vector<std::string> AdifFromCabrillo(const CabrilloFile& file,

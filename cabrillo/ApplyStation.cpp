@@ -1,6 +1,7 @@
 #include "cabrillo/ApplyStation.h"
 
 #include "common/Text.h"
+#include "contest/StationRules.h"
 
 namespace kerolt {
 
@@ -22,10 +23,39 @@ void SetEntry(const std::optional<std::string>& value, const std::vector<std::st
         field = EntryText(entries, FindEntryIgnoringCase(entries, *value));
 }
 
+std::string Prompt(Category category) {
+    return std::string(CategoryOf(category).Prompt);
+}
+
 }  // namespace
+
+bool IsAnotherStation(const CabrilloFile& file, std::string_view pageCall) {
+    const std::optional<std::string>& fileCall = file.Station.CallEdit;
+    return fileCall && !IsBlankText(*fileCall) && !IsBlankText(pageCall) &&
+           !EqualIgnoringCase(Trim(*fileCall), Trim(pageCall));
+}
+
+StationData ClearedForFile(const CabrilloFile& file, StationData current) {
+    if (!IsAnotherStation(file, current.CallEdit))
+        return current;
+    StationData cleared;
+    cleared.CallEdit = current.CallEdit;
+    cleared.ContestBox = Prompt(Category::Contest);
+    cleared.ContestIndex = NoContest;
+    cleared.AssistedComboBox = Prompt(Category::Assisted);
+    cleared.BandComboBox = Prompt(Category::Band);
+    cleared.OperatorComboBox = Prompt(Category::Operator);
+    cleared.PowerComboBox = Prompt(Category::Power);
+    cleared.TransmitterComboBox = Prompt(Category::Transmitter);
+    cleared.OverlayComboBox = Prompt(Category::Overlay);
+    cleared.ClamedScoreEdit = current.ClamedScoreEdit;
+    cleared.Memo1 = current.Memo1;
+    return cleared;
+}
 
 StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
                                  const StationLists& lists) {
+    current = ClearedForFile(file, std::move(current));
     const CabrilloStation& s = file.Station;
     SetText(s.CallEdit, current.CallEdit);
     if (s.ContestBox) {

@@ -16,10 +16,21 @@ struct StationLists {
     std::vector<std::string> Contest, Assisted, Band, Operator, Power, Transmitter, Overlay;
 };
 
-// Station values after opening: fields whose key the file lacks keep `current`'s value; a list
-// value selects the entry equal to it ignoring letter case (the result holds that entry's
-// exact text), or no entry (empty text) when none is equal; ContestIndex follows the contest
-// entry chosen (NoContest when none). Memo1 becomes the file's soapbox lines.
+// Whether the file is another station's log: it names a callsign other than the page's,
+// letter case and blanks aside, while the page names one too.
+bool IsAnotherStation(const CabrilloFile& file, std::string_view pageCall);
+
+// The page's values as the file finds them before it gives its own: for another station's log
+// every station field is emptied and every list shows its prompt (the contest none), as at
+// start, so that nothing of the previous station is carried on; otherwise `current` as it is.
+// The memo and the claimed score are left to the file and the log.
+StationData ClearedForFile(const CabrilloFile& file, StationData current);
+
+// Station values after opening: ClearedForFile, then the fields the file gives; a field whose
+// key the file lacks keeps that value. A list value selects the entry equal to it ignoring letter
+// case (the result holds that entry's exact text), or no entry (empty text) when none is equal;
+// ContestIndex follows the contest entry chosen (NoContest when none). Memo1 becomes the file's
+// soapbox lines.
 StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
                                  const StationLists& lists);
 

@@ -75,7 +75,7 @@ std::string PastedText(EntryField field, std::string_view text, std::size_t stay
     if (field == EntryField::Call && staying + kept.size() > MaxCallLength)
         throw KeroltError("The call would be " + std::to_string(staying + kept.size()) +
                           " characters long; a call has at most " + std::to_string(MaxCallLength) +
-                          ". Nothing was pasted");
+                          ". Nothing was pasted.");
     return kept;
 }
 

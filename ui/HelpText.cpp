@@ -45,6 +45,10 @@ Cabrillo log as it stands.
 The "Log input" page appears as soon as you have chosen the contest and typed a
 callsign of at least three characters.
 
+The menus open with Alt and their underlined letter: Alt+F for File, Alt+U for
+SetUp, Alt+H for Help, and Alt+K runs Check. F10 opens the File menu; the arrow
+keys go on from there. Ctrl+O opens a log, Ctrl+S saves it, F1 shows this help.
+
 On the "Log input" page:
 • The date follows from the contest you chose: Kerolt knows the contest weekend
   of this year and shows the date of a QSO logged at the time in the time field.

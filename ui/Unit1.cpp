@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
@@ -184,7 +185,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // A key travels up from the focused control to its parents; preview it once, on its
         // way to the control that has the focus.
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (widget == target && widget->window() == this) {
+        // The menu bar has the focus while a menu is opened or moved in by keys: those keys
+        // are the menu's, never the page's.
+        if (widget == target && widget->window() == this && !qobject_cast<QMenuBar*>(widget)) {
             bool taken = false;
             Guard([&] { taken = FormKeyDown(static_cast<QKeyEvent*>(event)); });
             if (taken)

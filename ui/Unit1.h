@@ -136,6 +136,8 @@ class TForm1 : public QMainWindow {
     bool ClubEditKeyPress(QKeyEvent* key);
     // The station page's work on leaving it: contest date, reports, own call, date label.
     void PrepareLogPage();
+    // The entry row's sent and received reports; an empty report (no contest) keeps them.
+    void ShowDefaultReports(const std::string& report);
 
     // --- Log input page (Unit1LogInput.cpp) ------------------------------------------------
     // Sees every key of the window before the focused control; true swallows the key.
@@ -286,6 +288,7 @@ class TForm1 : public QMainWindow {
     QAction* Check1 = nullptr;
     QAction* HowTo1 = nullptr;
     QAction* About1 = nullptr;
+    QAction* MenuKey1 = nullptr;  // F10: into the menu bar
     QMenu* PopupMenu1 = nullptr;  // of the grid SG
     QAction* Deletelastrow1 = nullptr;
     QMenu* PopupMenu2 = nullptr;  // of the "Mult List" page

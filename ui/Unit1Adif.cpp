@@ -14,6 +14,11 @@
 namespace kerolt {
 
 void TForm1::ExportAdif1Click() {
+    if (const std::string refusal = AdifExportRefusal(ToCore(CallEdit->text()), log_);
+        !refusal.empty()) {
+        prompts_.ShowInformation(ToUi(refusal));
+        return;
+    }
     // Beside the log the window shows, else in the working folder.
     const QString log = PanelText(FilePanel);
     const QDir folder = log.isEmpty() ? QDir::current() : QFileInfo(log).absoluteDir();

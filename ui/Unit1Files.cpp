@@ -12,6 +12,7 @@
 #include "cabrillo/CabrilloReader.h"
 #include "cabrillo/SaveName.h"
 #include "common/TextFile.h"
+#include "contest/ContestRules.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
 #include "ui/Hourglass.h"
@@ -55,6 +56,8 @@ void TForm1::LoadCabrilloLog() {
     // The whole file is read and checked before anything changes.
     const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
     ShowOpenedFile(file);
+    // The log is in its file: only a change made after this is worth the question.
+    logSaved_ = true;
     SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
     if (const std::string notTaken = NotTakenMessage(file.NotTaken); !notTaken.empty())
         prompts_.ShowInformation(ToUi(notTaken));
@@ -67,6 +70,8 @@ void TForm1::ShowOpenedFile(const CabrilloFile& file) {
         openedContestDate_ = *file.ContestDate;
     }
     ShowOpenedStation(file);
+    // The next QSO is typed with the opened contest's reports, as on arriving at the page.
+    ShowDefaultReports(DefaultReport(ContestBox->currentIndex()));
     ShowOpenedLog(file);
     if (file.NyNrEdit)
         NyNrEdit->setText(ToUi(*file.NyNrEdit));
@@ -80,6 +85,22 @@ void TForm1::ShowOpenedFile(const CabrilloFile& file) {
 }
 
 void TForm1::ShowOpenedStation(const CabrilloFile& file) {
+    // Another station's log starts from the lists' prompts, before its class sets them up; its
+    // fields are emptied below, from the page as it stood.
+    const StationData before = StationDataFromControls();
+    const StationData cleared = ClearedForFile(file, before);
+    const std::pair<QComboBox*, std::string StationData::*> prompted[] = {
+        {ContestBox, &StationData::ContestBox},
+        {AssistedComboBox, &StationData::AssistedComboBox},
+        {BandComboBox, &StationData::BandComboBox},
+        {OperatorComboBox, &StationData::OperatorComboBox},
+        {PowerComboBox, &StationData::PowerComboBox},
+        {TransmitterComboBox, &StationData::TransmitterComboBox},
+        {OverlayComboBox, &StationData::OverlayComboBox}};
+    for (const auto& [list, value] : prompted) {
+        if (cleared.*value != before.*value)
+            SetListText(list, ToUi(cleared.*value));
+    }
     {
         // The opened log shows all its pages whatever the callsign's length.
         const QSignalBlocker blocker(CallEdit);
@@ -94,7 +115,10 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
                                ListEntries(BandComboBox),   ListEntries(OperatorComboBox),
                                ListEntries(PowerComboBox),  ListEntries(TransmitterComboBox),
                                ListEntries(OverlayComboBox)};
-    const StationData data = ApplyCabrilloStation(file, StationDataFromControls(), entries);
+    // The page as it stood, its lists as the class now sets them up.
+    StationData current = StationDataFromControls();
+    current.CallEdit = before.CallEdit;
+    const StationData data = ApplyCabrilloStation(file, current, entries);
     const CabrilloStation& read = file.Station;
     const std::tuple<QComboBox*, bool, const std::string&> lists[] = {
         {ContestBox, read.ContestBox.has_value(), data.ContestBox},

@@ -84,41 +84,53 @@ void TForm1::BuildLayout() {
 }
 
 void TForm1::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    Open1 = file->addAction(QStringLiteral("Open..."));
+    // The menus' Alt letters (F, U, K, H) leave the station labels' (N, A, C, S) and the log
+    // page's band keys (B, V) alone.
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    Open1 = file->addAction(QStringLiteral("&Open..."));
+    Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
-    Save1 = file->addAction(QStringLiteral("Save..."));
+    Save1 = file->addAction(QStringLiteral("&Save..."));
+    Save1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    ImportAdif1 = file->addAction(QStringLiteral("Import ADIF..."));
-    ExportAdif1 = file->addAction(QStringLiteral("Export ADIF..."));
+    ImportAdif1 = file->addAction(QStringLiteral("&Import ADIF..."));
+    ExportAdif1 = file->addAction(QStringLiteral("&Export ADIF..."));
     file->addSeparator();
-    Results1 = file->addAction(QStringLiteral("Results..."));
+    Results1 = file->addAction(QStringLiteral("&Results..."));
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("Exit"));
+    Exit1 = file->addAction(QStringLiteral("E&xit"));
 
-    QMenu* setUp = menuBar()->addMenu(QStringLiteral("SetUp"));
-    Realtime1 = setUp->addAction(QStringLiteral("Realtime"));
+    QMenu* setUp = menuBar()->addMenu(QStringLiteral("Set&Up"));
+    Realtime1 = setUp->addAction(QStringLiteral("&Realtime"));
     Realtime1->setCheckable(true);
     Realtime1->setChecked(false);
     setUp->addSeparator();
-    AutoSave1 = setUp->addAction(QStringLiteral("AutoSave"));
+    AutoSave1 = setUp->addAction(QStringLiteral("&AutoSave"));
     AutoSave1->setCheckable(true);
     AutoSave1->setChecked(true);
     setUp->addSeparator();
-    Rig1 = setUp->addAction(QStringLiteral("Rig..."));
+    Rig1 = setUp->addAction(QStringLiteral("R&ig..."));
     // Joins the menu when a callsign list arrives (SetCallList); until then it is not there.
     setUpMenu_ = setUp;
-    CheckPartial1 = new QAction(QStringLiteral("Check partial"), this);
+    CheckPartial1 = new QAction(QStringLiteral("Check &partial"), this);
     CheckPartial1->setCheckable(true);
     CheckPartial1->setVisible(false);
 
-    Check1 = menuBar()->addAction(QStringLiteral("Check"));
+    Check1 = menuBar()->addAction(QStringLiteral("Chec&k"));
     Check1->setEnabled(false);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    HowTo1 = help->addAction(QStringLiteral("HowTo"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    HowTo1 = help->addAction(QStringLiteral("&HowTo"));
+    HowTo1->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    About1 = help->addAction(QStringLiteral("About..."));
+    About1 = help->addAction(QStringLiteral("&About..."));
+
+    // F10 opens the first menu, as on other desktops; the arrow keys go on from there.
+    MenuKey1 = new QAction(this);
+    MenuKey1->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(MenuKey1);
+    connect(MenuKey1, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 
     PopupMenu1 = new QMenu(this);
     Deletelastrow1 = PopupMenu1->addAction(QStringLiteral("Delete last row"));
@@ -139,7 +151,8 @@ void TForm1::BuildMenus() {
                                                       {HowTo1, "HowTo1"},
                                                       {About1, "About1"},
                                                       {Deletelastrow1, "Deletelastrow1"},
-                                                      {SaveMultList1, "SaveMultList1"}};
+                                                      {SaveMultList1, "SaveMultList1"},
+                                                      {MenuKey1, "MenuKey1"}};
     for (const auto& [action, name] : names) action->setObjectName(QLatin1String(name));
 }
 

@@ -11,6 +11,7 @@
 #include <QTableView>
 
 #include "cabrillo/CabrilloWriter.h"
+#include "common/KeroltError.h"
 #include "common/TextFile.h"
 #include "contest/RigRules.h"
 #include "ui/ComboLists.h"
@@ -316,8 +317,15 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const QsoEntry entry = EntryFromControls();
     if (!CanCommit(entry, FrekvensEdit->currentIndex() >= 0))
         return false;
-    // Whole or not at all: whatever can fail is read before the log changes.
-    const std::string nextNr = NextSentNumber(entry.NrSent);
+    // Whole or not at all: whatever can fail is read before the log changes. The sent number
+    // is what needs typing then, so its field gets the keys after the message.
+    std::string nextNr;
+    try {
+        nextNr = NextSentNumber(entry.NrSent);
+    } catch (const KeroltError&) {
+        MoveFocusTo(NyNrEdit);
+        throw;
+    }
     const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
 
     ShowScore(scoring_.ScoreRow(log_, row));

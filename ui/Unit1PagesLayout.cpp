@@ -178,7 +178,8 @@ void TForm1::BuildLogPage() {
     CallWkdInput->setMaxLength(static_cast<int>(MaxCallLength));
     RREdit = new QLineEdit(QStringLiteral("599"));
     RREdit->setMaxLength(3);
-    NrInput = new QLineEdit(QStringLiteral("0"));
+    // Empty until typed: a "0" nobody typed would be logged as a received 000.
+    NrInput = new QLineEdit;
     NrInput->setMaxLength(4);
     const std::pair<QWidget*, int> entries[] = {
         {FrekvensEdit, 84},  {TimeEdit, 54}, {TREdit, 42}, {NyNrEdit, 54},

@@ -140,12 +140,16 @@ void TForm1::PrepareLogPage() {
     // A year without a calendar row keeps the contest date; no contest keeps the reports.
     if (!defaults.ContestDate.empty())
         state_.ContestDate = defaults.ContestDate;
-    if (!defaults.Report.empty()) {
-        TREdit->setText(ToUi(defaults.Report));
-        RREdit->setText(ToUi(defaults.Report));
-    }
+    ShowDefaultReports(defaults.Report);
     MyCall->setText(CallEdit->text());
     DateLabel->setText(ToUi(QsoDate(state_.ContestDate, ToCore(TimeEdit->text()))));
+}
+
+void TForm1::ShowDefaultReports(const std::string& report) {
+    if (report.empty())
+        return;
+    TREdit->setText(ToUi(report));
+    RREdit->setText(ToUi(report));
 }
 
 }  // namespace kerolt

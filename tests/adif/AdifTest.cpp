@@ -298,3 +298,23 @@ TEST(AdifTest, FilesLargerThanAContestLogCouldBeAreRefusedUnread) {
     }
     fs::remove_all(dir);
 }
+
+// The export refuses a log whose file would be named ".adi", or hold nothing.
+TEST(AdifTest, ExportNeedsACallsignAndAQso) {
+    const QsoLog empty;
+    const QsoLog one = kerolt::testing::LogOf({kerolt::testing::QsoRow(
+        "14000", "1305", "599", "     1", "DL1ABC        ", "599", "    12")});
+    const std::string noCall =
+        "The log has no callsign: type it on the \"Data input\" page, then export.";
+    const std::string noQsos = "The log has no QSOs: there is nothing to export.";
+    const struct {
+        const char* call;
+        const QsoLog* log;
+        std::string refusal;
+    } cases[] = {{"", &one, noCall},
+                 {"  ", &one, noCall},
+                 {"", &empty, noCall},
+                 {"S", &empty, noQsos},
+                 {"SM5QQQ", &one, ""}};
+    for (const auto& c : cases) EXPECT_EQ(AdifExportRefusal(c.call, *c.log), c.refusal) << c.call;
+}

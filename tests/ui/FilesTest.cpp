@@ -153,12 +153,13 @@ class FilesTest : public QObject {
         QCOMPARE(F().NyNrEdit->text() + F().TimeEdit->text(), QStringLiteral("770999"));
         QCOMPARE(F().ClamedScoreEdit->text(), QStringLiteral("0"));
         // An entry in other letter case is selected, a value that is none selects none (also
-        // the contest), an empty overlay the empty entry; a missing key keeps the field.
+        // the contest), an empty overlay the empty entry; another station's log empties a field
+        // whose key it lacks.
         QCOMPARE(F().PowerComboBox->currentText(), QStringLiteral("QRP"));
         QVERIFY(F().BandComboBox->currentIndex() == -1 && F().BandComboBox->currentText() == "");
         QCOMPARE(F().ContestBox->currentIndex(), -1);
         QCOMPARE(F().OverlayComboBox->currentIndex(), 0);
-        QCOMPARE(F().ClubEdit->text(), QStringLiteral("KEEP"));
+        QCOMPARE(F().ClubEdit->text(), QStringLiteral(""));
         // No contest chosen and a short callsign do not hide the page shown.
         QCOMPARE(F().PageControl1->currentIndex(), int(LogInputPage));
         for (int page : {LogInputPage, MultListPage}) QVERIFY(F().PageControl1->isTabVisible(page));
@@ -244,7 +245,10 @@ class FilesTest : public QObject {
                                           : "Do you want to save the log before exit?";
             const QStringList asked{first, "Quit without Saving?"};
             QVERIFY2(done == c.done && w_.Prompts.Questions == asked.mid(0, c.asked), c.what);
-            QVERIFY2(F().LogSaved() == (c.asked == 0 || QFileInfo::exists("out.log")), c.what);
+            // A log just opened is in its file: saved, whatever became of the one before.
+            QVERIFY2(F().LogSaved() ==
+                         (c.asked == 0 || QFileInfo::exists("out.log") || (c.opening && c.done)),
+                     c.what);
             QVERIFY2(w_.Prompts.ProposedNames.join('|') == c.proposed, c.what);
             QVERIFY2(QFileInfo::exists("out.log") == c.files.startsWith("out.log"), c.what);
             QVERIFY2(w_.Prompts.Errors.size() == (c.files.startsWith("no/") ? 1 : 0), c.what);
@@ -256,7 +260,7 @@ class FilesTest : public QObject {
         OpenFile(Write("sample.log", SampleLog()));
         ChooseWithKeys(F().ContestBox, SacSsb);
         w_.ClickTab(LogInputPage);
-        QCOMPARE(F().State().ContestDate, ContestCalendarDate(SacSsb, 2019));
+        QCOMPARE(F().State().ContestDate, std::string("2019-10-12"));
     }
 
     // An opened log scores by its own year: a received 000 scores before 2018 only.
@@ -266,6 +270,131 @@ class FilesTest : public QObject {
         for (const auto& [date, points] : {std::pair("2017-09-16", "2"), {"2019-09-21", "0"}}) {
             OpenFile(Write("zero.log", BuildCabrilloLog(testing::SampleStation(SacCw), log, date)));
             QCOMPARE(F().Log().Cell(1, ColPoints), std::string(points));
+        }
+    }
+
+    // Another station's log takes nothing of the page's station: DL1ABC's page, then a log whose
+    // header gives only CALLSIGN and CONTEST. The same call, or none, keeps the page.
+    void anotherStationsLogCarriesNothingOn() {
+        const struct {
+            const char* call;   // the file's CALLSIGN; null: no such line
+            const char* shown;  // operators, name, power, band, overlay
+        } cases[] = {
+            {"DL1ABC", "DL1ABC|Hans Meier|HIGH|ALL|"},
+            {"dl1abc", "DL1ABC|Hans Meier|HIGH|ALL|"},
+            {nullptr, "DL1ABC|Hans Meier|HIGH|ALL|"},
+            // A European entrant all the same: its class gives the band.
+            {"DL1ABC/P", "||Category-Power|ALL|"},
+            {"SM5QQQ", "||Category-Power|Category-Band|Category-Overlay"},
+        };
+        for (const auto& c : cases) {
+            cleanup();
+            init();
+            TypeInto(F().CallEdit, QStringLiteral("DL1ABC"));
+            TypeInto(F().OperatorsEdit, QStringLiteral("DL1ABC"));
+            TypeInto(F().NameEdit, QStringLiteral("Hans Meier"));
+            ChooseWithKeys(F().PowerComboBox, 0);
+            ChooseWithKeys(F().ContestBox, SacCw);
+            Lines file{"START-OF-LOG: 3.0", "CONTEST: SAC-SSB", "CREATED-BY: another logger",
+                       "QSO: 14000 PH 2019-10-12 1305 SM5QQQ        59      1 K1AR          59 "
+                       "     5",
+                       "END-OF-LOG:"};
+            if (c.call)
+                file.insert(file.begin() + 1, std::string("CALLSIGN: ") + c.call);
+            OpenFile(Write("other.log", file));
+            const QStringList shown{
+                F().OperatorsEdit->text(), F().NameEdit->text(), F().PowerComboBox->currentText(),
+                F().BandComboBox->currentText(), F().OverlayComboBox->currentText()};
+            QCOMPARE(shown.join('|'), QLatin1String(c.shown));
+            QCOMPARE(F().ContestBox->currentText(), QStringLiteral("SAC-SSB"));
+            // Save and Export write what the page shows, nothing of the station before.
+            Script("", "saved.log saved.adi");
+            F().Save1->trigger();
+            F().ExportAdif1->trigger();
+            const QString saved = ToUi(ReadLines("saved.log")).join('\n');
+            const QString exported = ToUi(ReadLines("saved.adi")).join('\n');
+            const bool kept = c.shown[0] != '|';
+            QVERIFY2(saved.contains("NAME: Hans Meier") == kept, c.shown);
+            QVERIFY2(saved.contains("CATEGORY-POWER: HIGH") == kept, c.shown);
+            QVERIFY2(exported.contains("<OPERATOR:6>DL1ABC") == kept, c.shown);
+        }
+    }
+
+    // Open and Import ADIF give the entry row the contest's reports; a contest that is none
+    // keeps them. The next QSO is logged with them.
+    void openSetsTheContestsReports() {
+        w_.StartLog(QStringLiteral("SM5QQQ"));
+        const std::pair<const char*, const char*> cases[] = {
+            {"SAC-SSB", "59"}, {"SAC-RTTY", "59"}, {"SAC-CW", "599"}, {"SAC-SSB", "59"}};
+        for (const auto& [contest, report] : cases) {
+            OpenFile(
+                Write("reports.log",
+                      Edited(SampleLog(), {{"CONTEST:", std::string("CONTEST: ") + contest}})));
+            QCOMPARE(F().TREdit->text() + ' ' + F().RREdit->text(),
+                     QLatin1String(report) + ' ' + QLatin1String(report));
+        }
+        w_.TypeQso(QStringLiteral("14000"), QStringLiteral("1300"), QStringLiteral("K1AA"), "5");
+        QCOMPARE(F().Log().Cell(5, ColRstSent) + F().Log().Cell(5, ColRstRcvd),
+                 std::string("5959"));
+
+        Script("N", QString());  // the QSO typed is not saved
+        OpenFile(Write("reports.log", SampleLog()));
+        QCOMPARE(F().TREdit->text(), QStringLiteral("599"));
+        w_.Prompts.Files << Write("ssb.adi", {"<EOH>",
+                                              "<CALL:4>K1AR<QSO_DATE:8>20191012<TIME_ON:4>1305"
+                                              "<BAND:3>20m<MODE:3>SSB<SRX:1>5<CONTEST_ID:7>SAC-SSB"
+                                              "<EOR>"});
+        F().ImportAdif1->trigger();
+        QCOMPARE(F().Log().QsoRowCount(), 1);
+        QCOMPARE(F().TREdit->text() + ' ' + F().RREdit->text(), QStringLiteral("59 59"));
+    }
+
+    // A log just opened from its file is saved as far as the question goes; an Open that opened
+    // nothing leaves the question for the log still shown.
+    void openedLogCountsAsSaved() {
+        const struct {
+            const char* files;
+            bool saved;
+        } cases[] = {{"sample.log", true}, {"-", false}, {"old.log", false}};
+        for (const auto& c : cases) {
+            cleanup();
+            init();
+            Write("sample.log", SampleLog());
+            Write("old.log", Edited(SampleLog(), {{"START", "START-OF-LOG: 2.0"}}));
+            F().SetLogSaved(false);
+            Script("N", QLatin1String(c.files));
+            F().Open1->trigger();
+            QVERIFY2(F().LogSaved() == c.saved, c.files);
+            // The next Open asks only about a log nobody saved.
+            Script("C", QString());
+            F().Open1->trigger();
+            QVERIFY2(w_.Prompts.Questions.size() == (c.saved ? 1 : 2), c.files);
+        }
+    }
+
+    // Export ADIF without a callsign or without QSOs says so and writes nothing.
+    void exportNeedsACallsignAndQsos() {
+        const struct {
+            const char* call;
+            bool qsos;
+            const char* told;
+        } cases[] = {
+            {"", true, "The log has no callsign: type it on the \"Data input\" page, then export."},
+            {"SM5QQQ", false, "The log has no QSOs: there is nothing to export."},
+            {"SM5QQQ", true, nullptr},
+        };
+        for (const auto& c : cases) {
+            cleanup();
+            init();
+            if (c.qsos)
+                OpenFile(Write("sample.log", SampleLog()));
+            F().CallEdit->setText(QLatin1String(c.call));
+            Script("", "out.adi");
+            F().ExportAdif1->trigger();
+            const QStringList told = c.told ? QStringList{QLatin1String(c.told)} : QStringList();
+            QCOMPARE(w_.Prompts.Informations, told);
+            QCOMPARE(QFileInfo::exists("out.adi"), c.told == nullptr);
+            QCOMPARE(w_.Prompts.ProposedNames.size(), c.told ? 0 : 1);
         }
     }
 

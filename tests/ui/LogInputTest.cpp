@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTableView>
 #include <QTimer>
 #include <array>
@@ -69,6 +70,50 @@ class LogInputTest : public QObject {
         QVERIFY(Cell(2, ColPoints) == "0" && F().VerdictLabel->text().isEmpty());
     }
 
+    // The received number starts empty: the verdict speaks of the call alone until a number
+    // is typed, and Enter, Enter logs nothing.
+    void noReceivedNumberUntilTyped() {
+        QVERIFY(F().NrInput->text().isEmpty());
+        Key(Qt::Key_B, Qt::AltModifier);
+        const std::pair<const char*, const char*> cases[] = {
+            {"", "NEW MULT K"}, {"0", "0 pts: received 000"}, {"1", "NEW MULT K"}};
+        for (const auto& [nr, verdict] : cases) {
+            F().NrInput->setText(QLatin1String(nr));
+            TypeInto(F().CallWkdInput, QStringLiteral("K1AB"));
+            QCOMPARE(F().VerdictLabel->text(), QLatin1String(verdict));
+            F().CallWkdInput->clear();
+        }
+        F().NrInput->clear();
+        TypeInto(F().CallWkdInput, QStringLiteral("K1AB"));
+        Keys(QStringLiteral("\r\r"));
+        QVERIFY(F().Log().RowCount() == 2 && F().NrInput->hasFocus());
+    }
+
+    // A key that opens or moves in a menu is the menu's: Alt, then Down opens File, and the
+    // time stays.
+    void menuKeysNeverReachThePage() {
+        F().TimeEdit->setText(QStringLiteral("1327"));
+        QVERIFY(Focus(F().CallWkdInput));
+        QMenu* file = F().menuBar()->actions().constFirst()->menu();
+        Key(Qt::Key_Alt);
+        QVERIFY(F().menuBar()->hasFocus());
+        Key(Qt::Key_Down);
+        QVERIFY(file->isVisible());
+        QCOMPARE(F().TimeEdit->text(), QStringLiteral("1327"));
+        QTest::keyClick(file, Qt::Key_Down);
+        Key(Qt::Key_Escape);
+        QVERIFY(!file->isVisible() && F().menuBar()->hasFocus());
+        Key(Qt::Key_Down);  // opens the menu again
+        QVERIFY(file->isVisible());
+        QCOMPARE(F().TimeEdit->text(), QStringLiteral("1327"));
+        Key(Qt::Key_Escape);
+        Key(Qt::Key_Escape);
+        // Back in the field, the arrow keys step the time again.
+        QVERIFY(F().CallWkdInput->hasFocus());
+        Key(Qt::Key_Down);
+        QCOMPARE(F().TimeEdit->text(), QStringLiteral("1326"));
+    }
+
     void enterCommitsOnlyAWholeQso() {
         // No band chosen yet, then a call of two characters, then an emptied number.
         w_.TypeQso(QString(), QStringLiteral("1300"), QStringLiteral("DL1ABC"), "5");
@@ -82,6 +127,9 @@ class LogInputTest : public QObject {
                 w_.Prompts.Errors[0].startsWith("The sent number is empty"));
         QCOMPARE(F().CallWkdInput->text(), QStringLiteral("DL1ABC"));
         QVERIFY(F().Log().RowCount() == 2 && F().LogSaved() && !QFile::exists("Last.log"));
+        // The keys after the message go to the sent number, the received one stays.
+        Keys(QStringLiteral("13"));
+        QCOMPARE(F().NyNrEdit->text() + ' ' + F().NrInput->text(), "13 5");
     }
 
     // Off, or failing, the backup leaves the QSO logged and "Mult List" hidden.
@@ -170,7 +218,10 @@ class LogInputTest : public QObject {
             QCOMPARE(menu->actions().size(), 4);  // copy, paste, a line, select all: no more
             menu->actions()[1]->trigger();
             QCOMPARE(edit->text(), QLatin1String(c.expected));
-            QCOMPARE(w_.Prompts.Errors.size(), c.refused ? 1 : 0);
+            QCOMPARE(w_.Prompts.Errors,
+                     c.refused ? QStringList{"The call would be 15 characters long; a call has at "
+                                             "most 13. Nothing was pasted."}
+                               : QStringList());
             // Select-all and copy work as in every other field.
             Key(Qt::Key_A, Qt::ControlModifier);
             Key(Qt::Key_C, Qt::ControlModifier);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -82,30 +83,36 @@ class MainWindowTest : public QObject {
         QVERIFY(form_->AutoSave1->isCheckable() && form_->AutoSave1->isChecked());
         QVERIFY(!form_->Check1->isEnabled());
 
-        // The menu bar, item by item ("" for a separator).
         const QList<QAction*> bar = form_->menuBar()->actions();
         QCOMPARE(bar.size(), 4);
         QCOMPARE(bar[2], form_->Check1);
+        // The menu bar, item by item ("" for a separator), each with its Alt letter and the
+        // shortcut the menu shows beside it.
+        QStringList titles;
+        for (QAction* menu : bar) titles << menu->text();
+        QCOMPARE(titles, QStringList({"&File", "Set&Up", "Chec&k", "&Help"}));
         const std::pair<int, QStringList> menus[] = {
             {0,
-             {"Open...", "", "Save...", "", "Import ADIF...", "Export ADIF...", "", "Results...",
-              "", "Exit"}},
-            {1, {"Realtime", "", "AutoSave", "", "Rig..."}},
-            {3, {"HowTo", "", "About..."}}};
+             {"&Open... Ctrl+O", "", "&Save... Ctrl+S", "", "&Import ADIF...", "&Export ADIF...",
+              "", "&Results...", "", "E&xit"}},
+            {1, {"&Realtime", "", "&AutoSave", "", "R&ig..."}},
+            {3, {"&HowTo F1", "", "&About..."}}};
         for (const auto& [index, items] : menus) {
             QStringList texts;
-            for (QAction* item : bar[index]->menu()->actions()) texts << item->text();
+            for (QAction* item : bar[index]->menu()->actions())
+                texts << (item->text() + ' ' + item->shortcut().toString()).trimmed();
             QCOMPARE(texts, items);
         }
 
         // The log input page's fields as the page starts.
         QCOMPARE(form_->FrekvensEdit->currentText(), QStringLiteral("Freqv."));
-        QCOMPARE(Entries(form_->FrekvensEdit), ToUi(FrequencyEntries()));
+        QCOMPARE(Entries(form_->FrekvensEdit),
+                 QStringList({" 3500", " 7000", "14000", "21000", "28000"}));
         QCOMPARE(form_->TimeEdit->text(), QStringLiteral("1200"));
         QCOMPARE(form_->TREdit->text(), QStringLiteral("599"));
         QCOMPARE(form_->RREdit->text(), QStringLiteral("599"));
         QCOMPARE(form_->NyNrEdit->text(), QStringLiteral("1"));
-        QCOMPARE(form_->NrInput->text(), QStringLiteral("0"));
+        QVERIFY(form_->NrInput->text().isEmpty());  // no received number nobody typed
         QCOMPARE(form_->MyCall->text(), QStringLiteral("MyCall"));
         QCOMPARE(form_->DateLabel->text(), QStringLiteral("2010-00-00"));
         // The grid shows the log itself: its headings are the log's row 0.
@@ -414,6 +421,51 @@ class MainWindowTest : public QObject {
         QWidget* second = QApplication::focusWidget();
         QCOMPARE(QSet<QWidget*>({first, second}),
                  QSet<QWidget*>({form_->ClubEdit, form_->ClamedScoreEdit}));
+    }
+
+    // The menus' keys, on both pages: Alt with a menu's letter and F10 open it, Ctrl+O, Ctrl+S
+    // and F1 run their commands. Their letters leave the labels' and the band keys' alone.
+    void MenuKeys() {
+        const QList<QAction*> bar = form_->menuBar()->actions();
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            QMenu* menu;      // opened by the key
+            QAction* action;  // else run by it
+        } cases[] = {{Qt::Key_F, Qt::AltModifier, bar[0]->menu(), nullptr},
+                     {Qt::Key_U, Qt::AltModifier, bar[1]->menu(), nullptr},
+                     {Qt::Key_H, Qt::AltModifier, bar[3]->menu(), nullptr},
+                     {Qt::Key_F10, Qt::NoModifier, bar[0]->menu(), nullptr},
+                     {Qt::Key_O, Qt::ControlModifier, nullptr, form_->Open1},
+                     {Qt::Key_S, Qt::ControlModifier, nullptr, form_->Save1},
+                     {Qt::Key_F1, Qt::NoModifier, nullptr, form_->HowTo1}};
+        TypeInto(form_->CallEdit, "SM5QQQ");
+        ChooseWithKeys(form_->ContestBox, 0);
+        for (QWidget* field : {form_->EmailEdit, form_->CallWkdInput}) {
+            if (field == form_->CallWkdInput)
+                w_.ClickTab(LogInputPage);
+            for (const auto& c : cases) {
+                QVERIFY(Focus(field));
+                QSignalSpy shown(c.menu ? c.menu : new QMenu(form_.get()), &QMenu::aboutToShow);
+                QSignalSpy run(c.action ? c.action : new QAction(form_.get()), &QAction::triggered);
+                Key(c.key, c.modifiers);
+                QCOMPARE(shown.size() + run.size(), 1);
+                // Esc closes the menu, and again leaves the menu bar.
+                while (QWidget* popup = QApplication::activePopupWidget())
+                    QTest::keyClick(popup, Qt::Key_Escape);
+                if (form_->menuBar()->hasFocus())
+                    Key(Qt::Key_Escape);
+                QCOMPARE(QApplication::focusWidget(), field);
+                // The test platform leaves no window active after a pop-up.
+                form_->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+            }
+        }
+        QCOMPARE(prompts_.ProposedNames, QStringList({"SM5QQQ.log", "SM5QQQ.log"}));
+        // Alt+B still steps the band.
+        QVERIFY(Focus(form_->CallWkdInput));
+        Key(Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(form_->FrekvensEdit->currentText(), QStringLiteral(" 3500"));
     }
 
     void PrepareLogPageOnLeavingTheStationPage_data() {
