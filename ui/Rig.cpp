@@ -3,6 +3,8 @@
 #include <hamlib/rig.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -16,6 +18,41 @@ namespace {
 
 // How long one call may wait for the rig, and no second try: the next poll is the retry.
 constexpr const char* CallTimeoutMs = "500";
+// How long a window going away waits for the rig's thread; an idle thread ends at once.
+constexpr int StopWaitMs = 100;
+// How long the program's exit waits for threads still inside Hamlib: an open of a rig that
+// never answers takes two calls' timeouts.
+constexpr int ExitWaitMs = 3000;
+
+// Threads of rigs that went away while Hamlib still held them. Each deletes itself once Hamlib
+// returns; whatever is left when the application ends is waited for then, after its windows
+// are gone, so that no thread runs on into the program's exit.
+std::vector<QPointer<QThread>>& Leftovers() {
+    static std::vector<QPointer<QThread>> threads;
+    return threads;
+}
+
+void WaitForLeftovers() {
+    for (const QPointer<QThread>& thread : Leftovers()) {
+        // One still in a call beyond its timeout (a connect that hangs) is left to the end of
+        // the process: deleting a running thread would abort it.
+        if (thread && thread->wait(ExitWaitMs))
+            delete thread;
+    }
+    Leftovers().clear();
+}
+
+void KeepUntilExit(QThread* thread) {
+    static std::once_flag once;
+    std::call_once(once, [] { qAddPostRoutine(WaitForLeftovers); });
+    std::erase_if(Leftovers(), [](const QPointer<QThread>& kept) { return kept.isNull(); });
+    Leftovers().emplace_back(thread);
+}
+
+// The thread of a rig that went away asks the worker to make no further call.
+bool Stopping() {
+    return QThread::currentThread()->isInterruptionRequested();
+}
 
 // Before the worker's thread starts: the backends register themselves, and Hamlib stays
 // quiet on the terminal.
@@ -80,6 +117,8 @@ class RigWorker : public QObject {
             emit Lost(generation_);
             return;
         }
+        if (Stopping())
+            return;
         freq_t hz = 0;
         if (rig_get_freq(rig_, RIG_VFO_CURR, &hz) != RIG_OK) {
             // Gone or switched off: start afresh at the next poll.
@@ -87,6 +126,8 @@ class RigWorker : public QObject {
             emit Lost(generation_);
             return;
         }
+        if (Stopping())
+            return;
         rmode_t mode = RIG_MODE_NONE;
         pbwidth_t width = 0;
         QString modeName;
@@ -132,14 +173,16 @@ Rig::Rig(QObject* parent) : QObject(parent) {}
 Rig::~Rig() {
     if (!thread_)
         return;
+    // The worker is never touched from here: it may be deleting itself in its thread. Its
+    // signals to this object go with this object.
+    thread_->requestInterruption();
     thread_->quit();
-    // A rig call waits at most its timeout; a network rig that never answers a connect may
-    // hold the thread longer, and then the program ends without waiting for it.
-    if (thread_->wait(3000)) {
+    if (thread_->wait(StopWaitMs)) {
         delete thread_;
-    } else {
-        worker_->disconnect(this);
+        return;
     }
+    // Still inside Hamlib: the thread ends, deletes the worker and then itself on its own.
+    KeepUntilExit(thread_);
 }
 
 void Rig::Start(const RigSettings& settings) {
@@ -154,6 +197,7 @@ void Rig::Start(const RigSettings& settings) {
         worker_ = new RigWorker;
         worker_->moveToThread(thread_);
         connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+        connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
         connect(worker_, &RigWorker::Read, this, &Rig::Arrived);
         connect(worker_, &RigWorker::Lost, this, &Rig::Lost);
         thread_->setObjectName(QStringLiteral("rig"));

@@ -28,7 +28,8 @@ struct RigModel {
 // Hamlib's rig models, by name.
 std::vector<RigModel> RigModels();
 
-// Lives in the window's thread and owns the worker's thread.
+// Lives in the window's thread and owns the worker's thread. Going away it never waits long:
+// a thread still inside Hamlib is left to end, and delete itself, on its own.
 class Rig : public QObject {
     Q_OBJECT
   public:

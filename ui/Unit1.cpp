@@ -52,6 +52,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
 
     BuildLayout();
     BuildRig();
+    BuildStatusPanels();
     ConnectHandlers();
 
     // Key preview: the window sees every key before the focused control.

@@ -374,6 +374,9 @@ class TForm1 : public QMainWindow {
 
     // Unit1Rig.cpp: the rig panel in the status bar and the rig's signals.
     void BuildRig();
+    // Unit1StatusBar.cpp: the panels' widths from the bar's font, now and whenever it changes.
+    void BuildStatusPanels();
+    void FitStatusPanels();
 
     CountryTable& countryTable_;
     Prompts& prompts_;

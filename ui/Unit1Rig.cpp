@@ -13,17 +13,9 @@
 
 namespace kerolt {
 
-namespace {
-
-// The rig panel takes its room from the file panel, so the window keeps its width.
-constexpr int RigPanelWidth = 110;
-
-}  // namespace
-
 void TForm1::BuildRig() {
     RigPanel = new QLabel;
     RigPanel->setObjectName(QStringLiteral("RigPanel"));
-    RigPanel->setFixedWidth(RigPanelWidth);
     RigPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     RigPanel->hide();
     statusBar()->addWidget(RigPanel);
@@ -34,11 +26,10 @@ void TForm1::BuildRig() {
 }
 
 void TForm1::ApplyRig(const RigSettings& settings) {
+    // The rig panel takes its room from the file panel, so the window keeps its width.
     if (settings.On() == RigPanel->isHidden()) {
-        QLabel* filePanel = panels_[FilePanel];
-        filePanel->setFixedWidth(filePanel->maximumWidth() +
-                                 (settings.On() ? -RigPanelWidth : RigPanelWidth));
         RigPanel->setVisible(settings.On());
+        FitStatusPanels();
     }
     rig_->Start(settings);
 }

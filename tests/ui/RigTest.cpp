@@ -1,8 +1,11 @@
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 #include "UiTestSupport.h"
 #include "ui/CoreText.h"
@@ -17,7 +20,6 @@ using namespace kerolt::test;
 class RigTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir settings_;
     QProcess server_;
     QString address_;
     QString port_;
@@ -36,8 +38,6 @@ class RigTest : public QObject {
 
   private slots:
     void initTestCase() {
-        // The choice is kept in settings of the test's own.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         address_ = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
@@ -91,6 +91,68 @@ class RigTest : public QObject {
         w.Prompts.Rigs.push_back({});
         f.Rig1->trigger();
         QVERIFY(f.RigPanel->isHidden());
+    }
+
+    // A rig that takes the connection and never answers holds the rig's thread inside Hamlib
+    // for two calls' timeouts; the window goes at once all the same.
+    void windowClosesAtOnceWhileARigNeverAnswers() {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        Window w;
+        QVERIFY(w.Open());
+        w.Prompts.Rigs.push_back({2, QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), 0});
+        w.Form->Rig1->trigger();
+        QVERIFY(silent.waitForNewConnection(5000));
+
+        QElapsedTimer closing;
+        closing.start();
+        QVERIFY(w.Form->close());
+        w.Form.reset();
+        QVERIFY2(closing.elapsed() < 500, qPrintable(QString::number(closing.elapsed())));
+    }
+
+    // The same as a whole program: it ends normally, its rig's thread done before it.
+    void programEndsCleanlyWhileARigNeverAnswers() {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        QProcess program;
+        program.start(QStringLiteral(KEROLT_WINDOW_PROBE),
+                      {"exit", QStringLiteral("127.0.0.1:%1").arg(silent.serverPort())});
+        QVERIFY(silent.waitForNewConnection(5000));
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QByteArray errors = program.readAllStandardError();
+        QVERIFY2(!errors.contains("QThread"), errors.constData());
+    }
+
+    // A rig kept in the user's settings, where the program keeps it: it reaches the program
+    // (the probe made to read the user's place), never a window test.
+    void aRigInTheUsersSettingsNeverReachesAWindowTest_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("reached");
+        QTest::newRow("window test") << QStringList{"settings"} << QByteArray("rig 0 hidden\n");
+        QTest::newRow("the program's place")
+            << QStringList{"settings", "--as-the-user"} << QByteArray("rig 1 shown\n");
+    }
+    void aRigInTheUsersSettingsNeverReachesAWindowTest() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, reached);
+        QTemporaryDir home;
+        {
+            // Hamlib's dummy rig, which needs no radio.
+            QSettings user(home.filePath(".config/Kerolt/Kerolt.conf"), QSettings::IniFormat);
+            user.setValue("Rig/Model", 1);
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.remove("XDG_CONFIG_HOME");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KEROLT_WINDOW_PROBE), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.readAllStandardOutput(), reached);
     }
 
     void dialogOffersHamlibsModelsAfterOff() {

@@ -1,12 +1,13 @@
 #pragma once
 
-// What the window tests share: scripted dialogs, a clock set by the test, a small country
-// table, and real key and focus events.
+// What the window tests share: settings of their own, scripted dialogs, a clock set by the
+// test, a small country table, and real key and focus events.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QSettings>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -25,6 +26,22 @@
 #include "ui/Unit1.h"
 
 namespace kerolt::test {
+
+// Settings of the test program's own, in a folder of its own, set before main runs: a rig or
+// anything else chosen in the user's settings on this machine never reaches a window test, and
+// nothing a test chooses reaches the user.
+class OwnSettings {
+  public:
+    OwnSettings() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+    }
+    QString Path() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+};
+inline const OwnSettings TestSettings;
 
 // Records every message and answers questions and file dialogs from queues.
 class ScriptedPrompts : public Prompts {

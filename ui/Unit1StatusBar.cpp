@@ -1,0 +1,69 @@
+#include <QLabel>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "contest/Scoring.h"
+#include "ui/CoreText.h"
+#include "ui/EventHook.h"
+#include "ui/Unit1.h"
+
+// The status bar's panels measured in the bar's own font, so that their texts fit whatever the
+// font and the screen's scale: each fixed text's panel as wide as its longest text, the entity
+// panel as wide as the widest entity of the country table, the file panel the rest.
+
+namespace kerolt {
+
+namespace {
+
+// The file's path keeps at least this much of the bar.
+constexpr int FilePanelLeast = 100;
+// What the panels cannot have of the window's width: the gaps between them and the grip.
+constexpr int BarSlack = 40;
+
+// What a panel needs to show text whole, in its own font and frame.
+int Needed(const QLabel* panel, const QString& text) {
+    QLabel measure(text);
+    measure.setFont(panel->font());
+    measure.setFrameStyle(panel->frameStyle());
+    return measure.sizeHint().width();
+}
+
+}  // namespace
+
+void TForm1::BuildStatusPanels() {
+    QLabel* filePanel = panels_[FilePanel];
+    filePanel->setMinimumWidth(FilePanelLeast);
+    filePanel->setMaximumWidth(QWIDGETSIZE_MAX);
+    // A long path is cut, never widens the window.
+    filePanel->setSizePolicy(QSizePolicy::Ignored, filePanel->sizePolicy().verticalPolicy());
+    statusBar()->removeWidget(filePanel);
+    statusBar()->insertWidget(0, filePanel, 1);
+    filePanel->show();
+    EventHook::Install(statusBar(), QEvent::FontChange, [this](QEvent*) {
+        FitStatusPanels();
+        return false;
+    });
+    FitStatusPanels();
+}
+
+void TForm1::FitStatusPanels() {
+    QLabel* autoSave = panels_[AutoSavePanel];
+    QLabel* realtime = panels_[RealtimePanel];
+    QLabel* entity = panels_[EntityPanel];
+    autoSave->setFixedWidth(Needed(autoSave, QStringLiteral("AutoSave: Off")));
+    realtime->setFixedWidth(Needed(realtime, QStringLiteral("Realtime: Off")));
+    RigPanel->setFixedWidth(Needed(RigPanel, QStringLiteral("28500 USB (not CW)")));
+
+    const QFontMetrics metrics(entity->font());
+    QString widest = QLatin1String(NotInContestText);
+    for (const EntityRecord& record : countryTable_.Entities()) {
+        const QString text = ToUi(EntityStatusText(record));
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+            widest = text;
+    }
+    const int room = width() - FilePanelLeast - BarSlack - autoSave->width() - realtime->width() -
+                     (RigPanel->isHidden() ? 0 : RigPanel->width());
+    entity->setFixedWidth(std::min(Needed(entity, widest), room));
+}
+
+}  // namespace kerolt
