@@ -12,6 +12,7 @@
 
 #include "cabrillo/CabrilloWriter.h"
 #include "common/TextFile.h"
+#include "contest/EntryToken.h"
 #include "contest/RigRules.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
@@ -84,7 +85,7 @@ void TForm1::ConnectLogInputHandlers() {
     const std::pair<QLineEdit*, EntryField> filtered[] = {
         {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
         {NyNrEdit, EntryField::Number}, {CallWkdInput, EntryField::Call},
-        {RREdit, EntryField::Number},   {NrInput, EntryField::Number}};
+        {RREdit, EntryField::Number},   {NrInput, EntryField::Received}};
     for (const auto& [field, kind] : filtered) {
         field->setValidator(new EntryValidator(kind, field));
         field->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -161,6 +162,7 @@ void TForm1::StepTimeBy(int step) {
 }
 
 void TForm1::StepBandBy(int step) {
+    typedKhz_.reset();
     SelectBand(StepBand(FrekvensEdit->currentIndex(), step, FrekvensEdit->count()));
 }
 
@@ -234,11 +236,14 @@ bool TForm1::RREditKeyPress(QKeyEvent* key) {
 bool TForm1::NrInputKeyPress(QKeyEvent* key) {
     if (TypedChar(key) == 0x1B)
         MoveFocusTo(CallWkdInput);
-    return RefusedByFilter(key, EntryField::Number);
+    return RefusedByFilter(key, EntryField::Received);
 }
 
 bool TForm1::CallWkdInputKeyPress(QKeyEvent* key) {
-    // Space goes on to the number unless the call is marked as a dupe.
+    // Space after a number takes it as a time or frequency; after a call it goes on to the
+    // number unless the call is marked as a dupe.
+    if (TypedChar(key) == ' ' && TakeCallNumber())
+        return true;
     if (TypedChar(key) == ' ' && HasWindowColour(CallWkdInput))
         MoveFocusTo(NrInput);
     return RefusedByFilter(key, EntryField::Call);
@@ -276,7 +281,7 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
 void TForm1::ShowCallVerdict() {
     const QString verdict = ToUi(scoring_.CallVerdict(
         ToCore(CallWkdInput->text()), BandFromFrequency(ToCore(FrekvensEdit->currentText())),
-        ToCore(NrInput->text())));
+        SplitReceived(ToCore(NrInput->text())).Nr));
     if (verdict == VerdictLabel->text())
         return;
     VerdictLabel->setText(verdict);
@@ -284,6 +289,7 @@ void TForm1::ShowCallVerdict() {
 }
 
 void TForm1::FrekvensEditChange() {
+    typedKhz_.reset();
     SetBandColour(FrekvensEdit, true);
     MoveFocusTo(CallWkdInput);
 }
@@ -301,13 +307,15 @@ void TForm1::TimeEditChange() {
 // --- Commit ---------------------------------------------------------------------------------
 
 QsoEntry TForm1::EntryFromControls() const {
-    return {FrequencyCell(rig_->Khz(), ToCore(FrekvensEdit->currentText())),
+    // A report typed after the received number is this QSO's; else the report field's.
+    const ReceivedEntry received = SplitReceived(ToCore(NrInput->text()));
+    return {FrequencyCell(typedKhz_, rig_->Khz(), ToCore(FrekvensEdit->currentText())),
             ToCore(TimeEdit->text()),
             ToCore(TREdit->text()),
             ToCore(NyNrEdit->text()),
             ToCore(CallWkdInput->text()),
-            ToCore(RREdit->text()),
-            ToCore(NrInput->text())};
+            received.Rst.empty() ? ToCore(RREdit->text()) : received.Rst,
+            received.Nr};
 }
 
 bool TForm1::NrInputKeyDown(QKeyEvent* key) {
@@ -316,6 +324,10 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const QsoEntry entry = EntryFromControls();
     if (!CanCommit(entry, FrekvensEdit->currentIndex() >= 0))
         return false;
+    if (const std::string note = ReceivedNote(ToCore(NrInput->text())); !note.empty()) {
+        SetPanelText(EntityPanel, ToUi(note));
+        return false;
+    }
     // Whole or not at all: whatever can fail is read before the log changes.
     const std::string nextNr = NextSentNumber(entry.NrSent);
     const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));

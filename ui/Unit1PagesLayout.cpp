@@ -21,6 +21,7 @@
 #include <QValidator>
 
 #include "contest/ContestRules.h"
+#include "contest/EntryToken.h"
 #include "contest/Results.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
@@ -179,10 +180,11 @@ void TForm1::BuildLogPage() {
     RREdit = new QLineEdit(QStringLiteral("599"));
     RREdit->setMaxLength(3);
     NrInput = new QLineEdit(QStringLiteral("0"));
-    NrInput->setMaxLength(4);
+    // The number, and a report after a blank ("15 579").
+    NrInput->setMaxLength(static_cast<int>(MaxReceivedLength));
     const std::pair<QWidget*, int> entries[] = {
         {FrekvensEdit, 84},  {TimeEdit, 54}, {TREdit, 42}, {NyNrEdit, 54},
-        {CallWkdInput, 128}, {RREdit, 42},   {NrInput, 56}};
+        {CallWkdInput, 128}, {RREdit, 42},   {NrInput, 84}};
     auto* entryRow = new QHBoxLayout;
     entryRow->setSpacing(3);
     for (const auto& [field, width] : entries) {
