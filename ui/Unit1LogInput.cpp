@@ -270,7 +270,8 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     SetBackground(CallWkdInput,
                   scoring_.IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
     ShowCallVerdict();
-    if (call.size() > 2) {
+    // A number typed here is a time or a frequency, and keeps its note in the panel.
+    if (call.size() > 2 && !IsCallFieldNumber(call)) {
         countryTable_.PrefixOf(call);
         SetPanelText(EntityPanel, ToUi(EntityStatusText(countryTable_.CurrentEntity())));
     }

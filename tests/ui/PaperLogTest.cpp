@@ -6,6 +6,7 @@
 
 #include "UiTestSupport.h"
 #include "common/TextFile.h"
+#include "contest/QsoLog.h"
 #include "ui/CoreText.h"
 
 using namespace kerolt;
@@ -64,6 +65,7 @@ class PaperLogTest : public QObject {
 
     TForm1& F() { return *w_.Form; }
 
+    // Each key goes where the focus is at that moment.
     void Type(const QString& text) {
         for (const QChar c : text) {
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
@@ -168,6 +170,79 @@ class PaperLogTest : public QObject {
         w_.Prompts = ScriptedPrompts();
         typedKhz_.clear();
         logged_.clear();
+    }
+
+    // Each step's keys in the call field; the time, band and call field after, and the
+    // status panel's note. Nothing refused changes a thing, and nothing is logged.
+    void callFieldTakesTimesAndFrequencies() {
+        const char* const onBand =
+            "kHz on a contest band (3500-3800, 7000-7200, 14000-14350, 21000-21450, 28000-29700)";
+        const struct {
+            const char* keys;
+            const char* time;
+            const char* band;
+            const char* call;
+            std::string note;
+        } steps[] = {
+            {"1358 ", "1358", "Freqv.", "", "time 1358"},
+            {"03 ", "1403", "Freqv.", "", "time 1403"},
+            {"14025.5 ", "1403", "14000", "",
+             "frequency 14025.5 kHz from this QSO on, logged as 14026"},
+            {"75 ", "1403", "14000", "75", "'75' taken as nothing: expected a minute 00-59"},
+            {"3900 ", "1403", "14000", "3900",
+             std::string("'3900' taken as nothing: expected a time HHMM (hours 00-23, minutes "
+                         "00-59) or ") +
+                 onBand},
+            {"7201 ", "1403", "14000", "7201",
+             std::string("'7201' taken as nothing: expected a time HHMM (hours 00-23, minutes "
+                         "00-59) or ") +
+                 onBand},
+            {"14350.1 ", "1403", "14000", "14350.1",
+             std::string("'14350.1' taken as nothing: expected ") + onBand},
+            {"3 ", "1503", "14000", "", "time 1503"},
+            {"7010 ", "1503", " 7000", "", "frequency 7010 kHz from this QSO on"},
+        };
+        QVERIFY(Focus(F().CallWkdInput));
+        for (const auto& s : steps) {
+            Type(QLatin1String(s.keys));
+            QCOMPARE(
+                F().TimeEdit->text() + '|' + F().FrekvensEdit->currentText() + '|' +
+                    F().CallWkdInput->text(),
+                QLatin1String(s.time) + '|' + QLatin1String(s.band) + '|' + QLatin1String(s.call));
+            QCOMPARE(F().PanelText(EntityPanel), ToUi(s.note));
+            QVERIFY(F().CallWkdInput->hasFocus() && F().Log().QsoCounter == 1);
+        }
+        // The typed frequency is the QSO's, and the next one's; a report after the number is
+        // this QSO's alone, and one digit of it is refused.
+        Type(QStringLiteral("SM5ABC 12 579\r"));
+        Type(QStringLiteral("DL1AB 7 5\r"));
+        QCOMPARE(F().PanelText(EntityPanel),
+                 QStringLiteral("the report '5' after the number is not two or three digits"));
+        QVERIFY(F().NrInput->hasFocus() && F().Log().QsoCounter == 2);
+        Type(QStringLiteral("\b599\r"));
+        // Alt+V and Alt+B back to 40 m: the band's own value again.
+        Key(Qt::Key_V, Qt::AltModifier);
+        Key(Qt::Key_B, Qt::AltModifier);
+        Type(QStringLiteral("K1ABC 3\r"));
+        const QStringList rows[] = {{"7010", "1503", "SM5ABC", "579", "12"},
+                                    {"7010", "1503", "DL1AB", "599", "7"},
+                                    {" 7000", "1503", "K1ABC", "599", "3"}};
+        for (int r = 1; r <= 3; ++r) {
+            QStringList got;
+            for (const int col : {ColFreq, ColTime, ColCall, ColRstRcvd, ColNrRcvd})
+                got << ToUi(F().Log().Cell(r, col));
+            QCOMPARE(got, rows[r - 1]);
+        }
+        QCOMPARE(F().RREdit->text(), QStringLiteral("599"));
+        // With Realtime on the clock keeps the time: a typed one is refused.
+        F().Realtime1->trigger();
+        Type(QStringLiteral("1413 "));
+        QVERIFY(F().TimeEdit->text() == "1503" && F().CallWkdInput->text() == "1413");
+        QCOMPARE(
+            F().PanelText(EntityPanel),
+            QStringLiteral("'1413' taken as nothing: Realtime is on, the clock keeps the time"));
+        F().Realtime1->trigger();
+        QVERIFY(w_.Prompts.Errors.isEmpty());
     }
 
     void paperLogTypedBecomesItsCabrilloFile_data() {
