@@ -8,6 +8,7 @@
 #include "common/TextFile.h"
 #include "contest/QsoLog.h"
 #include "ui/CoreText.h"
+#include "ui/HelpText.h"
 
 using namespace kerolt;
 using namespace kerolt::test;
@@ -243,6 +244,10 @@ class PaperLogTest : public QObject {
             QStringLiteral("'1413' taken as nothing: Realtime is on, the clock keeps the time"));
         F().Realtime1->trigger();
         QVERIFY(w_.Prompts.Errors.isEmpty());
+        // The help tells the road, with the example the keys above took.
+        for (const char* phrase : {"Typing a paper log", "1358, then 03, gives 1403", "14025.5",
+                                   "15 579", "Alt+B or Alt+V", "Realtime"})
+            QVERIFY2(HelpText().contains(QLatin1String(phrase)), phrase);
     }
 
     void paperLogTypedBecomesItsCabrilloFile_data() {
