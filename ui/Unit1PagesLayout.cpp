@@ -184,7 +184,7 @@ void TForm1::BuildLogPage() {
     NrInput->setMaxLength(static_cast<int>(MaxReceivedLength));
     const std::pair<QWidget*, int> entries[] = {
         {FrekvensEdit, 84},  {TimeEdit, 54}, {TREdit, 42}, {NyNrEdit, 54},
-        {CallWkdInput, 128}, {RREdit, 42},   {NrInput, 84}};
+        {CallWkdInput, 128}, {RREdit, 42},   {NrInput, 70}};
     auto* entryRow = new QHBoxLayout;
     entryRow->setSpacing(3);
     for (const auto& [field, width] : entries) {
