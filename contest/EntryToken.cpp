@@ -16,8 +16,9 @@ constexpr std::array<TypedBand, 5> Bands{{{3500, 3800, Band80},
                                           {21000, 21450, Band15},
                                           {28000, 29700, Band10}}};
 
-// More digits before the point than any band needs: off every band, and no overflow.
-constexpr std::size_t MaxKhzDigits = 6;
+// The digits of the highest band's kHz; more ("014025") are no frequency as the paper writes
+// one, and never overflow.
+constexpr std::size_t MaxKhzDigits = 5;
 
 std::string Quoted(std::string_view text) {
     return "'" + std::string(text) + "'";

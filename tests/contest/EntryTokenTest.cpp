@@ -100,6 +100,8 @@ TEST(CallNumber, AFrequencyLiesOnAContestBand) {
                 {"29700", "1200", Freq, "", 29700, Band10},
                 {"29701", "1200", Refused},
                 {"1234567", "1200", Refused},
+                {"014025", "1200", Refused},
+                {"014025.5", "1200", Refused},
                 {"10000000000000000000", "1200", Refused}});
 }
 
