@@ -3,6 +3,7 @@
 #include "common/KeroltError.h"
 #include "common/Text.h"
 #include "contest/ContestRules.h"
+#include "contest/EntryToken.h"
 
 #include <algorithm>
 
@@ -52,8 +53,11 @@ bool AcceptsChar(EntryField field, char c) {
         case EntryField::Number:
             return IsDigit(c) || c == BackspaceChar;
         case EntryField::Call:
+            return IsDigit(c) || IsUpperLetter(c) || c == '/' || c == '.' || c == BackspaceChar;
         case EntryField::Grid:
             return IsDigit(c) || IsUpperLetter(c) || c == '/' || c == BackspaceChar;
+        case EntryField::Received:
+            return IsDigit(c) || c == ' ' || c == BackspaceChar;
     }
     return false;
 }
@@ -67,6 +71,11 @@ std::string FilterText(EntryField field, std::string_view text) {
         if (mapped != BackspaceChar && AcceptsChar(field, mapped))
             kept += mapped;
     }
+    if (field == EntryField::Received)
+        return FilterReceived(kept);
+    // A decimal point belongs to a number only, never to a call.
+    if (field == EntryField::Call && !IsCallFieldNumber(kept))
+        std::erase(kept, '.');
     return kept;
 }
 

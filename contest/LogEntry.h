@@ -23,8 +23,10 @@ bool IsValidTime(std::string_view time);
 // A report of exactly digits characters: readability 1-5, then strength (and on CW tone) 1-9.
 bool IsValidRst(std::string_view rst, std::size_t digits);
 
-// The entry fields with a character filter, and the grid with its cell editor.
-enum class EntryField { Time, Number, Call, Grid };
+// The entry fields with a character filter, and the grid with its cell editor. The call
+// field also takes decimal points while it holds a number (a frequency typed there); the
+// received number takes a report after a blank.
+enum class EntryField { Time, Number, Call, Grid, Received };
 
 inline constexpr char BackspaceChar = '\b';
 

@@ -52,6 +52,14 @@ std::string FrequencyCell(std::optional<long> rigKhz, std::string_view bandEntry
     return std::string(bandEntry);
 }
 
+std::string FrequencyCell(std::optional<long> typedKhz, std::optional<long> rigKhz,
+                          std::string_view bandEntry) {
+    const BandIndex chosen = BandFromFrequency(bandEntry);
+    if (typedKhz && chosen != NoBand && ContestBandOfKhz(*typedKhz) == chosen)
+        return std::to_string(*typedKhz);
+    return FrequencyCell(rigKhz, bandEntry);
+}
+
 std::optional<BandIndex> RigBandFollower::Follow(long khz) {
     if (lastKhz_ == khz)
         return std::nullopt;

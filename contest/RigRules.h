@@ -34,6 +34,10 @@ std::string RigPanelText(const std::optional<RigReading>& reading, int contestEn
 // selector shows, else the selector's band text (a band chosen by hand, a rig outside the
 // contest bands, no rig), so that the cell always names the band the QSO is scored on.
 std::string FrequencyCell(std::optional<long> rigKhz, std::string_view bandEntry);
+// The same with a frequency typed by hand (whole kHz), which goes before the rig's while it is
+// on the band the selector shows: the user typed it after the rig last moved.
+std::string FrequencyCell(std::optional<long> typedKhz, std::optional<long> rigKhz,
+                          std::string_view bandEntry);
 
 // The band selector follows the rig when the rig moves, and only then: a band chosen by hand
 // stays until the rig's frequency changes.

@@ -84,6 +84,30 @@ How to type a QSO
 
 In realtime mode it is even shorter: call, Space, number, Enter.
 
+Typing a paper log
+------------------
+Type the time and the frequency where the call goes, each ended with Space;
+the call field is emptied for the call, and the time field and the band field
+show at once what was taken:
+• 1 or 2 digits: the minute. The hour stays, or goes on to the next hour when
+  the minute is not after the time field's minute (1358, then 03, gives 1403;
+  after 2358, 03 gives 0003).
+• 3 or 4 digits: the time, HMM or HHMM (930 or 0930; 028 for 0028).
+• A frequency in kHz on a contest band (3500-3800, 7000-7200, 14000-14350,
+  21000-21450, 28000-29700), whole or with decimals such as 14025.5: the band
+  field follows, and this and the next QSOs carry that frequency until you
+  type another or choose a band with Alt+B or Alt+V, which gives the band's own
+  value again. The log takes whole kHz: 14025.5 is logged as 14026, 14025.4
+  as 14025. A frequency typed goes before the rig's until the rig moves.
+• A report other than 599 goes after the received number, with Space between:
+  15 579 logs number 15 with report 579 for this QSO alone.
+Anything else of digits only is refused with a note in the status bar, and
+nothing changes. While Realtime is on, the clock keeps the time and a typed
+time is refused; a frequency is still taken.
+Example, from paper "1413 14025.5 DL1ABC 15 579", then "17 OH2XYZ 16":
+  1413 Space 14025.5 Space DL1ABC Space 15 Space 579 Enter
+  17 Space OH2XYZ Space 16 Enter
+
 The score table beside the log is updated after each QSO. The line below it
 gives your rate: the QSOs in the last 60 minutes and the rate of the last ten
 QSOs per hour, counted by the QSO times.

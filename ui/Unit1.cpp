@@ -144,7 +144,10 @@ QString TForm1::PanelText(int panel) const {
 }
 
 void TForm1::SetPanelText(int panel, const QString& text) {
-    panels_.at(static_cast<std::size_t>(panel))->setText(text);
+    QLabel* label = panels_.at(static_cast<std::size_t>(panel));
+    label->setText(text);
+    // A narrow panel cuts a long note; its tip shows it whole.
+    label->setToolTip(text);
 }
 
 void TForm1::ShowScore(const ScoreDisplay& display) {

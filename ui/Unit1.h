@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -347,6 +348,9 @@ class TForm1 : public QMainWindow {
     // Selects band entry entry by program, as a chosen band.
     void SelectBand(int entry);
     QsoEntry EntryFromControls() const;
+    // Unit1CallNumbers.cpp: Space after a number in the call field takes it as a minute, a
+    // time or a frequency, or refuses it with a note; false when the field holds a call.
+    bool TakeCallNumber();
     void RemoveStaleBackups();
     // Writes the rebuilt Cabrillo text to Last.log.
     void BackUpLog();
@@ -398,6 +402,9 @@ class TForm1 : public QMainWindow {
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;
     Rig* rig_ = nullptr;
+    // A frequency typed in the call field, whole kHz: the QSOs' frequency until the band is
+    // chosen again or the rig moves.
+    std::optional<long> typedKhz_;
     ResultsWindow* resultsWindow_ = nullptr;  // made when first asked for
 };
 

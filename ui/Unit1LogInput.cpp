@@ -13,6 +13,7 @@
 #include "cabrillo/CabrilloWriter.h"
 #include "common/KeroltError.h"
 #include "common/TextFile.h"
+#include "contest/EntryToken.h"
 #include "contest/RigRules.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
@@ -85,7 +86,7 @@ void TForm1::ConnectLogInputHandlers() {
     const std::pair<QLineEdit*, EntryField> filtered[] = {
         {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
         {NyNrEdit, EntryField::Number}, {CallWkdInput, EntryField::Call},
-        {RREdit, EntryField::Number},   {NrInput, EntryField::Number}};
+        {RREdit, EntryField::Number},   {NrInput, EntryField::Received}};
     for (const auto& [field, kind] : filtered) {
         field->setValidator(new EntryValidator(kind, field));
         field->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -162,6 +163,7 @@ void TForm1::StepTimeBy(int step) {
 }
 
 void TForm1::StepBandBy(int step) {
+    typedKhz_.reset();
     SelectBand(StepBand(FrekvensEdit->currentIndex(), step, FrekvensEdit->count()));
 }
 
@@ -235,11 +237,14 @@ bool TForm1::RREditKeyPress(QKeyEvent* key) {
 bool TForm1::NrInputKeyPress(QKeyEvent* key) {
     if (TypedChar(key) == 0x1B)
         MoveFocusTo(CallWkdInput);
-    return RefusedByFilter(key, EntryField::Number);
+    return RefusedByFilter(key, EntryField::Received);
 }
 
 bool TForm1::CallWkdInputKeyPress(QKeyEvent* key) {
-    // Space goes on to the number unless the call is marked as a dupe.
+    // Space after a number takes it as a time or frequency; after a call it goes on to the
+    // number unless the call is marked as a dupe.
+    if (TypedChar(key) == ' ' && TakeCallNumber())
+        return true;
     if (TypedChar(key) == ' ' && HasWindowColour(CallWkdInput))
         MoveFocusTo(NrInput);
     return RefusedByFilter(key, EntryField::Call);
@@ -266,7 +271,8 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     SetBackground(CallWkdInput,
                   scoring_.IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
     ShowCallVerdict();
-    if (call.size() > 2) {
+    // A number typed here is a time or a frequency, and keeps its note in the panel.
+    if (call.size() > 2 && !IsCallFieldNumber(call)) {
         countryTable_.PrefixOf(call);
         SetPanelText(EntityPanel, ToUi(EntityStatusText(countryTable_.CurrentEntity())));
     }
@@ -277,7 +283,7 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
 void TForm1::ShowCallVerdict() {
     const QString verdict = ToUi(scoring_.CallVerdict(
         ToCore(CallWkdInput->text()), BandFromFrequency(ToCore(FrekvensEdit->currentText())),
-        ToCore(NrInput->text())));
+        SplitReceived(ToCore(NrInput->text())).Nr));
     if (verdict == VerdictLabel->text())
         return;
     VerdictLabel->setText(verdict);
@@ -285,6 +291,7 @@ void TForm1::ShowCallVerdict() {
 }
 
 void TForm1::FrekvensEditChange() {
+    typedKhz_.reset();
     SetBandColour(FrekvensEdit, true);
     MoveFocusTo(CallWkdInput);
 }
@@ -302,13 +309,15 @@ void TForm1::TimeEditChange() {
 // --- Commit ---------------------------------------------------------------------------------
 
 QsoEntry TForm1::EntryFromControls() const {
-    return {FrequencyCell(rig_->Khz(), ToCore(FrekvensEdit->currentText())),
+    // A report typed after the received number is this QSO's; else the report field's.
+    const ReceivedEntry received = SplitReceived(ToCore(NrInput->text()));
+    return {FrequencyCell(typedKhz_, rig_->Khz(), ToCore(FrekvensEdit->currentText())),
             ToCore(TimeEdit->text()),
             ToCore(TREdit->text()),
             ToCore(NyNrEdit->text()),
             ToCore(CallWkdInput->text()),
-            ToCore(RREdit->text()),
-            ToCore(NrInput->text())};
+            received.Rst.empty() ? ToCore(RREdit->text()) : received.Rst,
+            received.Nr};
 }
 
 bool TForm1::NrInputKeyDown(QKeyEvent* key) {
@@ -317,6 +326,10 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const QsoEntry entry = EntryFromControls();
     if (!CanCommit(entry, FrekvensEdit->currentIndex() >= 0))
         return false;
+    if (const std::string note = ReceivedNote(ToCore(NrInput->text())); !note.empty()) {
+        SetPanelText(EntityPanel, ToUi(note));
+        return false;
+    }
     // Whole or not at all: whatever can fail is read before the log changes. The sent number
     // is what needs typing then, so its field gets the keys after the message.
     std::string nextNr;

@@ -21,6 +21,7 @@
 #include <QValidator>
 
 #include "contest/ContestRules.h"
+#include "contest/EntryToken.h"
 #include "contest/Results.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
@@ -178,12 +179,13 @@ void TForm1::BuildLogPage() {
     CallWkdInput->setMaxLength(static_cast<int>(MaxCallLength));
     RREdit = new QLineEdit(QStringLiteral("599"));
     RREdit->setMaxLength(3);
-    // Empty until typed: a "0" nobody typed would be logged as a received 000.
+    // Empty until typed: a "0" nobody typed would be logged as a received 000. It takes the
+    // number, and a report after a blank ("15 579").
     NrInput = new QLineEdit;
-    NrInput->setMaxLength(4);
+    NrInput->setMaxLength(static_cast<int>(MaxReceivedLength));
     const std::pair<QWidget*, int> entries[] = {
         {FrekvensEdit, 84},  {TimeEdit, 54}, {TREdit, 42}, {NyNrEdit, 54},
-        {CallWkdInput, 128}, {RREdit, 42},   {NrInput, 56}};
+        {CallWkdInput, 128}, {RREdit, 42},   {NrInput, 70}};
     auto* entryRow = new QHBoxLayout;
     entryRow->setSpacing(3);
     for (const auto& [field, width] : entries) {

@@ -47,8 +47,11 @@ void TForm1::Rig1Click() {
 }
 
 void TForm1::RigChanged(int followBand) {
-    if (followBand != NoBand)
+    // The rig moved: its frequency goes before one typed earlier.
+    if (followBand != NoBand) {
+        typedKhz_.reset();
         SelectBand(followBand - 1);
+    }
     RigPanel->setText(ToUi(RigPanelText(rig_->Reading(), ContestBox->currentIndex())));
 }
 

@@ -1,0 +1,148 @@
+#include "contest/EntryToken.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/Text.h"
+#include "contest/LogEntry.h"
+
+namespace kerolt {
+
+namespace {
+
+constexpr std::array<TypedBand, 5> Bands{{{3500, 3800, Band80},
+                                          {7000, 7200, Band40},
+                                          {14000, 14350, Band20},
+                                          {21000, 21450, Band15},
+                                          {28000, 29700, Band10}}};
+
+// The digits of the highest band's kHz; more ("014025") are no frequency as the paper writes
+// one, and never overflow.
+constexpr std::size_t MaxKhzDigits = 5;
+
+std::string Quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+std::string BandRanges() {
+    std::string text;
+    for (const TypedBand& band : Bands) {
+        if (!text.empty())
+            text += ", ";
+        text += std::to_string(band.Low) + "-" + std::to_string(band.High);
+    }
+    return text;
+}
+
+CallNumber Refused(std::string_view text, std::string_view expected) {
+    return {CallNumberKind::Refused,
+            {},
+            0,
+            NoBand,
+            Quoted(text) + " taken as nothing: " + std::string(expected)};
+}
+
+// The whole kHz of a typed value on a contest band, and the band.
+std::optional<std::pair<long, BandIndex>> TypedKhz(std::string_view text) {
+    const std::size_t dot = text.find('.');
+    const std::string_view whole = text.substr(0, dot);
+    const std::string_view fraction = dot == std::string_view::npos ? "" : text.substr(dot + 1);
+    if (whole.size() > MaxKhzDigits || !IsDigitText(whole) ||
+        (dot != std::string_view::npos && !IsDigitText(fraction)))
+        return std::nullopt;
+    const long khz = DigitsValue(whole);
+    const bool wholeKhz =
+        std::all_of(fraction.begin(), fraction.end(), [](char c) { return c == '0'; });
+    for (const TypedBand& band : Bands) {
+        if (khz >= band.Low && (khz < band.High || (khz == band.High && wholeKhz))) {
+            const bool roundUp = !fraction.empty() && fraction[0] >= '5';
+            return std::pair{khz + (roundUp ? 1 : 0), band.Band};
+        }
+    }
+    return std::nullopt;
+}
+
+CallNumber TakenTime(std::string time) {
+    std::string note = "time " + time;
+    return {CallNumberKind::Time, std::move(time), 0, NoBand, std::move(note)};
+}
+
+}  // namespace
+
+std::span<const TypedBand> TypedBands() {
+    return Bands;
+}
+
+bool IsCallFieldNumber(std::string_view text) {
+    return !text.empty() && IsDigit(text[0]) &&
+           std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c) || c == '.'; });
+}
+
+CallNumber ReadCallNumber(std::string_view text, std::string_view timeField, bool realtime) {
+    if (!IsCallFieldNumber(text))
+        return {};
+    const bool digitsOnly = IsDigitText(text);
+    if (digitsOnly && text.size() <= 2) {
+        const int minute = DigitsValue(text);
+        if (minute > 59)
+            return Refused(text, "expected a minute 00-59");
+        if (realtime)
+            return Refused(text, "Realtime is on, the clock keeps the time");
+        if (!IsValidTime(timeField))
+            return Refused(text, "a minute needs the hour of a time HHMM in the time field");
+        int hour = DigitsValue(timeField.substr(0, 2));
+        if (minute <= DigitsValue(timeField.substr(2)))
+            hour = (hour + 1) % 24;
+        return TakenTime(ZeroPadded(hour, 2) + ZeroPadded(minute, 2));
+    }
+    if (digitsOnly && text.size() <= 4) {
+        const std::string time = ZeroPadded(DigitsValue(text), 4);
+        if (IsValidTime(time)) {
+            if (realtime)
+                return Refused(text, "Realtime is on, the clock keeps the time");
+            return TakenTime(time);
+        }
+    }
+    if (const auto khz = TypedKhz(text)) {
+        std::string note = "frequency " + std::string(text) + " kHz from this QSO on";
+        if (!digitsOnly)
+            note += ", logged as " + std::to_string(khz->first);
+        return {CallNumberKind::Frequency, {}, khz->first, khz->second, std::move(note)};
+    }
+    const std::string onBand = "kHz on a contest band (" + BandRanges() + ")";
+    if (digitsOnly && text.size() <= 4)
+        return Refused(text, "expected a time HHMM (hours 00-23, minutes 00-59) or " + onBand);
+    return Refused(text, "expected " + onBand);
+}
+
+ReceivedEntry SplitReceived(std::string_view text) {
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos)
+        return {std::string(text), {}};
+    return {std::string(text.substr(0, blank)), Trim(text.substr(blank + 1))};
+}
+
+std::string FilterReceived(std::string_view text) {
+    std::string kept;
+    std::size_t nrDigits = 0;
+    std::size_t rstDigits = 0;
+    bool blank = false;
+    for (const char c : text) {
+        if (c == ' ' && !blank && nrDigits > 0) {
+            blank = true;
+            kept += c;
+        } else if (IsDigit(c) && (blank ? rstDigits++ < 3 : nrDigits++ < MaxReceivedNrLength)) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+std::string ReceivedNote(std::string_view text) {
+    const std::string rst = SplitReceived(text).Rst;
+    if (rst.empty() || (rst.size() >= 2 && rst.size() <= 3 && IsDigitText(rst)))
+        return {};
+    return "the report " + Quoted(rst) + " after the number is not two or three digits";
+}
+
+}  // namespace kerolt
