@@ -11,6 +11,7 @@
 #include "common/Text.h"
 #include "common/TextFile.h"
 #include "contest/BandPlan.h"
+#include "contest/ContestPeriod.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
 
@@ -165,8 +166,9 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
             why = OtherBand;
         else if (own = PeriodOf(contest, DigitsValue(date.substr(0, 4)), periods);
                  !own ||
-                 !((date == own->Saturday && time >= "1200") ||
-                   (date == own->Sunday && time < "1200")) ||
+                 !InContestPeriod(
+                     contest, Copy(date, 1, 4) + "-" + Copy(date, 5, 2) + "-" + Copy(date, 7, 2),
+                     Copy(time, 1, 4)) ||
                  (period && period->ContestDate != own->ContestDate))
             why = OutsidePeriod;
 
