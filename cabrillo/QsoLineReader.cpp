@@ -55,7 +55,7 @@ void TakeOwnFields(const RawFields& raw, QsoLineRead& read) {
 // The line in Kerolt's own columns: taken from them when writing those fields again gives
 // the line back. This keeps every line Kerolt wrote exact, a glued 14-character call and a
 // blank column (an own call cleared on the station page) too.
-bool ReadOwnColumns(std::string_view line, QsoLineRead& read) {
+bool ReadOwnColumns(std::string_view line, bool exact, QsoLineRead& read) {
     if (!line.starts_with(QsoLineStart))
         return false;
     RawFields raw;
@@ -68,7 +68,10 @@ bool ReadOwnColumns(std::string_view line, QsoLineRead& read) {
         if (f.Source == QsoSource::Mode && !IsOwnMode(raw[i]))
             return false;
     }
-    if (!CouldBeOwnDate(raw) || TrimRightView(JoinQsoFields(raw)) != TrimRightView(line))
+    if (!CouldBeOwnDate(raw))
+        return false;
+    const std::string joined = JoinQsoFields(raw);
+    if (exact ? joined != line : TrimRightView(joined) != TrimRightView(line))
         return false;
     TakeOwnFields(raw, read);
     return true;
@@ -81,9 +84,12 @@ bool ReadOwnColumns(std::string_view line, QsoLineRead& read) {
 // goes back a field when a later one finds no fit.
 class OwnFieldSearch {
   public:
-    explicit OwnFieldSearch(std::string_view line)
+    // Exact: the fields must give the line to its last character; else the line may have lost
+    // its trailing blanks.
+    OwnFieldSearch(std::string_view line, bool exact)
         : line_(line),
-          stride_(line.size() + Reach),
+          exact_(exact),
+          stride_(line.size() + (exact ? 1 : Reach)),
           failed_(QsoLineFields.size() * stride_, false) {}
 
     bool Run(QsoLineRead& read) {
@@ -96,7 +102,7 @@ class OwnFieldSearch {
 
   private:
     // The line's character at i; the blanks a text editor cut from the line's end come back.
-    char At(std::size_t i) const { return i < line_.size() ? line_[i] : ' '; }
+    char At(std::size_t i) const { return i < line_.size() ? line_[i] : exact_ ? '\0' : ' '; }
 
     bool Matches(std::string_view text, std::size_t p) const {
         for (std::size_t i = 0; i < text.size(); ++i) {
@@ -121,7 +127,7 @@ class OwnFieldSearch {
 
     bool From(std::size_t field, std::size_t p) {
         if (field == QsoLineFields.size())
-            return p >= line_.size() || IsBlankText(line_.substr(p));
+            return exact_ ? p == line_.size() : p >= line_.size() || IsBlankText(line_.substr(p));
         if (p >= stride_)
             return false;
         std::vector<bool>::reference failed = failed_[field * stride_ + p];
@@ -152,6 +158,7 @@ class OwnFieldSearch {
     }();
 
     std::string_view line_;
+    bool exact_;
     std::size_t stride_;
     // Fields that found no fit from a position: each (field, position) is searched once.
     std::vector<bool> failed_;
@@ -220,8 +227,13 @@ QsoLineRead ReadQsoLine(std::string_view line) {
         read.Why = "no QSO line";
         return read;
     }
-    if (ReadOwnColumns(line, read) || OwnFieldSearch(line).Run(read))
-        return read;
+    // Kerolt's own line as it was written first, then as an editor may have cut its end. The
+    // search comes before the plain columns: a blank cell moves the fields after it, and the
+    // columns would then cut a field in two.
+    for (const bool exact : {true, false}) {
+        if (OwnFieldSearch(line, exact).Run(read) || ReadOwnColumns(line, exact, read))
+            return read;
+    }
 
     const std::vector<std::string_view> words = Words(AfterKey(line));
     const std::size_t fields = QsoLineFields.size();
