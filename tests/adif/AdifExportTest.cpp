@@ -78,6 +78,14 @@ TEST(BuildAdifLog, LeavesOutAndNamesWhatIsNoQso) {
     EXPECT_EQ(LeftOutMessage(adif.LeftOut).substr(0, 53),
               "These QSOs were left out of the ADIF file:\nQSO 2 (599");
     EXPECT_EQ(LeftOutMessage({}), "");
+    // Twenty QSOs are named in the message, the rest counted.
+    std::vector<std::string> many;
+    for (int i = 1; i <= 21; ++i) many.push_back("Q" + std::to_string(i));
+    const std::string shown = LeftOutMessage(many);
+    EXPECT_NE(shown.find("\nQ20\nand 1 more"), std::string::npos) << shown;
+    EXPECT_EQ(shown.find("Q21"), std::string::npos) << shown;
+    many.pop_back();
+    EXPECT_EQ(LeftOutMessage(many).find("more"), std::string::npos);
 
     // A contest date that gives no date leaves every QSO of its day out.
     const AdifLog undated = BuildAdifLog(

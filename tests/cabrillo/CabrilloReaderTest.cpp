@@ -165,6 +165,19 @@ TEST(ReadCabrilloLog, AddressesFollowTheFirstAddressLine) {
     EXPECT_EQ(s.NameEdit, "Between");
 }
 
+// With no address line in the window (lines 2 to 19), line 20 is the first address line.
+TEST(ReadCabrilloLog, FirstAddressLineJustAfterTheWindow) {
+    Lines lines = Header();
+    for (int k = 15; k < 18; ++k)
+        lines[static_cast<std::size_t>(k)] = "X-NONE: " + std::to_string(k);
+    lines.push_back("X-NINETEEN:");
+    lines.push_back("ADDRESS: Twenty");
+    lines.push_back("END-OF-LOG:");
+    const CabrilloStation s = ReadCabrilloLog(lines, "x.log").Station;
+    EXPECT_EQ(s.AdrEdit1, "Twenty");
+    EXPECT_FALSE(s.AdrEdit2.has_value());
+}
+
 TEST(ReadCabrilloLog, SoapboxLines) {
     Lines lines = Header();
     lines.insert(lines.end(), {

@@ -147,8 +147,8 @@ TEST(CheckCabrilloLog, FindsEachFault) {
 // from 2018 on.
 TEST(CheckCabrilloLog, ZeroNumberNoteFollowsTheContestYear) {
     const std::tuple<const char*, const char*, bool> cases[] = {
-        {"2017-09-16", "1", false},
-        {"2018-09-15", "0", true},
+        {"2017-09-16", "4", false},
+        {"2018-09-15", "1", true},
     };
     for (const auto& [date, claimed, note] : cases) {
         StationData station = testing::SampleStation(SacCw);
@@ -156,14 +156,16 @@ TEST(CheckCabrilloLog, ZeroNumberNoteFollowsTheContestYear) {
         station.ClubEdit = "";
         station.Memo1.clear();
         station.ClamedScoreEdit = claimed;
+        // A 0 after a number is no copying slip: the station gave none.
         const QsoLog log =
-            testing::LogOf({testing::QsoRow(" 3500", "1305", "599", "1", "SM5AAA", "599", "0")});
+            testing::LogOf({testing::QsoRow(" 3500", "1305", "599", "1", "SM5AAA", "599", "5"),
+                            testing::QsoRow(" 7000", "1306", "599", "2", "SM5AAA", "599", "0")});
         CountryTable table = test::SyntheticCountryTable();
         const std::vector<Finding> found =
             CheckCabrilloLog(BuildCabrilloLog(station, log, date), table, &Known());
         std::vector<Finding> expected;
         if (note)
-            expected.push_back({19, FindingLevel::Note,
+            expected.push_back({20, FindingLevel::Note,
                                 "received number 0: the QSO gives no points and no multiplier"});
         EXPECT_EQ(found, expected) << date;
     }
