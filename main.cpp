@@ -49,7 +49,9 @@ std::optional<int> RunCommandLine(int& argc, char* argv[]) {
     const QCommandLineOption adif(
         QStringLiteral("adif"),
         QStringLiteral("Write the Cabrillo log FILE as ADIF, to standard output or to the -o "
-                       "file; exit 2 when the log cannot be read."),
+                       "file; QSO lines that cannot be read and QSOs without a valid call, date "
+                       "or time are left out and named on standard error. Exit 1 when something "
+                       "was left out, 2 when the log cannot be read or the output written."),
         QStringLiteral("FILE"));
     parser.addOption(adif);
     const QCommandLineOption output(QStringLiteral("o"),

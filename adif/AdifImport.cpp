@@ -144,26 +144,16 @@ bool IsAdifTime(std::string_view time) {
     return IsValidTime(time);
 }
 
-// "YYYY-MM-DD" and the next day, both as ADIF dates (YYYYMMDD).
+// The contest's date in a year, "YYYY-MM-DD"; the period itself is the contest's own rule.
 struct Period {
-    std::string ContestDate, Saturday, Sunday;
+    std::string ContestDate;
 };
 
 std::optional<Period> PeriodIn(int contest, int year) {
-    const std::string date = ContestCalendarDate(contest, year);
+    std::string date = ContestCalendarDate(contest, year);
     if (date.size() != 10)
         return std::nullopt;
-    const std::chrono::year_month_day sat{
-        std::chrono::year(year),
-        std::chrono::month(static_cast<unsigned>(DigitsValue(date.substr(5, 2)))),
-        std::chrono::day(static_cast<unsigned>(DigitsValue(date.substr(8, 2))))};
-    const std::chrono::year_month_day sun{std::chrono::sys_days(sat) + std::chrono::days(1)};
-    const auto adif = [](const std::chrono::year_month_day& d) {
-        return ZeroPadded(static_cast<int>(d.year()), 4) +
-               ZeroPadded(static_cast<int>(static_cast<unsigned>(d.month())), 2) +
-               ZeroPadded(static_cast<int>(static_cast<unsigned>(d.day())), 2);
-    };
-    return Period{date, adif(sat), adif(sun)};
+    return Period{std::move(date)};
 }
 
 // The number of an integer field, or of its _STRING field when that holds one.
@@ -230,10 +220,10 @@ class Taking {
         if (q.Band == NoBand)
             return OtherBand;
         own = PeriodOf(DigitsValue(q.Date.substr(0, 4)));
-        const std::string hhmm = q.Time.substr(0, 4);
         if (!own ||
-            !((q.Date == own->Saturday && hhmm >= "1200") ||
-              (q.Date == own->Sunday && hhmm < "1200")) ||
+            !InContestPeriod(contest_,
+                             Copy(q.Date, 1, 4) + "-" + Copy(q.Date, 5, 2) + "-" + Copy(q.Date, 7, 2),
+                             Copy(q.Time, 1, 4)) ||
             (FirstPeriod && FirstPeriod->ContestDate != own->ContestDate))
             return OutsidePeriod;
         if (NumberOf(*q.Record, "SRX").empty())

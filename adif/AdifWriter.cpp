@@ -6,12 +6,15 @@
 #include "adif/Adif.h"
 #include "cabrillo/ApplyStation.h"
 #include "cabrillo/SaveName.h"
+#include "calls/CallList.h"
 #include "common/KeroltError.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
 #include "common/Version.h"
 #include "contest/BandPlan.h"
+#include "contest/ContestPeriod.h"
 #include "contest/ContestRules.h"
+#include "contest/LogEntry.h"
 
 namespace kerolt {
 
@@ -32,13 +35,38 @@ std::string Timestamp(std::chrono::sys_seconds t) {
            ZeroPadded(static_cast<int>(time.seconds().count()), 2);
 }
 
-// A frequency cell that is no band's own text ("14000") but a frequency in kHz.
-bool IsRealFrequency(const std::string& freq) {
-    if (!IsDigitText(freq))
-        return false;
+// A frequency cell that is no band's own text ("14000") but a frequency in kHz on an amateur
+// band: the one FREQ that never disagrees with the BAND of the same cell.
+const AmateurBand* RealFrequencyBand(const std::string& freq) {
+    const std::optional<long> khz = FrequencyKhz(freq);
     const std::vector<std::string>& bandTexts = FrequencyEntries();
-    return std::none_of(bandTexts.begin(), bandTexts.end(),
-                        [&](const std::string& b) { return TrimView(b) == freq; });
+    if (!khz || std::any_of(bandTexts.begin(), bandTexts.end(),
+                            [&](const std::string& b) { return TrimView(b) == freq; }))
+        return nullptr;
+    return AmateurBandOf(*khz);
+}
+
+// The ADIF name of the band a cell is scored on; of its amateur band when that is no contest
+// band ("160m").
+std::string AdifBandName(BandIndex band, const AmateurBand* amateur) {
+    if (band != NoBand || amateur == nullptr)
+        return std::string(BandName(band));
+    std::string name(amateur->Name);
+    std::erase(name, ' ');
+    return name;
+}
+
+// Why a row cannot be written as a record: a CALL, QSO_DATE or TIME_ON that is none.
+std::string WhyNoRecord(const std::string& call, const std::string& date, const std::string& time) {
+    if (call.empty())
+        return "no call";
+    if (!CanBeCall(call))
+        return "\"" + call + "\" cannot be a call";
+    if (!IsCalendarDate(date))
+        return "date \"" + date + "\" is no date";
+    if (!IsValidTime(time))
+        return "time \"" + time + "\" is no time";
+    return {};
 }
 
 std::string Megahertz(int khz) {
@@ -76,10 +104,10 @@ class Record {
 
 }  // namespace
 
-std::vector<std::string> BuildAdifLog(const StationData& station, const QsoLog& log,
-                                      std::string_view contestDate,
-                                      std::chrono::sys_seconds created) {
-    std::vector<std::string> lines{
+AdifLog BuildAdifLog(const StationData& station, const QsoLog& log, std::string_view contestDate,
+                     std::chrono::sys_seconds created) {
+    AdifLog adif;
+    adif.Lines = {
         "ADIF export of a SAC log by Kerolt",
         AdifField("ADIF_VER", AdifVersion),
         AdifField("PROGRAMID", "Kerolt"),
@@ -87,7 +115,7 @@ std::vector<std::string> BuildAdifLog(const StationData& station, const QsoLog& 
         AdifField("CREATED_TIMESTAMP", Timestamp(created)),
         "<EOH>",
     };
-    lines.reserve(lines.size() + static_cast<std::size_t>(log.QsoRowCount()));
+    adif.Lines.reserve(adif.Lines.size() + static_cast<std::size_t>(log.QsoRowCount()));
 
     const bool cw = station.ContestIndex == SacCw;
     const bool contest = station.ContestIndex == SacCw || station.ContestIndex == SacSsb;
@@ -95,18 +123,23 @@ std::vector<std::string> BuildAdifLog(const StationData& station, const QsoLog& 
     const std::string op = SingleOperator(station.OperatorsEdit);
     for (int r = 1; r <= log.QsoRowCount(); ++r) {
         const QsoLog::Row& row = log.RowAt(r);
+        const std::string call = Trim(row[ColCall]);
         const std::string time = Trim(row[ColTime]);
         const std::string freq = Trim(row[ColFreq]);
         std::string date = QsoDate(contestDate, row[ColTime]);
+        if (const std::string why = WhyNoRecord(call, date, time); !why.empty()) {
+            adif.LeftOut.push_back("QSO " + std::to_string(r) + " (" + (call.empty() ? "-" : call) +
+                                   " " + date + " " + time + "): " + why);
+            continue;
+        }
         date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
-        const bool real = IsRealFrequency(freq);
-        const BandIndex band = real ? ContestBandOfKhz(DigitsValue(freq)) : BandFromFrequency(freq);
+        const AmateurBand* real = RealFrequencyBand(freq);
 
         Record rec;
-        rec.Add("CALL", Trim(row[ColCall]));
+        rec.Add("CALL", call);
         rec.Add("QSO_DATE", date);
         rec.Add("TIME_ON", time);
-        rec.Add("BAND", BandName(band));
+        rec.Add("BAND", AdifBandName(BandFromFrequency(freq), real));
         if (real)
             rec.Add("FREQ", Megahertz(DigitsValue(freq)));
         if (contest)
@@ -119,9 +152,20 @@ std::vector<std::string> BuildAdifLog(const StationData& station, const QsoLog& 
             rec.Add("CONTEST_ID", ContestEntries()[static_cast<std::size_t>(station.ContestIndex)]);
         rec.Add("STATION_CALLSIGN", ownCall);
         rec.Add("OPERATOR", op);
-        lines.push_back(rec.Finish());
+        adif.Lines.push_back(rec.Finish());
     }
-    return lines;
+    return adif;
+}
+
+std::string LeftOutMessage(const std::vector<std::string>& leftOut) {
+    if (leftOut.empty())
+        return {};
+    constexpr std::size_t Shown = 20;
+    std::string text = "These QSOs were left out of the ADIF file:";
+    for (std::size_t i = 0; i < leftOut.size() && i < Shown; ++i) text += "\n" + leftOut[i];
+    if (leftOut.size() > Shown)
+        text += "\nand " + std::to_string(leftOut.size() - Shown) + " more";
+    return text;
 }
 
 std::string ProposedAdifName(std::string_view call) {
@@ -137,8 +181,7 @@ std::string AdifExportRefusal(std::string_view call, const QsoLog& log) {
     return {};
 }
 
-std::vector<std::string> AdifFromCabrillo(const CabrilloFile& file,
-                                          std::chrono::sys_seconds created) {
+AdifLog AdifFromCabrillo(const CabrilloFile& file, std::chrono::sys_seconds created) {
     // Only the contest list matters here; the other lists' texts are not written.
     StationLists lists;
     lists.Contest = ContestEntries();
@@ -151,17 +194,22 @@ std::vector<std::string> AdifFromCabrillo(const CabrilloFile& file,
 int RunAdifExport(const std::string& logName, const std::string& outName,
                   std::chrono::sys_seconds created, std::ostream& out, std::ostream& err) {
     try {
-        const std::vector<std::string> lines = AdifFromCabrillo(LoadCabrilloFile(logName), created);
+        const CabrilloFile file = LoadCabrilloFile(logName);
+        const AdifLog adif = AdifFromCabrillo(file, created);
         if (!outName.empty()) {
-            WriteLines(outName, lines);
+            WriteLines(outName, adif.Lines);
         } else {
-            for (const std::string& line : lines) out << line << "\r\n";
+            for (const std::string& line : adif.Lines) out << line << "\r\n";
             out.flush();
         }
-        return 0;
+        // What did not go out is told after what did, each line and each QSO by name.
+        for (const NotTakenLine& line : file.NotTaken)
+            err << logName << ':' << line.Line << ": QSO line not read: " << line.Why << '\n';
+        for (const std::string& qso : adif.LeftOut) err << logName << ": left out: " << qso << '\n';
+        return file.NotTaken.empty() && adif.LeftOut.empty() ? AdifWritten : AdifWrittenWithout;
     } catch (const KeroltError& e) {
         err << e.what() << '\n';
-        return 2;
+        return AdifNotWritten;
     }
 }
 

@@ -15,14 +15,25 @@
 
 namespace kerolt {
 
-// One record per QSO row: CALL, QSO_DATE, TIME_ON, BAND, FREQ (only for a real frequency, not
-// a band's own text), MODE and CONTEST_ID (with a contest chosen), RST_SENT, RST_RCVD, STX and
-// SRX as integers (STX_STRING/SRX_STRING for a number that is no integer), STATION_CALLSIGN,
-// and OPERATOR when the operators field names exactly one. Empty values are left out. Raises
+// The ADIF text of a log and the QSOs it leaves out.
+struct AdifLog {
+    std::vector<std::string> Lines;
+    // One text per QSO left out: "QSO 3 (599 2026-09-19 1400): "599" cannot be a call".
+    std::vector<std::string> LeftOut;
+};
+
+// One record per QSO row: CALL, QSO_DATE, TIME_ON, BAND, FREQ (only for a frequency on an
+// amateur band, not a band's own text), MODE and CONTEST_ID (with a contest chosen), RST_SENT,
+// RST_RCVD, STX and SRX as integers (STX_STRING/SRX_STRING for a number that is no integer),
+// STATION_CALLSIGN, and OPERATOR when the operators field names exactly one. Empty values are
+// left out. BAND is the band the QSO is scored on. A row whose call cannot be a call, whose
+// date is no date or whose time is no HHMM time gets no record and is named instead. Raises
 // like QsoDate when a QSO before "1200" needs the day of an empty contest date.
-std::vector<std::string> BuildAdifLog(const StationData& station, const QsoLog& log,
-                                      std::string_view contestDate,
-                                      std::chrono::sys_seconds created);
+AdifLog BuildAdifLog(const StationData& station, const QsoLog& log, std::string_view contestDate,
+                     std::chrono::sys_seconds created);
+
+// The one message that names the QSOs left out; empty when none was.
+std::string LeftOutMessage(const std::vector<std::string>& leftOut);
 
 // The proposed name of the export: the callsign with every "/" as "-", plus ".adi".
 std::string ProposedAdifName(std::string_view call);
@@ -34,12 +45,18 @@ std::string AdifExportRefusal(std::string_view call, const QsoLog& log);
 
 // The ADIF text of a read Cabrillo log: its QSO rows, with the callsign, contest and operators
 // its header gives.
-std::vector<std::string> AdifFromCabrillo(const CabrilloFile& file,
-                                          std::chrono::sys_seconds created);
+AdifLog AdifFromCabrillo(const CabrilloFile& file, std::chrono::sys_seconds created);
+
+// Exit codes of the command line's export.
+inline constexpr int AdifWritten = 0;
+inline constexpr int AdifWrittenWithout = 1;
+inline constexpr int AdifNotWritten = 2;
 
 // The command line's export: the log read as File, Open reads it, the ADIF text written to
-// outName, or to out when outName is empty. 0 when written; 2 and the message on err when the
-// log cannot be read (no Cabrillo 3.0 log) or the file cannot be written.
+// outName, or to out when outName is empty. AdifWritten when every QSO line went out;
+// AdifWrittenWithout when lines that could not be read or QSOs left out are named on err and
+// the rest was written; AdifNotWritten and the message on err when the log cannot be read (no
+// Cabrillo 3.0 log) or the file cannot be written.
 int RunAdifExport(const std::string& logName, const std::string& outName,
                   std::chrono::sys_seconds created, std::ostream& out, std::ostream& err);
 

@@ -107,7 +107,7 @@ void BM_ExportAdif(benchmark::State& state) {
     const StationData station = Station();
     const QsoLog& log = Log();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BuildAdifLog(station, log, "2019-09-21", {}));
+        benchmark::DoNotOptimize(BuildAdifLog(station, log, "2019-09-21", {}).Lines);
     }
 }
 BENCHMARK(BM_ExportAdif)->Unit(benchmark::kMillisecond);
@@ -117,7 +117,8 @@ void BM_ImportAdif(benchmark::State& state) {
     if (test::SkipWithoutPackagedData(state))
         return;
     std::string text;
-    for (const auto& line : BuildAdifLog(Station(), Log(), "2019-09-21", {})) text += line + "\r\n";
+    for (const auto& line : BuildAdifLog(Station(), Log(), "2019-09-21", {}).Lines)
+        text += line + "\r\n";
     for (auto _ : state) {
         const AdifImport import = ImportAdif(ReadAdif(text, "bench.adi"), StationData{});
         if (import.File.Rows.size() != QsoCount)

@@ -100,7 +100,9 @@ void ReadQsoLines(const FileLines& lines, CabrilloFile& file) {
     file.ContestDate = ContestDateFromFirstQso(first->Value(QsoSource::Date),
                                                first->Value(QsoSource::Cell, ColTime));
     const QsoLog::Row& last = file.Rows.back();
-    file.NyNrEdit = std::to_string(static_cast<long long>(StrToInt(Trim(last[ColNrSent]))) + 1);
+    // A blank number (cleared in the grid before the log was saved) tells nothing to go on from.
+    if (const std::string nr = Trim(last[ColNrSent]); !nr.empty())
+        file.NyNrEdit = std::to_string(static_cast<long long>(StrToInt(nr)) + 1);
     file.TimeEdit = last[ColTime];
 }
 
@@ -147,14 +149,14 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_vie
         station.NameEdit = Value(lines.At(nameLine), 6, 80);
     }
     long a = 2;
-    while (a <= w && !lines.Holds(a, "ADDRESS:")) ++a;
-    if (lines.Holds(a, "ADDRESS:")) {
+    while (a <= w && !HeaderHolds(lines, a, "ADDRESS:")) ++a;
+    if (HeaderHolds(lines, a, "ADDRESS:")) {
         station.AdrEdit1 = Value(lines.At(a), 9, 80);
     }
-    if (lines.Holds(a + 1, "ADDRESS:")) {
+    if (HeaderHolds(lines, a + 1, "ADDRESS:")) {
         station.AdrEdit2 = Value(lines.At(a + 1), 9, 80);
     }
-    if (lines.Holds(a + 2, "ADDRESS:")) {
+    if (HeaderHolds(lines, a + 2, "ADDRESS:")) {
         station.AdrEdit3 = Value(lines.At(a + 2), 9, 80);
     }
     if (operatorsLine > 0) {
@@ -167,7 +169,8 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_vie
     // Soapbox: from the first line from 11 on that starts the soapbox or the QSOs.
     long k = 11;
     while (k <= lines.Count() && !lines.Holds(k, "SOAPBOX:") && !lines.Holds(k, "QSO:")) ++k;
-    for (; lines.Holds(k, "SOAPBOX:"); ++k) {
+    // A QSO line is a QSO whatever it holds, never a soapbox line as well.
+    for (; lines.Holds(k, "SOAPBOX:") && !IsQsoLine(lines.At(k)); ++k) {
         const std::string_view line = lines.At(k);
         file.Memo1.push_back(Copy(line, CharAt(line, 9) == ' ' ? 10 : 9, 80));
     }

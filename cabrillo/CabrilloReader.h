@@ -58,7 +58,7 @@ struct CabrilloFile {
     // Derived from the first QSO row; absent when the file has no QSO, and then the
     // contest date, the next number and the time all stay as they were.
     std::optional<std::string> ContestDate;
-    // The next number to send: the last row's "Nr" plus one.
+    // The next number to send: the last row's "Nr" plus one; absent when that is blank.
     std::optional<std::string> NyNrEdit;
     // The last row's "Time".
     std::optional<std::string> TimeEdit;

@@ -33,15 +33,6 @@ std::optional<long> Number(std::string_view s) {
     return value;
 }
 
-// Minutes since Saturday 12:00, the contest's start; nothing for a time that is no HHMM.
-std::optional<int> ContestMinute(std::string_view time) {
-    if (!IsValidTime(time))
-        return std::nullopt;
-    const int hours = (time[0] - '0') * 10 + (time[1] - '0');
-    const int minutes = (time[2] - '0') * 10 + (time[3] - '0');
-    return (hours * 60 + minutes + 12 * 60) % (24 * 60);
-}
-
 class Checker {
   public:
     Checker(CountryTable& table, const CallList* known) : table_(table), known_(known) {}
@@ -86,8 +77,7 @@ class Checker {
         }
         const std::string& freq = qso.Value(QsoSource::Cell, ColFreq);
         const std::string& date = qso.Value(QsoSource::Date);
-        const AmateurBand* amateurBand = Band(line, freq, date);
-        const BandIndex band = amateurBand ? amateurBand->Contest : NoBand;
+        const BandIndex band = Band(line, freq, date);
 
         // A mode of the other contest is named as such; the reports follow the contest.
         const std::string& written = qso.Value(QsoSource::Mode);
@@ -113,24 +103,22 @@ class Checker {
         Period(line, date, time);
         SentNumber(line, qso.Value(QsoSource::Cell, ColNrSent));
 
+        if (rows_.empty())
+            FirstQso(date, time);
         const std::string& call = qso.Value(QsoSource::Cell, ColCall);
         const std::string& received = qso.Value(QsoSource::Cell, ColNrRcvd);
         const std::optional<long> nr = Number(received);
         if (!nr)
             Problem(line, "received number " + Quoted(received) + " is not a number");
-        else if (*nr == 0)
+        else if (!ReceivedNumberScores(received, contestDate_.value_or("")))
             Note(line, "received number 0: the QSO gives no points and no multiplier");
-        else
+        else if (*nr > 0)
             ReceivedOrder(line, call, *nr);
 
         const std::string& sentCall = qso.Value(QsoSource::OwnCall);
         if (!call_.empty() && !EqualIgnoringCase(sentCall, call_))
             Problem(line, "sent call " + sentCall + " differs from CALLSIGN " + call_);
         rows_.push_back(qso.Row);
-        if (firstDate_.empty()) {
-            firstDate_ = date;
-            firstTime_ = time;
-        }
 
         if (call.empty()) {
             Problem(line, "no worked call");
@@ -142,8 +130,8 @@ class Checker {
         }
         if (!call_.empty() && EqualIgnoringCase(BaseCall(call), BaseCall(call_)))
             Problem(line, "QSO with the entrant's own call " + call);
-        if (amateurBand)
-            OffBand(line, *amateurBand);
+        if (band != NoBand)
+            OffBand(line, band);
         if (InContest(line, call))
             Dupe(line, call, band);
         PossibleBust(line, call);
@@ -153,34 +141,39 @@ class Checker {
         return contest_ < 0 ? std::string() : ContestEntries()[static_cast<std::size_t>(contest_)];
     }
 
-    // The amateur band of the frequency, when the contest uses it.
-    const AmateurBand* Band(int line, const std::string& freq, const std::string& date) {
+    // The band the QSO is scored on; a frequency on no contest band is named.
+    BandIndex Band(int line, const std::string& freq, const std::string& date) {
+        const BandIndex band = BandFromFrequency(freq);
         const std::optional<long> khz = FrequencyKhz(freq);
-        const AmateurBand* band = khz ? AmateurBandOf(*khz) : nullptr;
-        if (band == nullptr || band->Contest == NoBand) {
+        const AmateurBand* amateur = khz ? AmateurBandOf(*khz) : nullptr;
+        if (band == NoBand) {
             Problem(line, "frequency " + Quoted(freq) + " is on no contest band" +
-                              (band ? " (" + std::string(band->Name) + ")" : ""));
-            return nullptr;
+                              (amateur ? " (" + std::string(amateur->Name) + ")" : ""));
+            return NoBand;
         }
         const int year = DigitsValue(Copy(date, 1, 4));
         if (contest_ >= 0 && year >= BandPlanSince && !InBandPlan(contest_, *khz))
             Note(line, "frequency " + freq + " is outside the " + ContestName() + " band plan on " +
-                           std::string(band->Name));
+                           BandText(band));
         return band;
     }
 
+    // "80 m" of Band80.
+    static std::string BandText(BandIndex band) {
+        const std::string_view name = BandName(band);
+        return std::string(name.substr(0, name.size() - 1)) + " m";
+    }
+
     // A single-band entry works its band only; LOW-BAND is 80 and 40 m.
-    void OffBand(int line, const AmateurBand& band) {
+    void OffBand(int line, BandIndex band) {
         const HeaderValue& entry = header_.Of(Category::Band);
         if (FindEntryIgnoringCase(CategoryEntries(Category::Band), entry.Value) <= 0)
             return;
-        std::string name(band.Name);
-        std::erase(name, ' ');
         const bool lowBand = EqualIgnoringCase(entry.Value, LowBandEntry);
-        if (lowBand ? band.Contest != Band80 && band.Contest != Band40
-                    : !EqualIgnoringCase(name, entry.Value))
-            Problem(line, "QSO on " + std::string(band.Name) + " in a CATEGORY-BAND " +
-                              entry.Value + " entry");
+        if (lowBand ? band != Band80 && band != Band40
+                    : !EqualIgnoringCase(BandName(band), entry.Value))
+            Problem(line,
+                    "QSO on " + BandText(band) + " in a CATEGORY-BAND " + entry.Value + " entry");
     }
 
     // From Saturday 1200 to Sunday 1159 UTC of the contest's weekend in the QSO's year.
@@ -189,7 +182,7 @@ class Checker {
             Problem(line, "date " + Quoted(date) + " is no date");
             return;
         }
-        if (contest_ >= 0 && ContestMinute(time) && !InContestPeriod(contest_, date, time))
+        if (contest_ >= 0 && IsValidTime(time) && !InContestPeriod(contest_, date, time))
             Problem(line, "QSO at " + date + " " + time + " is outside " + ContestName() +
                               " (from " + ContestPeriodStart(contest_, date) +
                               " 1200 to the next day 1159 UTC)");
@@ -214,14 +207,12 @@ class Checker {
         if (claim.Value.empty() || !entrantKnown_)
             return;
         const std::optional<long> claimed = Number(claim.Value);
+        // A first date that gives no contest date is named at its QSO.
+        if (!rows_.empty() && !contestDate_)
+            return;
+        state_.ContestDate = contestDate_.value_or("");
         QsoLog log;
         for (const QsoLog::Row& row : rows_) log.AppendQso(row);
-        try {
-            if (!firstDate_.empty())
-                state_.ContestDate = ContestDateFromFirstQso(firstDate_, firstTime_);
-        } catch (const KeroltError&) {
-            return;  // the date is named at its QSO
-        }
         ScoringEngine engine(table_, state_);
         engine.RescoreLog(log);
         const std::string score = std::to_string(engine.ClaimedScore());
@@ -230,8 +221,17 @@ class Checker {
                  "CLAIMED-SCORE " + Quoted(claim.Value) + " differs from the log's score " + score);
     }
 
+    // The contest date the log is scored under, as opening it would set it.
+    void FirstQso(const std::string& date, const std::string& time) {
+        try {
+            contestDate_ = ContestDateFromFirstQso(date, time);
+        } catch (const KeroltError&) {
+            contestDate_.reset();
+        }
+    }
+
     void Time(int line, const std::string& time) {
-        const std::optional<int> minute = ContestMinute(time);
+        const std::optional<int> minute = ContestMinute("", time);
         if (!minute) {
             Problem(line, BadTimeText(time));
             return;
@@ -312,7 +312,7 @@ class Checker {
     std::string call_;
     int contest_ = NoContest;
     std::vector<QsoLog::Row> rows_;
-    std::string firstDate_, firstTime_;
+    std::optional<std::string> contestDate_;
     // Per call: the highest number received so far and its line.
     std::map<std::string, std::pair<long, int>> received_;
     int lastMinute_ = -1;

@@ -4,6 +4,7 @@
 
 #include "common/Text.h"
 #include "contest/ContestRules.h"
+#include "contest/LogEntry.h"
 
 namespace kerolt {
 
@@ -26,8 +27,18 @@ std::string ContestPeriodStart(int contestEntry, std::string_view date) {
 
 bool InContestPeriod(int contestEntry, std::string_view date, std::string_view time) {
     // The day the contest started, if the QSO was in it: the day before for a time before 1200.
-    return IsCalendarDate(date) &&
+    return IsCalendarDate(date) && IsValidTime(time) &&
            ContestDateFromFirstQso(date, time) == ContestPeriodStart(contestEntry, date);
+}
+
+std::optional<int> ContestMinute(std::string_view contestDate, std::string_view time) {
+    if (!IsValidTime(time))
+        return std::nullopt;
+    const int hour = DigitsValue(time.substr(0, 2));
+    const int minute = DigitsValue(time.substr(2, 2));
+    const bool secondDay = contestDate.empty() ? TextLess(time, ContestStartTime)
+                                               : QsoDate(contestDate, time) != contestDate;
+    return (secondDay ? ContestMinutes : 0) + (hour - ContestStartHour) * 60 + minute;
 }
 
 }  // namespace kerolt

@@ -1,11 +1,20 @@
 #pragma once
 
-// When a QSO counts: the contest weekend of its year, by the contest calendar.
+// When a QSO counts: the contest weekend of its year, by the contest calendar, from Saturday
+// 1200 to Sunday 1159 UTC. Every rule that needs the contest's start asks here.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kerolt {
+
+// The contest starts at this hour UTC on its first day (the Saturday) and ends a minute
+// before it on the next day.
+inline constexpr int ContestStartHour = 12;
+// The start as an HHMM text: a time below it (compared as text) is on the second day.
+inline constexpr std::string_view ContestStartTime = "1200";
+inline constexpr int ContestMinutes = 24 * 60;
 
 // A YYYY-MM-DD date that the calendar has.
 bool IsCalendarDate(std::string_view date);
@@ -15,5 +24,10 @@ std::string ContestPeriodStart(int contestEntry, std::string_view date);
 
 // From Saturday 1200 to Sunday 1159 UTC of that weekend; false for a date that is no date.
 bool InContestPeriod(int contestEntry, std::string_view date, std::string_view time);
+
+// The minute of the contest (0 at 1200 on the contest date, ContestMinutes - 1 at 1159 the next
+// day) of a QSO logged at an HHMM time, its day by QsoDate; none for a time that is no HHMM
+// time. An empty contest date puts times before 1200 on the second day.
+std::optional<int> ContestMinute(std::string_view contestDate, std::string_view time);
 
 }  // namespace kerolt

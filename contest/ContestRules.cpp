@@ -1,6 +1,7 @@
 #include "contest/ContestRules.h"
 
 #include "contest/BandPlan.h"
+#include "contest/ContestPeriod.h"
 
 #include <array>
 #include <chrono>
@@ -83,27 +84,9 @@ const std::vector<std::string>& ContestEntries() {
 }
 
 BandIndex BandFromFrequency(std::string_view frequencyText) {
-    const std::string_view text = TrimView(frequencyText);
-    if (text.empty())
-        return NoBand;
-    // A frequency in kHz on an amateur band is that band's, whether the contest uses it or not.
-    if (const std::optional<long> khz = FrequencyKhz(text); khz && AmateurBandOf(*khz))
-        return ContestBandOfKhz(*khz);
-    switch (text[0]) {
-        case '3':
-            return Band80;
-        case '7':
-            return Band40;
-        case '1':
-            return Band20;
-        default:
-            break;
-    }
-    if (text.starts_with("21"))
-        return Band15;
-    if (text.starts_with("28"))
-        return Band10;
-    return NoBand;
+    // Scoring, the results, the ADIF export and the check all take a cell's band from here.
+    const std::optional<long> khz = FrequencyKhz(frequencyText);
+    return khz ? ContestBandOfKhz(*khz) : NoBand;
 }
 
 std::string_view BandName(BandIndex band) {
@@ -186,13 +169,13 @@ LogPageDefaults PrepareLogPage(int contestEntry, int year) {
 }
 
 std::string QsoDate(std::string_view contestDate, std::string_view time) {
-    if (!TextLess(time, "1200"))
+    if (!TextLess(time, ContestStartTime))
         return std::string(contestDate);
     return ShiftDay(contestDate, 1);
 }
 
 std::string ContestDateFromFirstQso(std::string_view qsoDate, std::string_view qsoTime) {
-    if (!TextLess(qsoTime, "1200"))
+    if (!TextLess(qsoTime, ContestStartTime))
         return std::string(qsoDate);
     return ShiftDay(qsoDate, -1);
 }

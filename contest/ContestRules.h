@@ -36,6 +36,9 @@ enum ContestEntry : int { NoContest = -1, SacCw = 0, SacSsb = 1 };
 // The contest list's entries, in the order of ContestEntry.
 const std::vector<std::string>& ContestEntries();
 
+// The band of a frequency cell: the contest band whose amateur band holds the cell's whole
+// number of kHz (blanks around it ignored); NoBand for a frequency off the five bands and for a
+// text that is no whole number.
 BandIndex BandFromFrequency(std::string_view frequencyText);
 // "80m" ... "10m"; empty for NoBand.
 std::string_view BandName(BandIndex band);

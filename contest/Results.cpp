@@ -11,9 +11,6 @@ namespace kerolt {
 namespace {
 
 constexpr int MinutesPerHour = 60;
-constexpr int MinutesPerDay = 24 * MinutesPerHour;
-// The contest begins at 1200 UTC on its first day.
-constexpr int StartHour = 12;
 constexpr int RateSpan = 10;
 
 // The contest minutes of the rows with a usable time, in time order.
@@ -75,19 +72,7 @@ std::string ResultsBandName(BandIndex band) {
 }
 
 int ClockHourOf(int contestHour) {
-    return (StartHour + contestHour) % 24;
-}
-
-std::optional<int> ContestMinute(std::string_view contestDate, std::string_view time) {
-    if (time.size() != 4 || !IsDigitText(time))
-        return std::nullopt;
-    const int hour = DigitsValue(time.substr(0, 2));
-    const int minute = DigitsValue(time.substr(2, 2));
-    if (hour > 23 || minute >= MinutesPerHour)
-        return std::nullopt;
-    const bool secondDay =
-        contestDate.empty() ? TextLess(time, "1200") : QsoDate(contestDate, time) != contestDate;
-    return (secondDay ? MinutesPerDay : 0) + (hour - StartHour) * MinutesPerHour + minute;
+    return (ContestStartHour + contestHour) % 24;
 }
 
 ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "contest/ContestPeriod.h"
 #include "contest/ContestRules.h"
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
@@ -60,11 +61,6 @@ std::string ResultsBandName(BandIndex band);
 
 // The UTC clock hour at which hour h of the contest begins: 12..23, then 0..11.
 int ClockHourOf(int contestHour);
-
-// The minute of the contest (0 at 1200 on the contest date) of a QSO logged at an HHMM time,
-// its day by QsoDate; none for a time that is no HHMM time. An empty contest date still puts
-// times before 1200 on the second day.
-std::optional<int> ContestMinute(std::string_view contestDate, std::string_view time);
 
 // The table from the rows and the engine's totals, as the last scoring left them.
 ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,

@@ -109,8 +109,9 @@ bool ScoringEngine::IsDupe(std::string_view call, BandIndex band) const {
     return dupeIndex_.contains(IndexKey(band, Cut(Trim(call), CallCapacity)));
 }
 
-bool ScoringEngine::ZeroNumberRule() const {
-    return ContestYear(state_.ContestDate, ZeroNumberRuleYear) >= ZeroNumberRuleYear;
+bool ReceivedNumberScores(std::string_view nrRcvd, std::string_view contestDate) {
+    return !IsZeroNumber(nrRcvd) || ContestYear(contestDate, ScoringEngine::ZeroNumberRuleYear) <
+                                        ScoringEngine::ZeroNumberRuleYear;
 }
 
 QsoScore ScoringEngine::Evaluate(std::string_view rawCall, BandIndex band,
@@ -152,7 +153,7 @@ QsoScore ScoringEngine::Evaluate(std::string_view rawCall, BandIndex band,
         score.Points = !state_.OwnEuropean && (band == Band80 || band == Band40) ? 3 : 1;
     }
     score.Standing = QsoStanding::Scored;
-    score.ZeroNumber = IsZeroNumber(nrRcvd) && ZeroNumberRule();
+    score.ZeroNumber = !ReceivedNumberScores(nrRcvd, state_.ContestDate);
     if (score.ZeroNumber)
         score.Mult.clear();
     score.NewMult = !score.Mult.empty() && IsNewMult(band, score.Mult);

@@ -68,6 +68,11 @@ struct QsoScore {
 // "0 pts: " and the reason; empty for no call.
 std::string VerdictText(const QsoScore& score);
 
+// Whether a received number scores in the contest of a contest date (YYYY-MM-DD): from the
+// contest of ScoringEngine::ZeroNumberRuleYear on, a zero ("0", "000") gives no points and no
+// multiplier; a date without a year follows today's rules. Every other number scores.
+bool ReceivedNumberScores(std::string_view nrRcvd, std::string_view contestDate);
+
 // n in decimal, right-aligned in width characters (at most 20 blanks are put in front), never
 // cut.
 std::string PadLeft(long long n, int width);
@@ -128,7 +133,6 @@ class ScoringEngine {
     // Scores one QSO; false when it is not in the contest.
     bool Tally(std::string_view call, BandIndex band, std::string_view nrRcvd);
     bool IsNewMult(BandIndex band, std::string_view mult) const;
-    bool ZeroNumberRule() const;
     void UpdateClaimedScore();
 
     CountryTable& table_;

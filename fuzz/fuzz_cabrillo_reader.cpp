@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 __builtin_trap();
             }
         }
-        if (file.Rows.empty() != !file.NyNrEdit.has_value()) {
+        // A next number comes from the last row (none when its number is blank).
+        if (file.NyNrEdit && file.Rows.empty()) {
             __builtin_trap();
         }
         // Every QSO line after line 1 is taken or named, once.

@@ -26,8 +26,11 @@ void TForm1::ExportAdif1Click() {
         AdifDialog, folder.filePath(ToUi(ProposedAdifName(ToCore(CallEdit->text())))));
     if (!chosen)
         return;
-    WriteLines(NativeName(*chosen),
-               BuildAdifLog(StationDataFromControls(), log_, state_.ContestDate, clock_.UtcNow()));
+    const AdifLog adif =
+        BuildAdifLog(StationDataFromControls(), log_, state_.ContestDate, clock_.UtcNow());
+    WriteLines(NativeName(*chosen), adif.Lines);
+    if (!adif.LeftOut.empty())
+        prompts_.ShowInformation(ToUi(LeftOutMessage(adif.LeftOut)));
 }
 
 void TForm1::ImportAdif1Click() {

@@ -49,7 +49,7 @@ TEST(AdifTest, ExportReadsBackAsTheSameLog) {
     });
     const StationData station = kerolt::testing::SampleStation(SacSsb);
     const auto created = sys_days{2019y / 10 / 14} + 13h + 5min + 9s;
-    const std::string text = Joined(BuildAdifLog(station, log, "2019-10-12", created));
+    const std::string text = Joined(BuildAdifLog(station, log, "2019-10-12", created).Lines);
 
     const AdifDocument doc = ReadAdif(text, "out.adi");
     EXPECT_EQ(FieldOf(doc.Header, "CREATED_TIMESTAMP"), "20191014 130509");

@@ -6,6 +6,7 @@
 #include "CabrilloTestSupport.h"
 #include "cabrillo/CabrilloWriter.h"
 #include "common/KeroltError.h"
+#include "common/Text.h"
 
 namespace kerolt {
 namespace {
@@ -164,6 +165,19 @@ TEST(ReadCabrilloLog, AddressesFollowTheFirstAddressLine) {
     EXPECT_EQ(s.NameEdit, "Between");
 }
 
+// With no address line in the window (lines 2 to 19), line 20 is the first address line.
+TEST(ReadCabrilloLog, FirstAddressLineJustAfterTheWindow) {
+    Lines lines = Header();
+    for (int k = 15; k < 18; ++k)
+        lines[static_cast<std::size_t>(k)] = "X-NONE: " + std::to_string(k);
+    lines.push_back("X-NINETEEN:");
+    lines.push_back("ADDRESS: Twenty");
+    lines.push_back("END-OF-LOG:");
+    const CabrilloStation s = ReadCabrilloLog(lines, "x.log").Station;
+    EXPECT_EQ(s.AdrEdit1, "Twenty");
+    EXPECT_FALSE(s.AdrEdit2.has_value());
+}
+
 TEST(ReadCabrilloLog, SoapboxLines) {
     Lines lines = Header();
     lines.insert(lines.end(), {
@@ -289,10 +303,12 @@ TEST(ReadCabrilloLog, BadNumbersFailTheWholeFile) {
     const Case cases[] = {
         {{"QSO:  3500 CW 2019-09-x2 0130 SM5QQQ        599      1 OH2QQQ        599     23"},
          "'x2' is not a valid integer value"},
-        // A line too short to be read is not taken, so it reads no day.
+        // A line too short to be read is not taken, so it reads no day: Kerolt never writes a
+        // line without date and time.
         {{"QSO: 14000 CW"}, ""},
         {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599  12a   OH2QQQ        599     23"},
          "'12a' is not a valid integer value"},
+        // Kerolt's row with the fields after the report blank: taken, and no next number.
         {{good, "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599"}, ""},
         // A day that is no number is never read from 1200 on; a bad "Nr" before the last
         // row is never read either.
@@ -342,6 +358,124 @@ TEST(ReadQsoLine, NamesWhatIsMissingOrTooMuch) {
         {line.substr(0, line.size() - 6), "no received report"},
     };
     for (const auto& [text, why] : cases) EXPECT_EQ(ReadQsoLine(text).Why, why) << text;
+}
+
+// Another program's line whose fields cannot be a QSO is not taken, and says why; a row just
+// inside and one just outside each rule.
+TEST(ReadQsoLine, OtherLayoutsFieldsMustBeAQso) {
+    const auto line = [](const char* date, const char* time, const char* rstSent,
+                         const char* nrSent, const char* call, const char* rstRcvd,
+                         const char* nrRcvd) {
+        return std::string("QSO: 3510 CW ") + date + ' ' + time + " SM5QQQ " + rstSent + ' ' +
+               nrSent + ' ' + call + ' ' + rstRcvd + ' ' + nrRcvd;
+    };
+    const char* const d = "2026-09-19";
+    const std::pair<std::string, std::string> cases[] = {
+        {"QSO: 3510 CW 2026-09-19 1400 SM5QQQ 599 006 599 011 0", "\"599\" cannot be a call"},
+        {line(d, "1400", "599", "006", "DL1ABC", "599", "011"), ""},
+        {line(d, "1400", "599", "006", "A1", "599", "011"), ""},
+        {line(d, "1400", "599", "006", "DLABC", "599", "011"), "\"DLABC\" cannot be a call"},
+        {line(d, "1400", "599", "006", "DL1AB/OH2XY", "599", "011"), ""},
+        {line(d, "1400", "599", "006", "DL1AB//P", "599", "011"), "\"DL1AB//P\" cannot be a call"},
+        {line(d, "1400", "599", "006", "DL1ABC", "011", "7"),
+         "received report \"011\" is no report"},
+        {line(d, "1400", "599", "006", "DL1ABC", "519", "7"), ""},
+        {line(d, "1400", "599", "006", "DL1ABC", "510", "7"),
+         "received report \"510\" is no report"},
+        {line(d, "1400", "599", "006", "DL1ABC", "601", "7"),
+         "received report \"601\" is no report"},
+        {line(d, "1400", "59", "006", "DL1ABC", "11", "7"), ""},
+        {line(d, "1400", "5", "006", "DL1ABC", "59", "7"), "sent report \"5\" is no report"},
+        {line(d, "1400", "5999", "006", "DL1ABC", "59", "7"), "sent report \"5999\" is no report"},
+        {line(d, "13O2", "599", "006", "DL1ABC", "599", "7"), "time \"13O2\" is no time"},
+        {line(d, "2359", "599", "006", "DL1ABC", "599", "7"), ""},
+        {line(d, "2400", "599", "006", "DL1ABC", "599", "7"), "time \"2400\" is no time"},
+        {line("2019-09/21", "1400", "599", "1", "DL1ABC", "599", "7"),
+         "date \"2019-09/21\" is no date"},
+        {line("2024-02-29", "1400", "599", "1", "DL1ABC", "599", "7"), ""},
+        {line("2026-02-29", "1400", "599", "1", "DL1ABC", "599", "7"),
+         "date \"2026-02-29\" is no date"},
+        {line(d, "1400", "599", "6a", "DL1ABC", "599", "7"), "sent number \"6a\" is no number"},
+        {line(d, "1400", "599", "6", "DL1ABC", "599", "-7"), "received number \"-7\" is no number"},
+    };
+    for (const auto& [text, why] : cases) EXPECT_EQ(ReadQsoLine(text).Why, why) << text;
+
+    // A station that gave no number, in another program's layout: the cell Kerolt writes.
+    const QsoLineRead zero = ReadQsoLine(line(d, "1400", "599", "006", "DL1ABC", "599", "000"));
+    EXPECT_EQ(zero.Row[ColNrRcvd], "     0");
+    EXPECT_EQ(zero.Row[ColNrSent], "     6");
+}
+
+// Lines Kerolt wrote from rows with blank or short cells: each reads into the cells it was
+// written from, and those cells write it again byte for byte.
+TEST(ReadQsoLine, KeroltsOwnLinesWithBlankColumns) {
+    const struct {
+        const char* line;
+        const char* ownCall;
+        QsoLog::Row row;
+    } cases[] = {
+        // the own call cleared on the station page
+        {"QSO:  3500 CW 2019-09-21 1305               599      1 OH2QQQ        599     23", "",
+         testing::QsoRow(" 3500", "1305", "599", "     1", "OH2QQQ        ", "599", "    23")},
+        // no sent report, a received report of one character
+        {"QSO:  3500 CW 2019-09-21 1305 SM5QQQ               1 OH2QQQ        5      23", "SM5QQQ",
+         testing::QsoRow(" 3500", "1305", "", "     1", "OH2QQQ        ", "5", "    23")},
+        // no call and no received number
+        {"QSO: 14000 CW 2019-09-21 1306 SM5QQQ        599      2             599      ", "SM5QQQ",
+         testing::QsoRow("14000", "1306", "599", "     2", "", "599", "")},
+        // no frequency and no sent number
+        {"QSO:   CW 2019-09-21 1307 SM5QQQ        599       DL1ABC        599      7", "SM5QQQ",
+         testing::QsoRow("", "1307", "599", "", "DL1ABC        ", "599", "     7")},
+    };
+    for (const auto& c : cases) {
+        const QsoLineRead read = ReadQsoLine(c.line);
+        ASSERT_TRUE(read.Taken()) << c.line << ": " << read.Why;
+        EXPECT_EQ(read.Row, c.row) << c.line;
+        EXPECT_EQ(read.Value(QsoSource::OwnCall), c.ownCall) << c.line;
+        EXPECT_EQ(CabrilloQsoLine(read.Row, c.ownCall, "CW", "2019-09-21"), c.line);
+        // A text editor that cut the line's trailing blanks changes nothing.
+        EXPECT_EQ(ReadQsoLine(TrimRight(c.line)).Row, c.row) << c.line;
+    }
+}
+
+// A whole log saved with blank fields opens with every QSO and writes the same file again.
+TEST(ReadCabrilloLog, OwnFileWithBlankFieldsReadsBackByteForByte) {
+    StationData station = SampleStation(SacCw);
+    station.CallEdit = "";
+    const Lines text =
+        BuildCabrilloLog(station,
+                         LogOf({QsoRow(" 3500", "1305", "599", "1", "OH2QQQ", "599", "23"),
+                                QsoRow("14000", "1306", "", "2", "DL1ABC", "5", "7"),
+                                QsoRow(" 7000", "1307", "599", "3", "", "599", ""),
+                                QsoRow("", "1308", "599", "", "K1ABC", "599", "12")}),
+                         "2019-09-21");
+    const CabrilloFile file = ReadCabrilloLog(text, "x.log");
+    EXPECT_EQ(file.NotTaken, std::vector<NotTakenLine>{});
+    ASSERT_EQ(file.Rows.size(), 4u);
+    EXPECT_EQ(file.NyNrEdit, std::nullopt);  // the last row's sent number is blank
+    EXPECT_EQ(file.TimeEdit, "1308");
+    station.CallEdit = file.Station.CallEdit.value_or("x");
+    EXPECT_EQ(BuildCabrilloLog(station, LogOf(file.Rows), *file.ContestDate), text);
+}
+
+// A QSO line is read as a QSO only: a key in it fills no station field and no soapbox line.
+TEST(ReadCabrilloLog, NoHeaderKeyFromAQsoLine) {
+    Lines lines{"START-OF-LOG: 3.0", "CALLSIGN: SM5QQQ", "CONTEST: SAC-CW"};
+    while (lines.size() < 10) lines.push_back("X-FILLER: " + std::to_string(lines.size()));
+    lines.push_back(
+        "QSO:  3500 CW 2019-09-21 1305 SM5QQQ        599      1 SOAPBOX:      599     23");
+    lines.push_back(
+        "QSO:  3500 CW 2019-09-21 1306 SM5QQQ        599      2 ADDRESS:      599     24");
+    lines.push_back(
+        "QSO:  3500 CW 2019-09-21 1307 SM5QQQ        599      3 NAME:         599     25");
+    lines.push_back("END-OF-LOG:");
+    const CabrilloFile file = ReadCabrilloLog(lines, "x.log");
+    EXPECT_EQ(file.Station.AdrEdit1, std::nullopt);
+    EXPECT_EQ(file.Station.NameEdit, std::nullopt);
+    EXPECT_EQ(file.Memo1, Lines{});
+    ASSERT_EQ(file.Rows.size(), 3u);
+    EXPECT_EQ(file.Rows[0][ColCall], "SOAPBOX:      ");
+    EXPECT_EQ(file.Rows[1][ColCall], "ADDRESS:      ");
 }
 
 TEST(LoadCabrilloFile, MissingFileCannotBeOpened) {

@@ -98,6 +98,21 @@ TEST(CheckCabrilloLog, FindsEachFault) {
         {19, 6, " 3530", {}},
         {19, 6, " 3590", {{19, N, "outside the SAC-CW band plan on 80 m"}}},
         {19, 6, " 1830", {{19, P, "on no contest band (160 m)"}}},
+        {19, 6, " 3499", {{19, P, "frequency \"3499\" is on no contest band"}}},
+        {19, 6, " 3400", {{19, P, "frequency \"3400\" is on no contest band"}}},
+        {19, 6, " 4000", {{19, N, "outside the SAC-CW band plan on 80 m"}}},
+        {19, 6, " 4001", {{19, P, "frequency \"4001\" is on no contest band"}}},
+        {19, 15, "2019-09/21", {{19, P, "date \"2019-09/21\" is no date"}}},
+        {19,
+         0,
+         "QSO: 3500 CW 2019-09/21 1305 DL1QQQ 599 1 SM5AAA 599 12",
+         {{19, P, "QSO line not read: date \"2019-09/21\" is no date"},
+          {20, P, "sent number 1 is missing"}}},
+        {19,
+         0,
+         "QSO: 3500 CW 2019-09-21 1305 DL1QQQ 599 1 599 12 0",
+         {{19, P, "QSO line not read: \"599\" cannot be a call"},
+          {20, P, "sent number 1 is missing"}}},
         {8, 0, "CATEGORY-POWER: MEDIUM", {{8, P, "\"MEDIUM\" is not one of"}}},
         {6, 0, "CATEGORY-MODE: SSB", {{6, P, "does not match CONTEST"}}},
         {5, 0, "CATEGORY-BAND: LOW-BAND", {{21, P, "QSO on 20 m in a"}, {22, P, "QSO on 20 m"}}},
@@ -125,6 +140,34 @@ TEST(CheckCabrilloLog, FindsEachFault) {
             EXPECT_EQ(found[i].Level, level);
             EXPECT_NE(found[i].Message.find(part), std::string::npos) << found[i].Message;
         }
+    }
+}
+
+// The 000 note and the log's own score follow one rule: a received 0 scores in 2017 and not
+// from 2018 on.
+TEST(CheckCabrilloLog, ZeroNumberNoteFollowsTheContestYear) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"2017-09-16", "4", false},
+        {"2018-09-15", "1", true},
+    };
+    for (const auto& [date, claimed, note] : cases) {
+        StationData station = testing::SampleStation(SacCw);
+        station.CallEdit = "DL1QQQ";
+        station.ClubEdit = "";
+        station.Memo1.clear();
+        station.ClamedScoreEdit = claimed;
+        // A 0 after a number is no copying slip: the station gave none.
+        const QsoLog log =
+            testing::LogOf({testing::QsoRow(" 3500", "1305", "599", "1", "SM5AAA", "599", "5"),
+                            testing::QsoRow(" 7000", "1306", "599", "2", "SM5AAA", "599", "0")});
+        CountryTable table = test::SyntheticCountryTable();
+        const std::vector<Finding> found =
+            CheckCabrilloLog(BuildCabrilloLog(station, log, date), table, &Known());
+        std::vector<Finding> expected;
+        if (note)
+            expected.push_back({20, FindingLevel::Note,
+                                "received number 0: the QSO gives no points and no multiplier"});
+        EXPECT_EQ(found, expected) << date;
     }
 }
 

@@ -64,6 +64,19 @@ TEST(CallList, KnowsCallsOfAnyLineEndsAndByTheirBaseCall) {
     for (const auto& [call, known] : cases) EXPECT_EQ(list.Knows(call), known) << call;
 }
 
+// The base of a portable call is its longest part, the first of two equally long ones: the
+// longer part first or later, and parts one character apart.
+TEST(BaseCall, TheLongestPart) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"DL1AB/OH2XY", "DL1AB"},   {"OH2XY/DL1ABC", "DL1ABC"},
+        {"DL1ABC/OH2XY", "DL1ABC"}, {"SM5A/W1A", "SM5A"},
+        {"W1A/SM5A", "SM5A"},       {"W1AB/SM5A", "W1AB"},
+        {"SM5A/P", "SM5A"},         {"OH/SM5A", "SM5A"},
+        {"SM5A", "SM5A"},           {"", ""},
+    };
+    for (const auto& [call, base] : cases) EXPECT_EQ(BaseCall(call), base) << call;
+}
+
 TEST(CanBeCall, NeedsALetterADigitAndSlashesOnlyBetweenParts) {
     const std::pair<const char*, bool> cases[] = {
         {"SM5AAA", true},  {"OH/DL1ABC", true}, {"dm5rc/p", true}, {"SMAAA", false},

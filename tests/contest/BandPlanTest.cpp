@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 #include "contest/ContestPeriod.h"
@@ -9,17 +10,28 @@
 namespace kerolt {
 namespace {
 
-// Each band's edges in both plans; the band list's values stand for their band.
+// Each segment's edges in both plans, a kHz just inside and one just outside; the band list's
+// values (3500, 7000, ...) stand for their whole band.
 TEST(InBandPlan, TakesEachContestsSegmentsAndTheBandValues) {
     const std::tuple<int, long, bool> cases[] = {
-        {SacCw, 3510, true},      {SacCw, 3561, false},      {SacCw, 3500, true},
-        {SacCw, 7040, true},      {SacCw, 7041, false},      {SacCw, 14060, true},
-        {SacCw, 21071, false},    {SacCw, 28070, true},      {SacCw, 1830, false},
-        {SacSsb, 3650, true},     {SacSsb, 3651, false},     {SacSsb, 3700, true},
-        {SacSsb, 7100, true},     {SacSsb, 7130, true},      {SacSsb, 7120, false},
-        {SacSsb, 14124, false},   {SacSsb, 14300, true},     {SacSsb, 21151, true},
-        {SacSsb, 28319, false},   {SacSsb, 29000, true},     {SacSsb, 28000, true},
-        {NoContest, 14000, true}, {NoContest, 14030, false},
+        {SacCw, 3509, false},   {SacCw, 3510, true},      {SacCw, 3560, true},
+        {SacCw, 3561, false},   {SacCw, 3500, true},      {SacCw, 6999, false},
+        {SacCw, 7000, true},    {SacCw, 7040, true},      {SacCw, 7041, false},
+        {SacCw, 13999, false},  {SacCw, 14000, true},     {SacCw, 14060, true},
+        {SacCw, 14061, false},  {SacCw, 20999, false},    {SacCw, 21000, true},
+        {SacCw, 21070, true},   {SacCw, 21071, false},    {SacCw, 27999, false},
+        {SacCw, 28000, true},   {SacCw, 28070, true},     {SacCw, 28071, false},
+        {SacCw, 1830, false},   {SacSsb, 3599, false},    {SacSsb, 3600, true},
+        {SacSsb, 3650, true},   {SacSsb, 3651, false},    {SacSsb, 3699, false},
+        {SacSsb, 3700, true},   {SacSsb, 3800, true},     {SacSsb, 3801, false},
+        {SacSsb, 7059, false},  {SacSsb, 7060, true},     {SacSsb, 7100, true},
+        {SacSsb, 7101, false},  {SacSsb, 7129, false},    {SacSsb, 7130, true},
+        {SacSsb, 7200, true},   {SacSsb, 7201, false},    {SacSsb, 14124, false},
+        {SacSsb, 14125, true},  {SacSsb, 14300, true},    {SacSsb, 14301, false},
+        {SacSsb, 21150, false}, {SacSsb, 21151, true},    {SacSsb, 21450, true},
+        {SacSsb, 21451, false}, {SacSsb, 28319, false},   {SacSsb, 28320, true},
+        {SacSsb, 29000, true},  {SacSsb, 29001, false},   {SacSsb, 28000, true},
+        {SacSsb, 3510, false},  {NoContest, 14000, true}, {NoContest, 14030, false},
     };
     for (const auto& [contest, khz, in] : cases)
         EXPECT_EQ(InBandPlan(contest, khz), in) << contest << ' ' << khz;
@@ -32,9 +44,31 @@ TEST(InContestPeriod, SaturdayNoonToSundayNoon) {
         {SacCw, "2019-09-22", "1159", true},   {SacCw, "2019-09-22", "1200", false},
         {SacSsb, "2023-10-14", "2359", true},  {SacSsb, "2023-10-15", "0000", true},
         {SacSsb, "2023-10-07", "1300", false}, {SacCw, "2019-09-31", "1300", false},
+        {SacCw, "2019-09/21", "1300", false},  {SacCw, "2019-09-21", "12O0", false},
+        {SacCw, "2019-09-22", "2400", false},  {SacSsb, "2017-10-14", "1200", true},
+        {SacSsb, "2017-10-15", "1159", true},  {SacSsb, "2017-10-15", "1200", false},
     };
     for (const auto& [contest, date, time, in] : cases)
         EXPECT_EQ(InContestPeriod(contest, date, time), in) << date << ' ' << time;
+}
+
+// Minute 0 is Saturday 1200, minute 1439 Sunday 1159; the day comes from the contest date.
+TEST(ContestMinute, FromSaturdayNoon) {
+    const std::tuple<const char*, const char*, std::optional<int>> cases[] = {
+        {"2019-09-21", "1200", 0},
+        {"2019-09-21", "1159", 1439},
+        {"2019-09-21", "2359", 719},
+        {"2019-09-21", "0000", 720},
+        {"", "1200", 0},
+        {"", "1159", 1439},
+        {"2019-09-21", "2400", {}},
+        {"2019-09-21", "1260", {}},
+        {"2019-09-21", "12O0", {}},
+        {"2019-09-21", "120", {}},
+        {"2019-09-21", "12000", {}},
+    };
+    for (const auto& [contestDate, time, minute] : cases)
+        EXPECT_EQ(ContestMinute(contestDate, time), minute) << contestDate << ' ' << time;
 }
 
 }  // namespace

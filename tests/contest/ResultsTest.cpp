@@ -149,5 +149,37 @@ TEST_F(ResultsTest, RateLineOnAShortLog) {
     }
 }
 
+// Two QSOs a few minutes apart, either side of the break length, the hour and the contest's
+// start: on-air time, the best hour and the last 60 minutes, written out.
+TEST(Results, BreakAndHourEdges) {
+    const struct {
+        const char* first;
+        const char* second;
+        int onAir, bestHour, lastHour, firstToLast;
+    } cases[] = {
+        {"1200", "1229", 29, 2, 2, 29},   // a pause of 29 minutes is operating time
+        {"1200", "1230", 0, 2, 2, 30},    // 30 minutes is a break
+        {"1201", "1300", 0, 2, 2, 59},    // 59 minutes before the last is within its hour
+        {"1200", "1300", 0, 1, 1, 60},    // 60 minutes before is not
+        {"1159", "1200", 0, 1, 1, 1439},  // 1159 is the contest's last minute, the next day
+        {"1145", "1150", 5, 2, 2, 5},
+    };
+    CountryTable table = test::SyntheticCountryTable();
+    ContestState state;
+    ScoringEngine engine(table, state);
+    for (const auto& c : cases) {
+        QsoLog log;
+        for (const char* time : {c.first, c.second})
+            log.AppendQso({"", "14000", time, "599", "1", "DL1ABC", "599", "1", "", ""});
+        engine.RescoreLog(log);
+        const ContestResults results = BuildResults(log, engine, "2026-09-19");
+        EXPECT_EQ(results.OnAirMinutes, c.onAir) << c.first << ' ' << c.second;
+        EXPECT_EQ(results.BestHourQsos, c.bestHour) << c.first << ' ' << c.second;
+        EXPECT_EQ(results.FirstToLastMinutes, c.firstToLast) << c.first << ' ' << c.second;
+        EXPECT_EQ(BuildRateLine(log, "2026-09-19").LastHourQsos, c.lastHour)
+            << c.first << ' ' << c.second;
+    }
+}
+
 }  // namespace
 }  // namespace kerolt
