@@ -173,6 +173,10 @@ class TForm1 : public QMainWindow {
     bool SaveLogAs(const QString& proposedName);
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
+    // Unsaved QSOs are offered a save, under the callsign's name, before they go; false keeps
+    // them (the window stays open, another log is not opened).
+    enum class SaveOccasion { Opening, Exit };
+    bool MaySaveFirst(SaveOccasion occasion);
 
     // --- ADIF (Unit1Adif.cpp) ----------------------------------------------------------------
     void ExportAdif1Click();
@@ -360,8 +364,6 @@ class TForm1 : public QMainWindow {
     void PrepareCellEditor(QLineEdit* editor);
     void WatchGridExit(QWidget* widget);
 
-    // Unit1Files.cpp: unsaved QSOs are offered a save first; false stops the Open.
-    bool MayOpenOverLog();
     // Applies a read file to the station page, the log and the Cabrillo page, as Open does.
     void ShowOpenedFile(const CabrilloFile& file);
     void ShowOpenedStation(const CabrilloFile& file);

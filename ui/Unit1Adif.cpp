@@ -34,7 +34,7 @@ void TForm1::ExportAdif1Click() {
 }
 
 void TForm1::ImportAdif1Click() {
-    if (!MayOpenOverLog())
+    if (!MaySaveFirst(SaveOccasion::Opening))
         return;
     const std::optional<QString> chosen = prompts_.OpenFile(AdifDialog);
     if (!chosen)

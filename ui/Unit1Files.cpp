@@ -26,26 +26,9 @@ namespace kerolt {
 // --- Open -------------------------------------------------------------------------------------
 
 void TForm1::Open1Click() {
-    if (!MayOpenOverLog())
+    if (!MaySaveFirst(SaveOccasion::Opening))
         return;
     LoadCabrilloLog();
-}
-
-bool TForm1::MayOpenOverLog() {
-    // QSOs typed since the last save live only in the window and in Last.log, which the next
-    // QSO of the opened log overwrites.
-    if (logSaved_)
-        return true;
-    switch (prompts_.Question(QStringLiteral("Do you want to save the log before opening another?"),
-                              QStringLiteral("Open"), QuestionButtons::YesNoCancel)) {
-        case Answer::Yes:
-            return SaveLogAs(ToUi(SaveCommandLogName(ToCore(CallEdit->text()))));
-        case Answer::No:
-            return true;
-        case Answer::Cancel:
-            break;
-    }
-    return false;
 }
 
 void TForm1::LoadCabrilloLog() {
@@ -167,11 +150,20 @@ void TForm1::Save1Click() {
 }
 
 bool TForm1::FormCloseQuery() {
+    return MaySaveFirst(SaveOccasion::Exit);
+}
+
+bool TForm1::MaySaveFirst(SaveOccasion occasion) {
+    // QSOs typed since the last save live only in the window and in Last.log, which the next
+    // QSO of another log overwrites.
     if (logSaved_)
         return true;
-    const QString caption = QStringLiteral("Exit ");
-    switch (prompts_.Question(QStringLiteral("Do you want to save the log before exit?"), caption,
-                              QuestionButtons::YesNoCancel)) {
+    const bool closing = occasion == SaveOccasion::Exit;
+    const QString caption = closing ? QStringLiteral("Exit ") : QStringLiteral("Open");
+    switch (prompts_.Question(
+        closing ? QStringLiteral("Do you want to save the log before exit?")
+             : QStringLiteral("Do you want to save the log before opening another?"),
+        caption, QuestionButtons::YesNoCancel)) {
         case Answer::Yes:
             break;
         case Answer::No:
@@ -179,14 +171,15 @@ bool TForm1::FormCloseQuery() {
         case Answer::Cancel:
             return false;
     }
-    // A save that fails keeps the window open, so the user can try again.
+    // A save that fails keeps the log, so the user can try again.
     bool saved = false;
     bool chosen = true;
     Guard([&] {
         chosen = SaveLogAs(ToUi(ProposedLogName(ToCore(CallEdit->text()))));
         saved = chosen;
     });
-    if (!chosen)
+    // Without a file chosen, the window may still close; another log waits for a saved one.
+    if (!chosen && closing)
         return prompts_.Question(QStringLiteral("Quit without Saving?"), caption,
                                  QuestionButtons::YesNo) == Answer::Yes;
     return saved;

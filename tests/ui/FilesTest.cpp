@@ -209,7 +209,7 @@ class FilesTest : public QObject {
     }
 
     // Unsaved QSOs are offered a save before the window closes or another log replaces
-    // them. Save proposes no name for a short callsign, the close question always one.
+    // them. Save proposes no name for a short callsign, the question always one.
     void questionBeforeUnsavedQsosGo() {
         const struct {
             const char *what, *call, *answers;
@@ -229,7 +229,7 @@ class FilesTest : public QObject {
             {"Cancel stops", "OH2BH", "C", "", true, false, 1, ""},
             {"Yes, saved, opens", "SM5QQQ/P", "Y", "out.log sample.log", true, true, 1,
              "SM5QQQ-P.log"},
-            {"Yes and no name chosen stops", "AB", "Y", "-", true, false, 1, ""},
+            {"Yes and no name chosen stops", "AB", "Y", "-", true, false, 1, "AB.log"},
         };
         for (const auto& c : cases) {
             cleanup();
