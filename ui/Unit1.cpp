@@ -19,6 +19,7 @@
 
 #include "cabrillo/CabrilloWriter.h"
 #include "common/Version.h"
+#include "ui/AdifCommands.h"
 #include "ui/Clock.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     Timer1->setInterval(1000);
 
     BuildLayout();
+    new AdifCommands(*this, clock_);
     BuildRig();
     BuildStatusPanels();
     ConnectHandlers();
@@ -99,8 +101,6 @@ void TForm1::ConnectHandlers() {
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
         {Open1, &TForm1::Open1Click},
         {Save1, &TForm1::Save1Click},
-        {ImportAdif1, &TForm1::ImportAdif1Click},
-        {ExportAdif1, &TForm1::ExportAdif1Click},
         {Results1, &TForm1::Results1Click},
         {Exit1, &TForm1::Exit1Click},
         {Realtime1, &TForm1::Realtime1Click},

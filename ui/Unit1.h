@@ -90,6 +90,10 @@ class TForm1 : public QMainWindow {
     // leaves the old text.
     void RebuildCabrilloLog();
 
+    // Places for the features' actions.
+    QMenu* FileMenu() { return fileMenu_; }
+    QMenu* SetUpMenu() { return setUpMenu_; }
+
     CountryTable& Countries() { return countryTable_; }
     ContestState& State() { return state_; }
     QsoLog& Log() { return log_; }
@@ -177,11 +181,8 @@ class TForm1 : public QMainWindow {
     // them (the window stays open, another log is not opened).
     enum class SaveOccasion { Opening, Exit };
     bool MaySaveFirst(SaveOccasion occasion);
-
-    // --- ADIF (Unit1Adif.cpp) ----------------------------------------------------------------
-    void ExportAdif1Click();
-    // A new log from an ADIF file, applied as an opened log; the QSOs not taken are named.
-    void ImportAdif1Click();
+    // Applies a read file to the station page, the log and the Cabrillo page, as Open does.
+    void ShowOpenedFile(const CabrilloFile& file);
 
     // --- Page changes (Unit1Pages.cpp) -------------------------------------------------------
     // Runs when the user is about to leave page leavingPage.
@@ -282,8 +283,6 @@ class TForm1 : public QMainWindow {
     // Menus and commands.
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
-    QAction* ImportAdif1 = nullptr;
-    QAction* ExportAdif1 = nullptr;
     QAction* Results1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
@@ -302,7 +301,6 @@ class TForm1 : public QMainWindow {
     FileDialogSettings OpenDialog1;
     FileDialogSettings SaveDialog1;
     FileDialogSettings SaveDialog2;
-    FileDialogSettings AdifDialog{QStringLiteral("adi"), QStringLiteral("*.adi|*.adi"), QString()};
 
     QTimer* Timer1 = nullptr;
 
@@ -364,8 +362,6 @@ class TForm1 : public QMainWindow {
     void PrepareCellEditor(QLineEdit* editor);
     void WatchGridExit(QWidget* widget);
 
-    // Applies a read file to the station page, the log and the Cabrillo page, as Open does.
-    void ShowOpenedFile(const CabrilloFile& file);
     void ShowOpenedStation(const CabrilloFile& file);
     void ShowOpenedLog(const CabrilloFile& file);
 
@@ -399,6 +395,7 @@ class TForm1 : public QMainWindow {
     // The lines the "Cabrillo log" page shows, as the core's text.
     std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};
+    QMenu* fileMenu_ = nullptr;
     QMenu* setUpMenu_ = nullptr;
     int currentPage_ = DataInputPage;
     TAboutBox* aboutBox_ = nullptr;

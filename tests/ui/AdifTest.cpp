@@ -64,7 +64,7 @@ class AdifTest : public QObject {
         F().SetLogSaved(false);
         // The same question as Open asks over unsaved QSOs; Cancel stops both.
         F().Open1->trigger();
-        F().ImportAdif1->trigger();
+        F().findChild<QAction*>("ImportAdif1")->trigger();
         QCOMPARE(w_.Prompts.Questions.size(), 2);
         QCOMPARE(w_.Prompts.Questions[1], w_.Prompts.Questions[0]);
 
@@ -72,14 +72,14 @@ class AdifTest : public QObject {
         for (const char* refused : {"bad.adi", "missing.adi", "later.adi"}) {
             w_.Prompts.Answers.push_back(Answer::No);
             w_.Prompts.Files << refused;
-            F().ImportAdif1->trigger();
+            F().findChild<QAction*>("ImportAdif1")->trigger();
             QVERIFY2(Take() == before, refused);
         }
         QCOMPARE(w_.Prompts.Errors.size(), 2);
 
         F().SetLogSaved(true);
         w_.Prompts.Files << "logger.adi";
-        F().ImportAdif1->trigger();
+        F().findChild<QAction*>("ImportAdif1")->trigger();
         QCOMPARE(F().ContestBox->currentText(), QStringLiteral("SAC-CW"));
         QCOMPARE(F().CallEdit->text(), QStringLiteral("SM6AAA"));  // the page's call stays
         QCOMPARE(F().Log().QsoRowCount(), 2);
@@ -101,7 +101,7 @@ class AdifTest : public QObject {
                     "<CALL:4>K1AR<QSO_DATE:8>20190921<TIME_ON:4>2575<BAND:3>20m<MODE:2>CW<SRX:1>"
                     "8<EOR>"});
         w_.Prompts.Files << "times.adi";
-        F().ImportAdif1->trigger();
+        F().findChild<QAction*>("ImportAdif1")->trigger();
         QCOMPARE(F().Log().QsoRowCount(), 1);
         QCOMPARE(w_.Prompts.Informations.size(), 1);
         QVERIFY(w_.Prompts.Informations[0].contains(
@@ -117,11 +117,11 @@ class AdifTest : public QObject {
     void exportWritesBesideTheLog() {
         WriteLines("logger.adi", LoggerFile);
         w_.Prompts.Files << "logger.adi";
-        F().ImportAdif1->trigger();
+        F().findChild<QAction*>("ImportAdif1")->trigger();
         w_.Clock.now = std::chrono::sys_days{std::chrono::year(2019) / 10 / 1};
         const QString out = QFileInfo("logger.adi").absolutePath() + "/SM5QQQ.adi";
         w_.Prompts.Files << out;
-        F().ExportAdif1->trigger();
+        F().findChild<QAction*>("ExportAdif1")->trigger();
         QCOMPARE(w_.Prompts.ProposedNames, QStringList{out});
         const AdifDocument doc = ReadAdif(ReadText(ToCore(out)), "out");
         QCOMPARE(FieldOf(doc.Header, "CREATED_TIMESTAMP"), std::string_view("20191001 000000"));

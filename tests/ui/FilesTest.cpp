@@ -310,7 +310,7 @@ class FilesTest : public QObject {
             // Save and Export write what the page shows, nothing of the station before.
             Script("", "saved.log saved.adi");
             F().Save1->trigger();
-            F().ExportAdif1->trigger();
+            F().findChild<QAction*>("ExportAdif1")->trigger();
             const QString saved = ToUi(ReadLines("saved.log")).join('\n');
             const QString exported = ToUi(ReadLines("saved.adi")).join('\n');
             const bool kept = c.shown[0] != '|';
@@ -344,7 +344,7 @@ class FilesTest : public QObject {
                                               "<CALL:4>K1AR<QSO_DATE:8>20191012<TIME_ON:4>1305"
                                               "<BAND:3>20m<MODE:3>SSB<SRX:1>5<CONTEST_ID:7>SAC-SSB"
                                               "<EOR>"});
-        F().ImportAdif1->trigger();
+        F().findChild<QAction*>("ImportAdif1")->trigger();
         QCOMPARE(F().Log().QsoRowCount(), 1);
         QCOMPARE(F().TREdit->text() + ' ' + F().RREdit->text(), QStringLiteral("59 59"));
     }
@@ -390,7 +390,7 @@ class FilesTest : public QObject {
                 OpenFile(Write("sample.log", SampleLog()));
             F().CallEdit->setText(QLatin1String(c.call));
             Script("", "out.adi");
-            F().ExportAdif1->trigger();
+            F().findChild<QAction*>("ExportAdif1")->trigger();
             const QStringList told = c.told ? QStringList{QLatin1String(c.told)} : QStringList();
             QCOMPARE(w_.Prompts.Informations, told);
             QCOMPARE(QFileInfo::exists("out.adi"), c.told == nullptr);

@@ -1,0 +1,78 @@
+#include "ui/AdifCommands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "adif/AdifImport.h"
+#include "adif/AdifWriter.h"
+#include "common/TextFile.h"
+#include "ui/Clock.h"
+#include "ui/CoreText.h"
+#include "ui/Unit1.h"
+
+namespace kerolt {
+
+AdifCommands::AdifCommands(TForm1& form, Clock& clock)
+    : QObject(&form), form_(form), clock_(clock) {
+    ImportAdif1 = new QAction(QStringLiteral("&Import ADIF..."), this);
+    ImportAdif1->setObjectName(QStringLiteral("ImportAdif1"));
+    ExportAdif1 = new QAction(QStringLiteral("&Export ADIF..."), this);
+    ExportAdif1->setObjectName(QStringLiteral("ExportAdif1"));
+    // A group of their own after the save commands and their separator.
+    QMenu* file = form.FileMenu();
+    const QList<QAction*> items = file->actions();
+    qsizetype save = 0;
+    while (save < items.size() && items[save]->objectName() != QLatin1String("Save1")) ++save;
+    QAction* before = items.value(save + 2);  // none: at the end
+    file->insertActions(before, {ImportAdif1, ExportAdif1});
+    file->insertSeparator(before);
+
+    connect(ImportAdif1, &QAction::triggered, this,
+            [this] { form_.Guard([this] { ImportAdif1Click(); }); });
+    connect(ExportAdif1, &QAction::triggered, this,
+            [this] { form_.Guard([this] { ExportAdif1Click(); }); });
+}
+
+void AdifCommands::ExportAdif1Click() {
+    const StationData station = form_.StationDataFromControls();
+    if (const std::string refusal = AdifExportRefusal(station.CallEdit, form_.Log());
+        !refusal.empty()) {
+        form_.Dialogs().ShowInformation(ToUi(refusal));
+        return;
+    }
+    // Beside the log the window shows, else in the working folder.
+    const QString log = form_.PanelText(FilePanel);
+    const QDir folder = log.isEmpty() ? QDir::current() : QFileInfo(log).absoluteDir();
+    const std::optional<QString> chosen = form_.Dialogs().SaveFile(
+        AdifDialog, folder.filePath(ToUi(ProposedAdifName(station.CallEdit))));
+    if (!chosen)
+        return;
+    const AdifLog adif =
+        BuildAdifLog(station, form_.Log(), form_.State().ContestDate, clock_.UtcNow());
+    WriteLines(NativeName(*chosen), adif.Lines);
+    if (!adif.LeftOut.empty())
+        form_.Dialogs().ShowInformation(ToUi(LeftOutMessage(adif.LeftOut)));
+}
+
+void AdifCommands::ImportAdif1Click() {
+    if (!form_.MaySaveFirst(TForm1::SaveOccasion::Opening))
+        return;
+    const std::optional<QString> chosen = form_.Dialogs().OpenFile(AdifDialog);
+    if (!chosen)
+        return;
+    // The whole file is read and sorted before anything changes.
+    const AdifImport import = LoadAdifFile(NativeName(*chosen), form_.StationDataFromControls());
+    if (!import.File.Rows.empty()) {
+        form_.ShowOpenedFile(import.File);
+        form_.RebuildCabrilloLog();
+        form_.SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
+        // The imported log exists in no Cabrillo file yet.
+        form_.SetLogSaved(false);
+    }
+    if (!import.Message.empty())
+        form_.Dialogs().ShowInformation(ToUi(import.Message));
+}
+
+}  // namespace kerolt
