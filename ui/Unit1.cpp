@@ -20,6 +20,7 @@
 #include "cabrillo/CabrilloWriter.h"
 #include "common/Version.h"
 #include "ui/AdifCommands.h"
+#include "ui/CallVerdict.h"
 #include "ui/Clock.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
@@ -53,6 +54,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
 
     BuildLayout();
     new AdifCommands(*this, clock_);
+    new CallVerdict(*this);
     BuildRig();
     BuildStatusPanels();
     ConnectHandlers();

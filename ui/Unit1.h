@@ -23,6 +23,7 @@
 #include "ui/Prompts.h"
 
 class QAction;
+class QBoxLayout;
 class QComboBox;
 class QFrame;
 class QKeyEvent;
@@ -93,6 +94,7 @@ class TForm1 : public QMainWindow {
     // Places for the features' actions.
     QMenu* FileMenu() { return fileMenu_; }
     QMenu* SetUpMenu() { return setUpMenu_; }
+    QBoxLayout* EntryRowBox() { return entryRow_; }
 
     CountryTable& Countries() { return countryTable_; }
     ContestState& State() { return state_; }
@@ -157,14 +159,18 @@ class TForm1 : public QMainWindow {
     bool SGKeyPress(QKeyEvent* key);
     bool CallWkdInputKeyDown(QKeyEvent* key);
     bool CallWkdInputKeyUp(QKeyEvent* key);
-    // What the typed call on the chosen band would score, in VerdictLabel.
-    void ShowCallVerdict();
     // Enter commits the QSO typed in the entry row.
     bool NrInputKeyDown(QKeyEvent* key);
     void FrekvensEditChange();
     void TimeEditChange();
     void Deletelastrow1Click();
     void SGExit();
+
+    // The entry row as it stands (Unit1LogInput.cpp): the call and received number typed, the
+    // band chosen.
+    QString TypedCall() const;
+    QString TypedNumber() const;
+    BandIndex TypedBand() const;
 
     // --- Files (Unit1Files.cpp) ------------------------------------------------------------
     void Open1Click();
@@ -255,7 +261,6 @@ class TForm1 : public QMainWindow {
     QLineEdit* CallWkdInput = nullptr;
     QLineEdit* RREdit = nullptr;
     QLineEdit* NrInput = nullptr;
-    QLabel* VerdictLabel = nullptr;  // what the typed call is worth
     QTableView* SG = nullptr;
     QLabel* MyCall = nullptr;
     QLabel* DateLabel = nullptr;
@@ -303,6 +308,12 @@ class TForm1 : public QMainWindow {
     FileDialogSettings SaveDialog2;
 
     QTimer* Timer1 = nullptr;
+
+  signals:
+    // A key was released in the call field.
+    void CallTyped();
+    void NumberChanged();
+    void BandChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -395,6 +406,7 @@ class TForm1 : public QMainWindow {
     // The lines the "Cabrillo log" page shows, as the core's text.
     std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};
+    QBoxLayout* entryRow_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* setUpMenu_ = nullptr;
     int currentPage_ = DataInputPage;

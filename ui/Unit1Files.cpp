@@ -162,7 +162,7 @@ bool TForm1::MaySaveFirst(SaveOccasion occasion) {
     const QString caption = closing ? QStringLiteral("Exit ") : QStringLiteral("Open");
     switch (prompts_.Question(
         closing ? QStringLiteral("Do you want to save the log before exit?")
-             : QStringLiteral("Do you want to save the log before opening another?"),
+                : QStringLiteral("Do you want to save the log before opening another?"),
         caption, QuestionButtons::YesNoCancel)) {
         case Answer::Yes:
             break;

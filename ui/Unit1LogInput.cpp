@@ -79,9 +79,8 @@ void TForm1::ConnectLogInputHandlers() {
         return PageControl1->TakePageKey(static_cast<QKeyEvent*>(event));
     });
     connect(TimeEdit, &QLineEdit::textChanged, this, Slot(&TForm1::TimeEditChange));
-    // A received "000" or another band changes what the call is worth.
-    connect(NrInput, &QLineEdit::textChanged, this, Slot(&TForm1::ShowCallVerdict));
-    connect(FrekvensEdit, &QComboBox::currentTextChanged, this, Slot(&TForm1::ShowCallVerdict));
+    connect(NrInput, &QLineEdit::textChanged, this, &TForm1::NumberChanged);
+    connect(FrekvensEdit, &QComboBox::currentTextChanged, this, &TForm1::BandChanged);
 
     const std::pair<QLineEdit*, EntryField> filtered[] = {
         {TimeEdit, EntryField::Time},   {TREdit, EntryField::Number},
@@ -270,7 +269,7 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     const BandIndex band = BandFromFrequency(ToCore(FrekvensEdit->currentText()));
     SetBackground(CallWkdInput,
                   scoring_.IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
-    ShowCallVerdict();
+    emit CallTyped();
     // A number typed here is a time or a frequency, and keeps its note in the panel.
     if (call.size() > 2 && !IsCallFieldNumber(call)) {
         countryTable_.PrefixOf(call);
@@ -280,14 +279,16 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     return false;
 }
 
-void TForm1::ShowCallVerdict() {
-    const QString verdict = ToUi(scoring_.CallVerdict(
-        ToCore(CallWkdInput->text()), BandFromFrequency(ToCore(FrekvensEdit->currentText())),
-        SplitReceived(ToCore(NrInput->text())).Nr));
-    if (verdict == VerdictLabel->text())
-        return;
-    VerdictLabel->setText(verdict);
-    FitLabelFont(VerdictLabel, 16, 9);
+QString TForm1::TypedCall() const {
+    return CallWkdInput->text();
+}
+
+QString TForm1::TypedNumber() const {
+    return NrInput->text();
+}
+
+BandIndex TForm1::TypedBand() const {
+    return BandFromFrequency(ToCore(FrekvensEdit->currentText()));
 }
 
 void TForm1::FrekvensEditChange() {

@@ -194,14 +194,7 @@ void TForm1::BuildLogPage() {
         entryRow->addWidget(field);
     }
     for (QLineEdit* bold : {NyNrEdit, CallWkdInput, NrInput}) bold->setFont(entryBold);
-    VerdictLabel = new QLabel;
-    VerdictLabel->setObjectName(QStringLiteral("VerdictLabel"));
-    VerdictLabel->setFont(entryBold);
-    // The verdict takes the rest of the row whatever its text, so typing never moves the
-    // fields; a long verdict wraps in a smaller font instead of being cut.
-    VerdictLabel->setWordWrap(true);
-    VerdictLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    entryRow->addWidget(VerdictLabel, 1);
+    entryRow_ = entryRow;
     const std::pair<QWidget*, const char*> names[] = {{FrekvensEdit, "FrekvensEdit"},
                                                       {TimeEdit, "TimeEdit"},
                                                       {TREdit, "TREdit"},

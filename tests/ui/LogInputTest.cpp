@@ -26,6 +26,7 @@ class LogInputTest : public QObject {
     TForm1& F() { return *w_.Form; }
     QString Cell(int logRow, int col) { return ToUi(F().Log().Cell(logRow, col)); }
     bool Shown(int page) { return F().PageControl1->isTabVisible(page); }
+    QString Verdict() { return F().findChild<QLabel*>(QStringLiteral("VerdictLabel"))->text(); }
     void Qso(const QString& call, const QString& nr = QStringLiteral("5")) {
         w_.TypeQso(QStringLiteral("14000"), QStringLiteral("1300"), call, nr);
     }
@@ -62,12 +63,12 @@ class LogInputTest : public QObject {
     void verdictWhileTyping() {
         Qso(QStringLiteral("DL1ABC"));
         TypeInto(F().CallWkdInput, QStringLiteral("K1AB"));
-        QCOMPARE(F().VerdictLabel->text(), QStringLiteral("NEW MULT K"));
+        QCOMPARE(Verdict(), QStringLiteral("NEW MULT K"));
         Key(Qt::Key_Return);
         Keys(QStringLiteral("000"));
-        QCOMPARE(F().VerdictLabel->text(), QStringLiteral("0 pts: received 000"));
+        QCOMPARE(Verdict(), QStringLiteral("0 pts: received 000"));
         Key(Qt::Key_Return);
-        QVERIFY(Cell(2, ColPoints) == "0" && F().VerdictLabel->text().isEmpty());
+        QVERIFY(Cell(2, ColPoints) == "0" && Verdict().isEmpty());
     }
 
     // The received number starts empty: the verdict speaks of the call alone until a number
@@ -80,7 +81,7 @@ class LogInputTest : public QObject {
         for (const auto& [nr, verdict] : cases) {
             F().NrInput->setText(QLatin1String(nr));
             TypeInto(F().CallWkdInput, QStringLiteral("K1AB"));
-            QCOMPARE(F().VerdictLabel->text(), QLatin1String(verdict));
+            QCOMPARE(Verdict(), QLatin1String(verdict));
             F().CallWkdInput->clear();
         }
         F().NrInput->clear();

@@ -1,0 +1,40 @@
+#include "ui/CallVerdict.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+
+#include "contest/EntryToken.h"
+#include "ui/CoreText.h"
+#include "ui/Fonts.h"
+#include "ui/Unit1.h"
+
+namespace kerolt {
+
+CallVerdict::CallVerdict(TForm1& form) : QObject(&form), form_(form) {
+    VerdictLabel = new QLabel;
+    VerdictLabel->setObjectName(QStringLiteral("VerdictLabel"));
+    VerdictLabel->setFont(PixelFont(QStringLiteral("Arial"), 16, true));
+    // The verdict takes the rest of the row whatever its text, so typing never moves the
+    // fields; a long verdict wraps in a smaller font instead of being cut.
+    VerdictLabel->setWordWrap(true);
+    VerdictLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    form.EntryRowBox()->addWidget(VerdictLabel, 1);
+
+    // A received "000" or another band changes what the call is worth.
+    const auto show = [this] { form_.Guard([this] { ShowCallVerdict(); }); };
+    connect(&form, &TForm1::CallTyped, this, show);
+    connect(&form, &TForm1::NumberChanged, this, show);
+    connect(&form, &TForm1::BandChanged, this, show);
+}
+
+void CallVerdict::ShowCallVerdict() {
+    const QString verdict =
+        ToUi(form_.Scoring().CallVerdict(ToCore(form_.TypedCall()), form_.TypedBand(),
+                                         SplitReceived(ToCore(form_.TypedNumber())).Nr));
+    if (verdict == VerdictLabel->text())
+        return;
+    VerdictLabel->setText(verdict);
+    FitLabelFont(VerdictLabel, 16, 9);
+}
+
+}  // namespace kerolt
