@@ -21,6 +21,7 @@
 #include "ui/Clock.h"
 #include "ui/CoreText.h"
 #include "ui/Fonts.h"
+#include "ui/PartialCalls.h"
 #include "ui/Prompts.h"
 #include "ui/RigSettings.h"
 #include "ui/Unit1.h"
@@ -124,8 +125,9 @@ int main(int argc, char* argv[]) {
     form1.ApplyRig(kerolt::LoadRigSettings());
     // The call list of contest stations arrives once the window is up, so it never delays it.
     QTimer::singleShot(0, &form1, [&form1] {
-        form1.Guard(
-            [&form1] { form1.SetCallList(kerolt::LoadCallList(kerolt::FindCallListFile())); });
+        form1.Guard([&form1] {
+            form1.Partials().SetCallList(kerolt::LoadCallList(kerolt::FindCallListFile()));
+        });
     });
     return QApplication::exec();
 }

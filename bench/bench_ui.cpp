@@ -19,6 +19,7 @@
 #include "ui/Clock.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
+#include "ui/PartialCalls.h"
 #include "ui/Prompts.h"
 #include "ui/QsoGridModel.h"
 #include "ui/Unit1.h"
@@ -54,7 +55,7 @@ struct LogWindow {
     explicit LogWindow(int qsoCount, bool callList = false) {
         Form = std::make_unique<TForm1>(Table, Prompts, Clock);
         if (callList)
-            Form->SetCallList(LoadCallList(test::PackagedCallList));
+            Form->Partials().SetCallList(LoadCallList(test::PackagedCallList));
         Form->show();
         Form->activateWindow();
         Form->CallEdit->setText(QStringLiteral("SM5QQQ"));
@@ -115,7 +116,7 @@ void BM_CheckPartial(benchmark::State& bench) {
     const QString text = QLatin1String(typed[bench.range(0)]);
     std::size_t shown = 0;
     for (auto _ : bench) {
-        const PartialMatches found = w.Form->CheckPartialFor(text, 12);
+        const PartialMatches found = w.Form->Partials().CheckPartialFor(text, 12);
         shown = found.Items.size() + found.More;
         benchmark::DoNotOptimize(found);
     }

@@ -28,6 +28,7 @@
 #include "ui/Fonts.h"
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
+#include "ui/PartialCalls.h"
 #include "ui/QsoGridModel.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -55,6 +56,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     BuildLayout();
     new AdifCommands(*this, clock_);
     new CallVerdict(*this);
+    partials_ = new PartialCalls(*this);
     BuildRig();
     BuildStatusPanels();
     ConnectHandlers();
@@ -107,7 +109,6 @@ void TForm1::ConnectHandlers() {
         {Exit1, &TForm1::Exit1Click},
         {Realtime1, &TForm1::Realtime1Click},
         {AutoSave1, &TForm1::AutoSave1Click},
-        {CheckPartial1, &TForm1::CheckPartial1Click},
         {Check1, &TForm1::Check1Click},
         {HowTo1, &TForm1::HowTo1Click},
         {About1, &TForm1::About1Click},

@@ -12,7 +12,6 @@
 
 #include "cabrillo/CabrilloWriter.h"
 #include "cabrillo/StationData.h"
-#include "calls/CallList.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
 #include "contest/QsoLog.h"
@@ -40,6 +39,7 @@ namespace kerolt {
 
 struct CabrilloFile;
 class Clock;
+class PartialCalls;
 class QsoGridModel;
 class Rig;
 struct RigSettings;
@@ -95,6 +95,10 @@ class TForm1 : public QMainWindow {
     QMenu* FileMenu() { return fileMenu_; }
     QMenu* SetUpMenu() { return setUpMenu_; }
     QBoxLayout* EntryRowBox() { return entryRow_; }
+    QBoxLayout* BesideGridBox() { return besideGrid_; }
+    // The score summary keeps to its own lines, leaving the rest of its column below it;
+    // false: it takes what the column gives it.
+    void KeepSummaryToItsLines(bool keep);
 
     CountryTable& Countries() { return countryTable_; }
     ContestState& State() { return state_; }
@@ -199,16 +203,10 @@ class TForm1 : public QMainWindow {
     // --- Mult list (Unit1MultList.cpp) -------------------------------------------------------
     void SaveMultList1Click();
 
-    // --- Check partial, the log check's marks and Check (Unit1Check.cpp) --------------------
+    // --- The log check's marks and Check (Unit1Check.cpp) ------------------------------------
     void Check1Click();
-    // The callsign list of contest stations; "Check partial" joins the "SetUp" menu, checked,
-    // only with calls.
-    void SetCallList(CallList list);
-    const CallList& KnownCalls() const { return callList_; }
-    void CheckPartial1Click();
-    // The known calls near the typed call, this log's calls first, at most maxItems; nothing
-    // while "Check partial" is unchecked or no list was loaded.
-    PartialMatches CheckPartialFor(const QString& typed, std::size_t maxItems) const;
+    // Check partial, with the callsign list of contest stations.
+    PartialCalls& Partials() { return *partials_; }
 
     // --- The rig (Unit1Rig.cpp) -------------------------------------------------------------
     // Polls the rig of settings from now on (none: the rig panel goes away).
@@ -265,8 +263,6 @@ class TForm1 : public QMainWindow {
     QLabel* MyCall = nullptr;
     QLabel* DateLabel = nullptr;
     QPlainTextEdit* ResList = nullptr;
-    // Check partial: the known calls near the typed one.
-    QListWidget* PartialList = nullptr;
     QPushButton* Button2 = nullptr;  // "Sent"
     QPushButton* Button1 = nullptr;  // "Received"
     QLabel* RateLabel = nullptr;     // QSOs in the last hour and the rate of the last ten
@@ -292,7 +288,6 @@ class TForm1 : public QMainWindow {
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
-    QAction* CheckPartial1 = nullptr;
     QAction* Rig1 = nullptr;
     QAction* Check1 = nullptr;
     QAction* HowTo1 = nullptr;
@@ -312,6 +307,7 @@ class TForm1 : public QMainWindow {
   signals:
     // A key was released in the call field.
     void CallTyped();
+    void CallChanged();
     void NumberChanged();
     void BandChanged();
 
@@ -381,9 +377,6 @@ class TForm1 : public QMainWindow {
 
     // Unit1Check.cpp: marks the Cabrillo page's lines with the log check's findings.
     void ShowLogCheck(const std::vector<std::string>& lines);
-    // Unit1Check.cpp: the known calls near the typed call in PartialList, as many as fit;
-    // empty and hidden under 2 characters or without the feature.
-    void ShowPartialMatches();
 
     // Unit1Rig.cpp: the rig panel in the status bar and the rig's signals.
     void BuildRig();
@@ -397,7 +390,6 @@ class TForm1 : public QMainWindow {
     ContestState state_;
     QsoLog log_;
     ScoringEngine scoring_;
-    CallList callList_;
     bool logSaved_ = true;
     // The contest date of the last opened log with QSOs; empty before one was opened.
     std::string openedContestDate_;
@@ -407,6 +399,8 @@ class TForm1 : public QMainWindow {
     std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};
     QBoxLayout* entryRow_ = nullptr;
+    QBoxLayout* besideGrid_ = nullptr;
+    PartialCalls* partials_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* setUpMenu_ = nullptr;
     int currentPage_ = DataInputPage;

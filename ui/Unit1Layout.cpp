@@ -108,11 +108,7 @@ void TForm1::BuildMenus() {
     AutoSave1->setChecked(true);
     setUp->addSeparator();
     Rig1 = setUp->addAction(QStringLiteral("R&ig..."));
-    // Joins the menu when a callsign list arrives (SetCallList); until then it is not there.
     setUpMenu_ = setUp;
-    CheckPartial1 = new QAction(QStringLiteral("Check &partial"), this);
-    CheckPartial1->setCheckable(true);
-    CheckPartial1->setVisible(false);
 
     Check1 = menuBar()->addAction(QStringLiteral("Chec&k"));
     Check1->setEnabled(false);
@@ -141,7 +137,6 @@ void TForm1::BuildMenus() {
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},
                                                       {AutoSave1, "AutoSave1"},
-                                                      {CheckPartial1, "CheckPartial1"},
                                                       {Rig1, "Rig1"},
                                                       {Check1, "Check1"},
                                                       {HowTo1, "HowTo1"},

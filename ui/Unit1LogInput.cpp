@@ -19,7 +19,6 @@
 #include "ui/CoreText.h"
 #include "ui/EntryFilter.h"
 #include "ui/EventHook.h"
-#include "ui/Fonts.h"
 #include "ui/Hourglass.h"
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
@@ -79,6 +78,7 @@ void TForm1::ConnectLogInputHandlers() {
         return PageControl1->TakePageKey(static_cast<QKeyEvent*>(event));
     });
     connect(TimeEdit, &QLineEdit::textChanged, this, Slot(&TForm1::TimeEditChange));
+    connect(CallWkdInput, &QLineEdit::textChanged, this, &TForm1::CallChanged);
     connect(NrInput, &QLineEdit::textChanged, this, &TForm1::NumberChanged);
     connect(FrekvensEdit, &QComboBox::currentTextChanged, this, &TForm1::BandChanged);
 
@@ -269,13 +269,12 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     const BandIndex band = BandFromFrequency(ToCore(FrekvensEdit->currentText()));
     SetBackground(CallWkdInput,
                   scoring_.IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
-    emit CallTyped();
     // A number typed here is a time or a frequency, and keeps its note in the panel.
     if (call.size() > 2 && !IsCallFieldNumber(call)) {
         countryTable_.PrefixOf(call);
         SetPanelText(EntityPanel, ToUi(EntityStatusText(countryTable_.CurrentEntity())));
     }
-    ShowPartialMatches();
+    emit CallTyped();
     return false;
 }
 

@@ -39,6 +39,8 @@ namespace {
 constexpr std::array<int, QsoColumnCount> GridColumnWidths{38, 43, 32, 32, 42, 91, 32, 41, 27, 16};
 constexpr int GridRowHeight = 15;
 constexpr int GridHeadingMargin = 1;
+// The score summary's lines, all shown above what stands below it.
+constexpr int SummaryLines = 10;
 
 // The style's usual heading margins clip "Time" and "P" at the grid's narrow column widths.
 class NarrowHeadingStyle : public QProxyStyle {
@@ -129,20 +131,8 @@ void TForm1::BuildLogPage() {
     ResList->setFont(PixelFont(QStringLiteral("Courier New"), 12));
     ResList->setFocusPolicy(Qt::ClickFocus);
     ResList->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Check partial's list stands below the summary; hidden until it has calls to show.
-    PartialList = new QListWidget;
-    PartialList->setObjectName(QStringLiteral("PartialList"));
-    PartialList->setFont(ResList->font());
-    PartialList->setFocusPolicy(Qt::NoFocus);
-    PartialList->setSelectionMode(QAbstractItemView::NoSelection);
-    PartialList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    PartialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // It takes what the summary's lines leave below them.
-    PartialList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    PartialList->setToolTip(
-        QStringLiteral("* worked in this log, = the call typed, ~ one character away"));
-    PartialList->hide();
     auto* beside = new QVBoxLayout;
+    besideGrid_ = beside;
     beside->setSpacing(3);
     beside->addWidget(ResList);
     RateLabel = new QLabel;
@@ -150,7 +140,6 @@ void TForm1::BuildLogPage() {
     RateLabel->setFont(PixelFont(QStringLiteral("Courier New"), 11));
     RateLabel->setText(ToUi(RateLineText(RateLine())));
     beside->addWidget(RateLabel);
-    beside->addWidget(PartialList, 1);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(4);
     middle->addWidget(SG);
@@ -284,6 +273,14 @@ void TForm1::BuildMultListPage() {
         page->setColumnStretch(col, 1);
         ++slot;
     }
+}
+
+void TForm1::KeepSummaryToItsLines(bool keep) {
+    const int lines = QFontMetrics(ResList->font()).lineSpacing() * SummaryLines;
+    // The text layout takes a pixel or two beyond the margins; short of them a scroll bar shows.
+    const int margins =
+        2 * (ResList->frameWidth() + static_cast<int>(ResList->document()->documentMargin()) + 1);
+    ResList->setMaximumHeight(keep ? lines + margins : QWIDGETSIZE_MAX);
 }
 
 }  // namespace kerolt

@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 #include "cabrillo/CabrilloWriter.h"
 #include "tests/cabrillo/CabrilloTestSupport.h"
+#include "ui/PartialCalls.h"
 
 using namespace kerolt;
 
@@ -36,7 +37,7 @@ class CheckTest : public QObject {
 
     // A line with findings is coloured and gives its reasons; the text stays byte-exact.
     void cabrilloPageMarksFindings() {
-        w_.Form->SetCallList(CallList::FromLines({"DL1AAA", "K1AA", "K1AAA", "JA1ABC"}));
+        w_.Form->Partials().SetCallList(CallList::FromLines({"DL1AAA", "K1AA", "K1AAA", "JA1ABC"}));
         // Marks are made on the page itself.
         w_.Form->PageControl1->setTabVisible(CabrilloLogPage, true);
         w_.ClickTab(CabrilloLogPage);
@@ -70,14 +71,15 @@ class CheckTest : public QObject {
         for (char c = 'A'; c <= 'T'; ++c) lines << QStringLiteral("SM5") + QLatin1Char(c);
         const test::ScratchFolder dir;
         TForm1& f = *w_.Form;
-        QVERIFY(!f.CheckPartial1->isVisible() && f.CheckPartialFor("K1", 5).Items.empty());
-        f.SetCallList(CallList::FromLines(ToCore(lines)));
-        QVERIFY(f.CheckPartial1->isVisible() && f.CheckPartial1->isChecked());
+        auto* checkPartial = f.findChild<QAction*>(QStringLiteral("CheckPartial1"));
+        QVERIFY(!checkPartial->isVisible() && f.Partials().CheckPartialFor("K1", 5).Items.empty());
+        f.Partials().SetCallList(CallList::FromLines(ToCore(lines)));
+        QVERIFY(checkPartial->isVisible() && checkPartial->isChecked());
         w_.StartLog(QStringLiteral("SM5QQQ"));
         w_.TypeQso(QStringLiteral("14000"), QStringLiteral("1300"), QStringLiteral("K1AAA"), "5");
         w_.TypeQso(QString(), QStringLiteral("1301"), QStringLiteral("SM5T"), "6");
         // Each commit emptied the call field, and the list with it.
-        QListWidget* list = f.PartialList;
+        QListWidget* list = f.findChild<QListWidget*>(QStringLiteral("PartialList"));
         QVERIFY(list->isHidden());
 
         // The text typed, the first items shown, and how many calls contain it when more than
@@ -107,7 +109,7 @@ class CheckTest : public QObject {
 
         // Off, the list goes at once and the typed calls find nothing; on, it comes back.
         for (const bool on : {false, true}) {
-            f.CheckPartial1->trigger();
+            checkPartial->trigger();
             QCOMPARE(list->isVisible(), on);
             test::Keys(QStringLiteral("5"));
             QCOMPARE(list->count() > 0, on);

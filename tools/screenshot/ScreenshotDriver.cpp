@@ -19,6 +19,7 @@
 #include "country/CTY.h"
 #include "ui/Clock.h"
 #include "ui/Fonts.h"
+#include "ui/PartialCalls.h"
 #include "ui/Prompts.h"
 #include "ui/ResultsWindow.h"
 #include "ui/Unit1.h"
@@ -88,7 +89,7 @@ int main(int argc, char* argv[]) {
     kerolt::QtPrompts prompts;
     kerolt::SystemClock clock;
     kerolt::TForm1 form1(countryTable, prompts, clock);
-    form1.SetCallList(kerolt::LoadCallList(kerolt::FindCallListFile()));
+    form1.Partials().SetCallList(kerolt::LoadCallList(kerolt::FindCallListFile()));
     form1.show();
     if (!QTest::qWaitForWindowActive(&form1))
         form1.activateWindow();
