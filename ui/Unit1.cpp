@@ -20,6 +20,7 @@
 #include "cabrillo/CabrilloWriter.h"
 #include "common/Version.h"
 #include "ui/AdifCommands.h"
+#include "ui/CallFieldNumbers.h"
 #include "ui/CallVerdict.h"
 #include "ui/Clock.h"
 #include "ui/ComboLists.h"
@@ -57,6 +58,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     new AdifCommands(*this, clock_);
     new CallVerdict(*this);
     partials_ = new PartialCalls(*this);
+    new CallFieldNumbers(*this);
     BuildRig();
     BuildStatusPanels();
     ConnectHandlers();

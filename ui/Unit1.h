@@ -170,11 +170,20 @@ class TForm1 : public QMainWindow {
     void Deletelastrow1Click();
     void SGExit();
 
-    // The entry row as it stands (Unit1LogInput.cpp): the call and received number typed, the
-    // band chosen.
+    // --- The entry row as the features see it (Unit1EntryRow.cpp) ---------------------------
     QString TypedCall() const;
+    void ClearTypedCall();
+    void SelectTypedCall();
     QString TypedNumber() const;
     BandIndex TypedBand() const;
+    // Selects band entry entry by program, as a chosen band (Unit1LogInput.cpp).
+    void SelectBand(int entry);
+    // A frequency typed, whole kHz: the QSOs' frequency until the band is chosen again or the
+    // rig moves.
+    void KeepTypedKhz(long khz);
+    QString TypedTime() const;
+    void SetTypedTime(const QString& time);
+    bool RealtimeOn() const;
 
     // --- Files (Unit1Files.cpp) ------------------------------------------------------------
     void Open1Click();
@@ -307,6 +316,8 @@ class TForm1 : public QMainWindow {
   signals:
     // A key was released in the call field.
     void CallTyped();
+    // Space was typed in the call field; a receiver that takes it sets taken.
+    void CallSpace(bool* taken);
     void CallChanged();
     void NumberChanged();
     void BandChanged();
@@ -354,12 +365,7 @@ class TForm1 : public QMainWindow {
   private:
     void StepTimeBy(int step);
     void StepBandBy(int step);
-    // Selects band entry entry by program, as a chosen band.
-    void SelectBand(int entry);
     QsoEntry EntryFromControls() const;
-    // Unit1CallNumbers.cpp: Space after a number in the call field takes it as a minute, a
-    // time or a frequency, or refuses it with a note; false when the field holds a call.
-    bool TakeCallNumber();
     void RemoveStaleBackups();
     // Writes the rebuilt Cabrillo text to Last.log.
     void BackUpLog();

@@ -242,8 +242,12 @@ bool TForm1::NrInputKeyPress(QKeyEvent* key) {
 bool TForm1::CallWkdInputKeyPress(QKeyEvent* key) {
     // Space after a number takes it as a time or frequency; after a call it goes on to the
     // number unless the call is marked as a dupe.
-    if (TypedChar(key) == ' ' && TakeCallNumber())
-        return true;
+    if (TypedChar(key) == ' ') {
+        bool taken = false;
+        emit CallSpace(&taken);
+        if (taken)
+            return true;
+    }
     if (TypedChar(key) == ' ' && HasWindowColour(CallWkdInput))
         MoveFocusTo(NrInput);
     return RefusedByFilter(key, EntryField::Call);
@@ -276,18 +280,6 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     }
     emit CallTyped();
     return false;
-}
-
-QString TForm1::TypedCall() const {
-    return CallWkdInput->text();
-}
-
-QString TForm1::TypedNumber() const {
-    return NrInput->text();
-}
-
-BandIndex TForm1::TypedBand() const {
-    return BandFromFrequency(ToCore(FrekvensEdit->currentText()));
 }
 
 void TForm1::FrekvensEditChange() {
