@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "contest/Results.h"
 #include "ui/CoreText.h"
@@ -17,7 +16,7 @@ namespace kerolt {
 void TForm1::Results1Click() {
     if (!resultsWindow_) {
         resultsWindow_ = new ResultsWindow(this);
-        connect(resultsWindow_->CopySummary, &QPushButton::clicked, this,
+        connect(resultsWindow_, &ResultsWindow::CopySummaryRequested, this,
                 Slot(&TForm1::CopySummaryClick));
     }
     // A minimized window comes back as it was before, maximized or not.
