@@ -27,6 +27,7 @@
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
+#include "ui/RigControl.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
@@ -51,8 +52,8 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     Timer1->setInterval(1000);
 
     BuildLayout();
-    BuildRig();
     BuildStatusPanels();
+    new RigControl(*this);
     ConnectHandlers();
 
     // Key preview: the window sees every key before the focused control.

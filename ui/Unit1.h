@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cabrillo/CabrilloWriter.h"
@@ -40,8 +41,6 @@ namespace kerolt {
 struct CabrilloFile;
 class Clock;
 class QsoGridModel;
-class Rig;
-struct RigSettings;
 class ResultsWindow;
 class TAboutBox;
 class TForm3;
@@ -199,14 +198,15 @@ class TForm1 : public QMainWindow {
     // while "Check partial" is unchecked or no list was loaded.
     PartialMatches CheckPartialFor(const QString& typed, std::size_t maxItems) const;
 
-    // --- The rig (Unit1Rig.cpp) -------------------------------------------------------------
-    // Polls the rig of settings from now on (none: the rig panel goes away).
-    void ApplyRig(const RigSettings& settings);
-    // How often a rig applied after this is read; the window's own is about once a second.
-    void SetRigPollInterval(int milliseconds);
-    void Rig1Click();
-    // A reading or a lost rig: the band selector follows a rig that moved, the panel shows it.
-    void RigChanged(int followBand);
+    // --- Places for the features beyond the pages ------------------------------------------
+    QMenu* SetUpMenu() const { return setUpMenu_; }
+    // A status panel after the window's own, fitted to widestText; shown or hidden, refitted.
+    void AddStatusPanel(QLabel* panel, const QString& widestText);
+    void FitStatusPanels();
+    // Selects band entry by program, as a chosen band; a frequency typed earlier goes with it.
+    void SelectBand(int entry);
+    // A rig's frequency in whole kHz while it answers: a QSO committed on its band carries it.
+    void SetRigKhz(std::optional<long> khz) { rigKhz_ = khz; }
 
     // --- Results and the rate line (Unit1Results.cpp) --------------------------------------
     void Results1Click();
@@ -265,9 +265,6 @@ class TForm1 : public QMainWindow {
     QListWidget* CabrilloLog = nullptr;
     QLabel* CheckSummary = nullptr;  // the log check's count of problems and notes
 
-    // The rig's frequency and mode in the status bar, while a rig is chosen.
-    QLabel* RigPanel = nullptr;
-
     // Mult list page, one list per band.
     QListWidget* List80 = nullptr;
     QListWidget* List40 = nullptr;
@@ -285,7 +282,6 @@ class TForm1 : public QMainWindow {
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
     QAction* CheckPartial1 = nullptr;
-    QAction* Rig1 = nullptr;
     QAction* Check1 = nullptr;
     QAction* HowTo1 = nullptr;
     QAction* About1 = nullptr;
@@ -345,8 +341,6 @@ class TForm1 : public QMainWindow {
   private:
     void StepTimeBy(int step);
     void StepBandBy(int step);
-    // Selects band entry entry by program, as a chosen band.
-    void SelectBand(int entry);
     QsoEntry EntryFromControls() const;
     // Unit1CallNumbers.cpp: Space after a number in the call field takes it as a minute, a
     // time or a frequency, or refuses it with a note; false when the field holds a call.
@@ -376,11 +370,8 @@ class TForm1 : public QMainWindow {
     // empty and hidden under 2 characters or without the feature.
     void ShowPartialMatches();
 
-    // Unit1Rig.cpp: the rig panel in the status bar and the rig's signals.
-    void BuildRig();
     // Unit1StatusBar.cpp: the panels' widths from the bar's font, now and whenever it changes.
     void BuildStatusPanels();
-    void FitStatusPanels();
 
     CountryTable& countryTable_;
     Prompts& prompts_;
@@ -397,14 +388,15 @@ class TForm1 : public QMainWindow {
     // The lines the "Cabrillo log" page shows, as the core's text.
     std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};
+    std::vector<std::pair<QLabel*, QString>> addedPanels_;  // with the texts they must fit
     QMenu* setUpMenu_ = nullptr;
     int currentPage_ = DataInputPage;
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;
-    Rig* rig_ = nullptr;
     // A frequency typed in the call field, whole kHz: the QSOs' frequency until the band is
     // chosen again or the rig moves.
     std::optional<long> typedKhz_;
+    std::optional<long> rigKhz_;
     ResultsWindow* resultsWindow_ = nullptr;  // made when first asked for
 };
 

@@ -108,8 +108,6 @@ void TForm1::BuildMenus() {
     AutoSave1 = setUp->addAction(QStringLiteral("&AutoSave"));
     AutoSave1->setCheckable(true);
     AutoSave1->setChecked(true);
-    setUp->addSeparator();
-    Rig1 = setUp->addAction(QStringLiteral("R&ig..."));
     // Joins the menu when a callsign list arrives (SetCallList); until then it is not there.
     setUpMenu_ = setUp;
     CheckPartial1 = new QAction(QStringLiteral("Check &partial"), this);
@@ -146,7 +144,6 @@ void TForm1::BuildMenus() {
                                                       {Realtime1, "Realtime1"},
                                                       {AutoSave1, "AutoSave1"},
                                                       {CheckPartial1, "CheckPartial1"},
-                                                      {Rig1, "Rig1"},
                                                       {Check1, "Check1"},
                                                       {HowTo1, "HowTo1"},
                                                       {About1, "About1"},
