@@ -27,6 +27,7 @@
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
+#include "ui/ResultsControl.h"
 #include "ui/RigControl.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -54,6 +55,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     BuildLayout();
     BuildStatusPanels();
     new RigControl(*this);
+    new ResultsControl(*this);
     ConnectHandlers();
 
     // Key preview: the window sees every key before the focused control.
@@ -102,7 +104,6 @@ void TForm1::ConnectHandlers() {
         {Save1, &TForm1::Save1Click},
         {ImportAdif1, &TForm1::ImportAdif1Click},
         {ExportAdif1, &TForm1::ExportAdif1Click},
-        {Results1, &TForm1::Results1Click},
         {Exit1, &TForm1::Exit1Click},
         {Realtime1, &TForm1::Realtime1Click},
         {AutoSave1, &TForm1::AutoSave1Click},
@@ -158,7 +159,7 @@ void TForm1::ShowScore(const ScoreDisplay& display) {
         ClamedScoreEdit->setText(ToUi(*display.ClaimedScore));
     if (display.EntityText)
         SetPanelText(EntityPanel, ToUi(*display.EntityText));
-    ShowResults();
+    emit Scored();
 }
 
 void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {

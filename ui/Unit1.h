@@ -24,6 +24,7 @@
 #include "ui/Prompts.h"
 
 class QAction;
+class QBoxLayout;
 class QComboBox;
 class QFrame;
 class QKeyEvent;
@@ -41,7 +42,6 @@ namespace kerolt {
 struct CabrilloFile;
 class Clock;
 class QsoGridModel;
-class ResultsWindow;
 class TAboutBox;
 class TForm3;
 
@@ -199,7 +199,10 @@ class TForm1 : public QMainWindow {
     PartialMatches CheckPartialFor(const QString& typed, std::size_t maxItems) const;
 
     // --- Places for the features beyond the pages ------------------------------------------
+    QMenu* FileMenu() const { return fileMenu_; }
     QMenu* SetUpMenu() const { return setUpMenu_; }
+    // The column right of the grid, the summary ResList at its top.
+    QBoxLayout* BesideGridBox() const { return besideGridBox_; }
     // A status panel after the window's own, fitted to widestText; shown or hidden, refitted.
     void AddStatusPanel(QLabel* panel, const QString& widestText);
     void FitStatusPanels();
@@ -207,12 +210,6 @@ class TForm1 : public QMainWindow {
     void SelectBand(int entry);
     // A rig's frequency in whole kHz while it answers: a QSO committed on its band carries it.
     void SetRigKhz(std::optional<long> khz) { rigKhz_ = khz; }
-
-    // --- Results and the rate line (Unit1Results.cpp) --------------------------------------
-    void Results1Click();
-    void CopySummaryClick();
-    // The rate line, and the results window while it is open, from the log as it now stands.
-    void ShowResults();
 
     // --- Components -------------------------------------------------------------------------
     PageControl* PageControl1 = nullptr;
@@ -259,7 +256,6 @@ class TForm1 : public QMainWindow {
     QListWidget* PartialList = nullptr;
     QPushButton* Button2 = nullptr;  // "Sent"
     QPushButton* Button1 = nullptr;  // "Received"
-    QLabel* RateLabel = nullptr;     // QSOs in the last hour and the rate of the last ten
 
     // Cabrillo log page.
     QListWidget* CabrilloLog = nullptr;
@@ -277,7 +273,6 @@ class TForm1 : public QMainWindow {
     QAction* Save1 = nullptr;
     QAction* ImportAdif1 = nullptr;
     QAction* ExportAdif1 = nullptr;
-    QAction* Results1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
@@ -297,6 +292,10 @@ class TForm1 : public QMainWindow {
     FileDialogSettings AdifDialog{QStringLiteral("adi"), QStringLiteral("*.adi|*.adi"), QString()};
 
     QTimer* Timer1 = nullptr;
+
+  signals:
+    // The log was scored and the score shown (ShowScore).
+    void Scored();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -389,7 +388,9 @@ class TForm1 : public QMainWindow {
     std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};
     std::vector<std::pair<QLabel*, QString>> addedPanels_;  // with the texts they must fit
+    QMenu* fileMenu_ = nullptr;
     QMenu* setUpMenu_ = nullptr;
+    QBoxLayout* besideGridBox_ = nullptr;
     int currentPage_ = DataInputPage;
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;
@@ -397,7 +398,6 @@ class TForm1 : public QMainWindow {
     // chosen again or the rig moves.
     std::optional<long> typedKhz_;
     std::optional<long> rigKhz_;
-    ResultsWindow* resultsWindow_ = nullptr;  // made when first asked for
 };
 
 }  // namespace kerolt

@@ -87,6 +87,7 @@ void TForm1::BuildMenus() {
     // The menus' Alt letters (F, U, K, H) leave the station labels' (N, A, C, S) and the log
     // page's band keys (B, V) alone.
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_ = file;
     Open1 = file->addAction(QStringLiteral("&Open..."));
     Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
@@ -95,8 +96,6 @@ void TForm1::BuildMenus() {
     file->addSeparator();
     ImportAdif1 = file->addAction(QStringLiteral("&Import ADIF..."));
     ExportAdif1 = file->addAction(QStringLiteral("&Export ADIF..."));
-    file->addSeparator();
-    Results1 = file->addAction(QStringLiteral("&Results..."));
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
 
@@ -139,7 +138,6 @@ void TForm1::BuildMenus() {
                                                       {Save1, "Save1"},
                                                       {ImportAdif1, "ImportAdif1"},
                                                       {ExportAdif1, "ExportAdif1"},
-                                                      {Results1, "Results1"},
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},
                                                       {AutoSave1, "AutoSave1"},

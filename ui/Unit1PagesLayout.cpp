@@ -22,7 +22,6 @@
 
 #include "contest/ContestRules.h"
 #include "contest/EntryToken.h"
-#include "contest/Results.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
 #include "ui/EventHook.h"
@@ -145,11 +144,7 @@ void TForm1::BuildLogPage() {
     auto* beside = new QVBoxLayout;
     beside->setSpacing(3);
     beside->addWidget(ResList);
-    RateLabel = new QLabel;
-    RateLabel->setObjectName(QStringLiteral("RateLabel"));
-    RateLabel->setFont(PixelFont(QStringLiteral("Courier New"), 11));
-    RateLabel->setText(ToUi(RateLineText(RateLine())));
-    beside->addWidget(RateLabel);
+    besideGridBox_ = beside;
     beside->addWidget(PartialList, 1);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(4);

@@ -59,7 +59,7 @@ class ResultsTest : public QObject {
     void init() { QVERIFY(w_.Open()); }
 
     void aNarrowWindowKeepsEveryHoursLabel() {
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QStringList hours;
         for (int h = 0; h < ContestHours; ++h)
             hours << QStringLiteral("%1").arg((12 + h) % 24, 2, 10, QLatin1Char('0'));
@@ -74,23 +74,23 @@ class ResultsTest : public QObject {
     }
 
     void resultsBringsAMinimizedWindowBack() {
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         Results()->showMinimized();
         QVERIFY(Results()->isMinimized());
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QVERIFY(!Results()->isMinimized());
         QVERIFY(Results()->isVisible());
 
         Results()->showMaximized();
         Results()->showMinimized();
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QVERIFY(!Results()->isMinimized());
         QVERIFY(Results()->isMaximized());  // back as it was
     }
 
     void rateLineAndResultsFollowTheLog() {
         w_.StartLog(QStringLiteral("SM5ABC"));
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QVERIFY(Results() && Results()->isVisible());
         QCOMPARE(HourSeries()->count(), BandCount);
         for (const QBarSet* set : HourSeries()->barSets()) QCOMPARE(set->count(), ContestHours);
@@ -117,7 +117,8 @@ class ResultsTest : public QObject {
             } else {
                 w_.Form->Deletelastrow1->trigger();
             }
-            QCOMPARE(w_.Form->RateLabel->text(), QLatin1String(step.rateLine));
+            QCOMPARE(w_.Form->findChild<QLabel*>("RateLabel")->text(),
+                     QLatin1String(step.rateLine));
             QCOMPARE(Row(Table()->rowCount() - 1).join(QLatin1Char(' ')),
                      QLatin1String(step.totals));
             QStringList bars;
