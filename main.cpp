@@ -23,6 +23,7 @@
 #include "ui/Fonts.h"
 #include "ui/PartialCalls.h"
 #include "ui/Prompts.h"
+#include "ui/RigControl.h"
 #include "ui/RigSettings.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -122,7 +123,7 @@ int main(int argc, char* argv[]) {
     form1.SetSecondaryWindows(&aboutBox, &form3);
 
     form1.show();
-    form1.ApplyRig(kerolt::LoadRigSettings());
+    kerolt::RigControl::Of(form1).Apply(kerolt::LoadRigSettings());
     // The call list of contest stations arrives once the window is up, so it never delays it.
     QTimer::singleShot(0, &form1, [&form1] {
         form1.Guard([&form1] {

@@ -42,48 +42,50 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     const QStringList columns{QStringLiteral("QSOs"), QStringLiteral("Dupes"),
                               QStringLiteral("0 pts"), QStringLiteral("Points"),
                               QStringLiteral("Mults")};
-    Table = new QTableWidget(TotalRow + 1, static_cast<int>(columns.size()));
-    Table->setObjectName(QStringLiteral("ResultsTable"));
-    Table->setHorizontalHeaderLabels(columns);
+    table_ = new QTableWidget(TotalRow + 1, static_cast<int>(columns.size()));
+    table_->setObjectName(QStringLiteral("ResultsTable"));
+    table_->setHorizontalHeaderLabels(columns);
     QStringList rows;
     for (int band = Band80; band <= BandCount; ++band)
         rows << ToUi(ResultsBandName(static_cast<BandIndex>(band)));
     rows << QStringLiteral("Total");
-    Table->setVerticalHeaderLabels(rows);
-    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->setSelectionMode(QAbstractItemView::NoSelection);
-    Table->setFocusPolicy(Qt::NoFocus);
-    Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table_->setVerticalHeaderLabels(rows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
-    Figures = new QLabel;
-    Figures->setObjectName(QStringLiteral("ResultsFigures"));
-    Figures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    CopySummary = new QPushButton(QStringLiteral("Copy summary"));
-    CopySummary->setToolTip(QStringLiteral("The summary for score-reporting sites, as plain text"));
+    figures_ = new QLabel;
+    figures_->setObjectName(QStringLiteral("ResultsFigures"));
+    figures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* copySummary = new QPushButton(QStringLiteral("Copy summary"));
+    copySummary->setObjectName(QStringLiteral("CopySummary"));
+    copySummary->setToolTip(QStringLiteral("The summary for score-reporting sites, as plain text"));
     auto* side = new QVBoxLayout;
-    side->addWidget(Figures);
+    side->addWidget(figures_);
     side->addStretch(1);
-    side->addWidget(CopySummary, 0, Qt::AlignLeft);
+    side->addWidget(copySummary, 0, Qt::AlignLeft);
+    connect(copySummary, &QPushButton::clicked, this, &ResultsWindow::CopySummaryRequested);
     auto* top = new QHBoxLayout;
-    top->addWidget(Table);
+    top->addWidget(table_);
     top->addSpacing(12);
     top->addLayout(side, 1);
 
-    HourSeries = new QStackedBarSeries;
+    hourSeries_ = new QStackedBarSeries;
     for (int band = Band80; band <= BandCount; ++band) {
         auto* set = new QBarSet(ToUi(ResultsBandName(static_cast<BandIndex>(band))));
         for (int hour = 0; hour < ContestHours; ++hour) set->append(0);
-        HourSeries->append(set);
+        hourSeries_->append(set);
     }
-    HourSeries->setBarWidth(0.8);
+    hourSeries_->setBarWidth(0.8);
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("QSOs per hour (UTC)"));
-    chart->addSeries(HourSeries);
+    chart->addSeries(hourSeries_);
     // Below the chart the legend leaves the hours the whole width.
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -92,41 +94,42 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (int hour = 0; hour < ContestHours; ++hour)
         hours->append(QStringLiteral("%1").arg(ClockHourOf(hour), 2, 10, QLatin1Char('0')));
     chart->addAxis(hours, Qt::AlignBottom);
-    HourSeries->attachAxis(hours);
+    hourSeries_->attachAxis(hours);
     qsoAxis_ = new QValueAxis;
     qsoAxis_->setLabelFormat(QStringLiteral("%d"));
     qsoAxis_->setTickType(QValueAxis::TicksDynamic);
     qsoAxis_->setTickAnchor(0);
     chart->addAxis(qsoAxis_, Qt::AlignLeft);
-    HourSeries->attachAxis(qsoAxis_);
-    Chart = new QChartView(chart);
-    Chart->setObjectName(QStringLiteral("ResultsChart"));
-    Chart->setRenderHint(QPainter::Antialiasing);
-    Chart->setMinimumHeight(260);
+    hourSeries_->attachAxis(qsoAxis_);
+    auto* chartView = new QChartView(chart);
+    chartView->setObjectName(QStringLiteral("ResultsChart"));
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumHeight(260);
     // Narrower, the chart cuts every hour's label to "...": a category takes the label and
     // about 12 pixels of margins, beside the QSO axis's labels and the chart's own margins.
     const QFontMetrics labels(hours->labelsFont());
-    Chart->setMinimumWidth(ContestHours * (labels.horizontalAdvance(QStringLiteral("00")) + 12) +
-                           labels.horizontalAdvance(QStringLiteral("00000")) + 50);
+    chartView->setMinimumWidth(ContestHours *
+                                   (labels.horizontalAdvance(QStringLiteral("00")) + 12) +
+                               labels.horizontalAdvance(QStringLiteral("00000")) + 50);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(top);
-    layout->addWidget(Chart, 1);
+    layout->addWidget(chartView, 1);
 }
 
 void ResultsWindow::ShowResults(const ContestResults& results) {
     const auto fill = [this](int row, const BandResult& line) {
         const int values[] = {line.Qsos, line.Dupes, line.ZeroPoint, line.Points, line.Mults};
         for (int col = 0; col < static_cast<int>(std::size(values)); ++col)
-            Table->setItem(row, col, Number(values[col]));
+            table_->setItem(row, col, Number(values[col]));
     };
     for (int band = Band80; band <= BandCount; ++band) fill(band - 1, results.Bands[band]);
     fill(TotalRow, results.Total);
-    Figures->setText(ToUi(ResultsFigures(results)).join(QLatin1Char('\n')));
+    figures_->setText(ToUi(ResultsFigures(results)).join(QLatin1Char('\n')));
 
     int highest = 0;
-    const QList<QBarSet*> sets = HourSeries->barSets();
+    const QList<QBarSet*> sets = hourSeries_->barSets();
     for (int hour = 0; hour < ContestHours; ++hour) {
         const auto& perBand = results.PerHour[static_cast<std::size_t>(hour)];
         int sum = 0;

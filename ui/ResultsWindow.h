@@ -9,9 +9,7 @@
 #include "contest/Results.h"
 
 class QBarSet;
-class QChartView;
 class QLabel;
-class QPushButton;
 class QStackedBarSeries;
 class QTableWidget;
 class QValueAxis;
@@ -25,14 +23,15 @@ class ResultsWindow : public QWidget {
 
     void ShowResults(const ContestResults& results);
 
-    QTableWidget* Table = nullptr;
-    QLabel* Figures = nullptr;
-    QChartView* Chart = nullptr;
-    // One bar set per band, 80 m first, one value per contest hour.
-    QStackedBarSeries* HourSeries = nullptr;
-    QPushButton* CopySummary = nullptr;
+  signals:
+    // The "Copy summary" button was clicked.
+    void CopySummaryRequested();
 
   private:
+    QTableWidget* table_ = nullptr;
+    QLabel* figures_ = nullptr;
+    // One bar set per band, 80 m first, one value per contest hour.
+    QStackedBarSeries* hourSeries_ = nullptr;
     QValueAxis* qsoAxis_ = nullptr;
 };
 

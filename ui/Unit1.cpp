@@ -31,6 +31,8 @@
 #include "ui/PageControl.h"
 #include "ui/PartialCalls.h"
 #include "ui/QsoGridModel.h"
+#include "ui/ResultsControl.h"
+#include "ui/RigControl.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 
@@ -59,8 +61,9 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     new CallVerdict(*this);
     partials_ = new PartialCalls(*this);
     new CallFieldNumbers(*this);
-    BuildRig();
     BuildStatusPanels();
+    new RigControl(*this);
+    new ResultsControl(*this);
     ConnectHandlers();
 
     // Key preview: the window sees every key before the focused control.
@@ -107,7 +110,6 @@ void TForm1::ConnectHandlers() {
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
         {Open1, &TForm1::Open1Click},
         {Save1, &TForm1::Save1Click},
-        {Results1, &TForm1::Results1Click},
         {Exit1, &TForm1::Exit1Click},
         {Realtime1, &TForm1::Realtime1Click},
         {AutoSave1, &TForm1::AutoSave1Click},
@@ -162,7 +164,7 @@ void TForm1::ShowScore(const ScoreDisplay& display) {
         ClamedScoreEdit->setText(ToUi(*display.ClaimedScore));
     if (display.EntityText)
         SetPanelText(EntityPanel, ToUi(*display.EntityText));
-    ShowResults();
+    emit Scored();
 }
 
 void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {

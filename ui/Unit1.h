@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cabrillo/CabrilloWriter.h"
@@ -41,9 +42,6 @@ struct CabrilloFile;
 class Clock;
 class PartialCalls;
 class QsoGridModel;
-class Rig;
-struct RigSettings;
-class ResultsWindow;
 class TAboutBox;
 class TForm3;
 
@@ -91,11 +89,6 @@ class TForm1 : public QMainWindow {
     // leaves the old text.
     void RebuildCabrilloLog();
 
-    // Places for the features' actions.
-    QMenu* FileMenu() { return fileMenu_; }
-    QMenu* SetUpMenu() { return setUpMenu_; }
-    QBoxLayout* EntryRowBox() { return entryRow_; }
-    QBoxLayout* BesideGridBox() { return besideGrid_; }
     // The score summary keeps to its own lines, leaving the rest of its column below it;
     // false: it takes what the column gives it.
     void KeepSummaryToItsLines(bool keep);
@@ -176,7 +169,8 @@ class TForm1 : public QMainWindow {
     void SelectTypedCall();
     QString TypedNumber() const;
     BandIndex TypedBand() const;
-    // Selects band entry entry by program, as a chosen band (Unit1LogInput.cpp).
+    // Selects band entry by program, as a chosen band; a frequency typed earlier goes with it
+    // (Unit1LogInput.cpp).
     void SelectBand(int entry);
     // A frequency typed, whole kHz: the QSOs' frequency until the band is chosen again or the
     // rig moves.
@@ -217,20 +211,17 @@ class TForm1 : public QMainWindow {
     // Check partial, with the callsign list of contest stations.
     PartialCalls& Partials() { return *partials_; }
 
-    // --- The rig (Unit1Rig.cpp) -------------------------------------------------------------
-    // Polls the rig of settings from now on (none: the rig panel goes away).
-    void ApplyRig(const RigSettings& settings);
-    // How often a rig applied after this is read; the window's own is about once a second.
-    void SetRigPollInterval(int milliseconds);
-    void Rig1Click();
-    // A reading or a lost rig: the band selector follows a rig that moved, the panel shows it.
-    void RigChanged(int followBand);
-
-    // --- Results and the rate line (Unit1Results.cpp) --------------------------------------
-    void Results1Click();
-    void CopySummaryClick();
-    // The rate line, and the results window while it is open, from the log as it now stands.
-    void ShowResults();
+    // --- Places for the features beyond the pages ------------------------------------------
+    QMenu* FileMenu() const { return fileMenu_; }
+    QMenu* SetUpMenu() const { return setUpMenu_; }
+    QBoxLayout* EntryRowBox() const { return entryRow_; }
+    // The column right of the grid, the summary ResList at its top.
+    QBoxLayout* BesideGridBox() const { return besideGridBox_; }
+    // A status panel after the window's own, fitted to widestText; shown or hidden, refitted.
+    void AddStatusPanel(QLabel* panel, const QString& widestText);
+    void FitStatusPanels();
+    // A rig's frequency in whole kHz while it answers: a QSO committed on its band carries it.
+    void SetRigKhz(std::optional<long> khz) { rigKhz_ = khz; }
 
     // --- Components -------------------------------------------------------------------------
     PageControl* PageControl1 = nullptr;
@@ -274,14 +265,10 @@ class TForm1 : public QMainWindow {
     QPlainTextEdit* ResList = nullptr;
     QPushButton* Button2 = nullptr;  // "Sent"
     QPushButton* Button1 = nullptr;  // "Received"
-    QLabel* RateLabel = nullptr;     // QSOs in the last hour and the rate of the last ten
 
     // Cabrillo log page.
     QListWidget* CabrilloLog = nullptr;
     QLabel* CheckSummary = nullptr;  // the log check's count of problems and notes
-
-    // The rig's frequency and mode in the status bar, while a rig is chosen.
-    QLabel* RigPanel = nullptr;
 
     // Mult list page, one list per band.
     QListWidget* List80 = nullptr;
@@ -293,11 +280,9 @@ class TForm1 : public QMainWindow {
     // Menus and commands.
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
-    QAction* Results1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Realtime1 = nullptr;
     QAction* AutoSave1 = nullptr;
-    QAction* Rig1 = nullptr;
     QAction* Check1 = nullptr;
     QAction* HowTo1 = nullptr;
     QAction* About1 = nullptr;
@@ -321,6 +306,8 @@ class TForm1 : public QMainWindow {
     void CallChanged();
     void NumberChanged();
     void BandChanged();
+    // The log was scored and the score shown (ShowScore).
+    void Scored();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -384,11 +371,8 @@ class TForm1 : public QMainWindow {
     // Unit1Check.cpp: marks the Cabrillo page's lines with the log check's findings.
     void ShowLogCheck(const std::vector<std::string>& lines);
 
-    // Unit1Rig.cpp: the rig panel in the status bar and the rig's signals.
-    void BuildRig();
     // Unit1StatusBar.cpp: the panels' widths from the bar's font, now and whenever it changes.
     void BuildStatusPanels();
-    void FitStatusPanels();
 
     CountryTable& countryTable_;
     Prompts& prompts_;
@@ -405,18 +389,18 @@ class TForm1 : public QMainWindow {
     std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};
     QBoxLayout* entryRow_ = nullptr;
-    QBoxLayout* besideGrid_ = nullptr;
     PartialCalls* partials_ = nullptr;
+    std::vector<std::pair<QLabel*, QString>> addedPanels_;  // with the texts they must fit
     QMenu* fileMenu_ = nullptr;
     QMenu* setUpMenu_ = nullptr;
+    QBoxLayout* besideGridBox_ = nullptr;
     int currentPage_ = DataInputPage;
     TAboutBox* aboutBox_ = nullptr;
     TForm3* form3_ = nullptr;
-    Rig* rig_ = nullptr;
     // A frequency typed in the call field, whole kHz: the QSOs' frequency until the band is
     // chosen again or the rig moves.
     std::optional<long> typedKhz_;
-    ResultsWindow* resultsWindow_ = nullptr;  // made when first asked for
+    std::optional<long> rigKhz_;
 };
 
 }  // namespace kerolt

@@ -94,8 +94,6 @@ void TForm1::BuildMenus() {
     Save1 = file->addAction(QStringLiteral("&Save..."));
     Save1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    Results1 = file->addAction(QStringLiteral("&Results..."));
-    file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
 
     QMenu* setUp = menuBar()->addMenu(QStringLiteral("Set&Up"));
@@ -106,8 +104,6 @@ void TForm1::BuildMenus() {
     AutoSave1 = setUp->addAction(QStringLiteral("&AutoSave"));
     AutoSave1->setCheckable(true);
     AutoSave1->setChecked(true);
-    setUp->addSeparator();
-    Rig1 = setUp->addAction(QStringLiteral("R&ig..."));
     setUpMenu_ = setUp;
 
     Check1 = menuBar()->addAction(QStringLiteral("Chec&k"));
@@ -133,11 +129,9 @@ void TForm1::BuildMenus() {
 
     const std::pair<QAction*, const char*> names[] = {{Open1, "Open1"},
                                                       {Save1, "Save1"},
-                                                      {Results1, "Results1"},
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},
                                                       {AutoSave1, "AutoSave1"},
-                                                      {Rig1, "Rig1"},
                                                       {Check1, "Check1"},
                                                       {HowTo1, "HowTo1"},
                                                       {About1, "About1"},

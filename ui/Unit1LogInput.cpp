@@ -23,7 +23,6 @@
 #include "ui/Keys.h"
 #include "ui/PageControl.h"
 #include "ui/QsoGridModel.h"
-#include "ui/Rig.h"
 #include "ui/Unit1.h"
 
 // The log input page: page keys, the entry fields, the commit, the grid and the backup.
@@ -162,11 +161,11 @@ void TForm1::StepTimeBy(int step) {
 }
 
 void TForm1::StepBandBy(int step) {
-    typedKhz_.reset();
     SelectBand(StepBand(FrekvensEdit->currentIndex(), step, FrekvensEdit->count()));
 }
 
 void TForm1::SelectBand(int entry) {
+    typedKhz_.reset();
     SetBandColour(FrekvensEdit, true);
     SelectEntry(FrekvensEdit, entry);
 }
@@ -303,7 +302,7 @@ void TForm1::TimeEditChange() {
 QsoEntry TForm1::EntryFromControls() const {
     // A report typed after the received number is this QSO's; else the report field's.
     const ReceivedEntry received = SplitReceived(ToCore(NrInput->text()));
-    return {FrequencyCell(typedKhz_, rig_->Khz(), ToCore(FrekvensEdit->currentText())),
+    return {FrequencyCell(typedKhz_, rigKhz_, ToCore(FrekvensEdit->currentText())),
             ToCore(TimeEdit->text()),
             ToCore(TREdit->text()),
             ToCore(NyNrEdit->text()),

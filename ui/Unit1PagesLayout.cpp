@@ -22,7 +22,6 @@
 
 #include "contest/ContestRules.h"
 #include "contest/EntryToken.h"
-#include "contest/Results.h"
 #include "ui/ComboLists.h"
 #include "ui/CoreText.h"
 #include "ui/EventHook.h"
@@ -132,14 +131,9 @@ void TForm1::BuildLogPage() {
     ResList->setFocusPolicy(Qt::ClickFocus);
     ResList->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* beside = new QVBoxLayout;
-    besideGrid_ = beside;
     beside->setSpacing(3);
     beside->addWidget(ResList);
-    RateLabel = new QLabel;
-    RateLabel->setObjectName(QStringLiteral("RateLabel"));
-    RateLabel->setFont(PixelFont(QStringLiteral("Courier New"), 11));
-    RateLabel->setText(ToUi(RateLineText(RateLine())));
-    beside->addWidget(RateLabel);
+    besideGridBox_ = beside;
     auto* middle = new QHBoxLayout;
     middle->setSpacing(4);
     middle->addWidget(SG);

@@ -46,13 +46,24 @@ void TForm1::BuildStatusPanels() {
     FitStatusPanels();
 }
 
+void TForm1::AddStatusPanel(QLabel* panel, const QString& widestText) {
+    statusBar()->addWidget(panel);
+    addedPanels_.emplace_back(panel, widestText);
+    FitStatusPanels();
+}
+
 void TForm1::FitStatusPanels() {
     QLabel* autoSave = panels_[AutoSavePanel];
     QLabel* realtime = panels_[RealtimePanel];
     QLabel* entity = panels_[EntityPanel];
     autoSave->setFixedWidth(Needed(autoSave, QStringLiteral("AutoSave: Off")));
     realtime->setFixedWidth(Needed(realtime, QStringLiteral("Realtime: Off")));
-    RigPanel->setFixedWidth(Needed(RigPanel, QStringLiteral("28500 USB (not CW)")));
+    int taken = autoSave->width() + realtime->width();
+    for (const auto& [panel, widestText] : addedPanels_) {
+        panel->setFixedWidth(Needed(panel, widestText));
+        if (!panel->isHidden())
+            taken += panel->width();
+    }
 
     const QFontMetrics metrics(entity->font());
     QString widest = QLatin1String(NotInContestText);
@@ -61,8 +72,7 @@ void TForm1::FitStatusPanels() {
         if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
             widest = text;
     }
-    const int room = width() - FilePanelLeast - BarSlack - autoSave->width() - realtime->width() -
-                     (RigPanel->isHidden() ? 0 : RigPanel->width());
+    const int room = width() - FilePanelLeast - BarSlack - taken;
     entity->setFixedWidth(std::min(Needed(entity, widest), room));
 }
 

@@ -26,19 +26,26 @@ class ResultsTest : public QObject {
     ScratchFolder scratch_;
 
     ResultsWindow* Results() { return w_.Form->findChild<ResultsWindow*>(); }
+    QTableWidget* Table() { return Results()->findChild<QTableWidget*>("ResultsTable"); }
+    // The chart's one series: a bar set per band, 80 m first.
+    QStackedBarSeries* HourSeries() {
+        return qobject_cast<QStackedBarSeries*>(
+            Results()->findChild<QChartView*>("ResultsChart")->chart()->series().constFirst());
+    }
 
     // The texts of a row of the results table.
     QStringList Row(int row) {
         QStringList texts;
-        for (int col = 0; col < Results()->Table->columnCount(); ++col)
-            texts << Results()->Table->item(row, col)->text();
+        for (int col = 0; col < Table()->columnCount(); ++col)
+            texts << Table()->item(row, col)->text();
         return texts;
     }
 
     // The texts the chart draws: titles, legend and axis labels.
     QStringList ChartTexts() {
         QStringList texts;
-        for (const QGraphicsItem* item : Results()->Chart->scene()->items()) {
+        for (const QGraphicsItem* item :
+             Results()->findChild<QChartView*>("ResultsChart")->scene()->items()) {
             if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
                 texts << text->toPlainText();
         }
@@ -52,7 +59,7 @@ class ResultsTest : public QObject {
     void init() { QVERIFY(w_.Open()); }
 
     void aNarrowWindowKeepsEveryHoursLabel() {
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QStringList hours;
         for (int h = 0; h < ContestHours; ++h)
             hours << QStringLiteral("%1").arg((12 + h) % 24, 2, 10, QLatin1Char('0'));
@@ -67,27 +74,26 @@ class ResultsTest : public QObject {
     }
 
     void resultsBringsAMinimizedWindowBack() {
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         Results()->showMinimized();
         QVERIFY(Results()->isMinimized());
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QVERIFY(!Results()->isMinimized());
         QVERIFY(Results()->isVisible());
 
         Results()->showMaximized();
         Results()->showMinimized();
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QVERIFY(!Results()->isMinimized());
         QVERIFY(Results()->isMaximized());  // back as it was
     }
 
     void rateLineAndResultsFollowTheLog() {
         w_.StartLog(QStringLiteral("SM5ABC"));
-        w_.Form->Results1->trigger();
+        w_.Form->findChild<QAction*>("Results1")->trigger();
         QVERIFY(Results() && Results()->isVisible());
-        QCOMPARE(Results()->HourSeries->count(), BandCount);
-        for (const QBarSet* set : Results()->HourSeries->barSets())
-            QCOMPARE(set->count(), ContestHours);
+        QCOMPARE(HourSeries()->count(), BandCount);
+        for (const QBarSet* set : HourSeries()->barSets()) QCOMPARE(set->count(), ContestHours);
         // Back to the log, as a click into the main window does.
         w_.Form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.Form.get()));
@@ -111,25 +117,25 @@ class ResultsTest : public QObject {
             } else {
                 w_.Form->Deletelastrow1->trigger();
             }
-            QCOMPARE(w_.Form->RateLabel->text(), QLatin1String(step.rateLine));
-            QCOMPARE(Row(Results()->Table->rowCount() - 1).join(QLatin1Char(' ')),
+            QCOMPARE(w_.Form->findChild<QLabel*>("RateLabel")->text(),
+                     QLatin1String(step.rateLine));
+            QCOMPARE(Row(Table()->rowCount() - 1).join(QLatin1Char(' ')),
                      QLatin1String(step.totals));
             QStringList bars;
-            for (const QBarSet* set : Results()->HourSeries->barSets())
-                bars << QString::number(set->sum());
+            for (const QBarSet* set : HourSeries()->barSets()) bars << QString::number(set->sum());
             QCOMPARE(bars.join(QLatin1Char(' ')), QLatin1String(step.bars));
         }
 
         // The same 20 m figures beside the log, in the results window and in the summary.
-        QCOMPARE(Results()->Table->rowCount(), BandCount + 1);
+        QCOMPARE(Table()->rowCount(), BandCount + 1);
         QCOMPARE(w_.Form->ResList->toPlainText().split(QLatin1Char('\n'))[4],
                  QStringLiteral(" 20m    1    2    1"));
         QCOMPARE(Row(Band20 - 1).join(QLatin1Char(' ')), QStringLiteral("1 0 0 2 1"));
-        QCOMPARE(Results()->Figures->text(),
+        QCOMPARE(Results()->findChild<QLabel*>("ResultsFigures")->text(),
                  QStringLiteral("Score: 10\nOperating time: 1 h 27 min\n"
                                 "On the air: 0 h 0 min (breaks of 30 min or more left out)\n"
                                 "Best 60 min: 1 QSO\nNot in the contest, not counted: 1 QSO"));
-        QTest::mouseClick(Results()->CopySummary, Qt::LeftButton);
+        QTest::mouseClick(Results()->findChild<QPushButton*>("CopySummary"), Qt::LeftButton);
         const QStringList summary = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
         QCOMPARE(summary.mid(0, 2),
                  (QStringList{QStringLiteral("Call: SM5ABC"), QStringLiteral("Contest: SAC-CW")}));

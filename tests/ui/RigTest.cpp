@@ -9,6 +9,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/CoreText.h"
+#include "ui/RigControl.h"
 #include "ui/RigDialog.h"
 #include "ui/RigSettings.h"
 
@@ -55,15 +56,17 @@ class RigTest : public QObject {
         Window w;
         QVERIFY(w.Open());
         TForm1& f = *w.Form;
+        QLabel* const rigPanel = f.findChild<QLabel*>("RigPanel");
+        QAction* const rig1 = f.findChild<QAction*>("Rig1");
         w.StartLog(QStringLiteral("SM5QQQ"));
-        QVERIFY(f.RigPanel->isHidden());
-        f.SetRigPollInterval(20);
+        QVERIFY(rigPanel->isHidden());
+        RigControl::Of(f).SetPollInterval(20);
         w.Prompts.Rigs.push_back({2, address_, 0});
-        f.Rig1->trigger();
+        rig1->trigger();
         QCOMPARE(LoadRigSettings().Port, address_);
 
-        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("14025 CW"));
-        QVERIFY(f.RigPanel->isVisible());
+        QTRY_COMPARE(rigPanel->text(), QStringLiteral("14025 CW"));
+        QVERIFY(rigPanel->isVisible());
         QCOMPARE(f.FrekvensEdit->currentText(), QStringLiteral("14000"));
         w.TypeQso(QString(), QStringLiteral("1200"), QStringLiteral("OH2AB"), QStringLiteral("5"));
         QCOMPARE(ToUi(f.Log().Cell(1, ColFreq)), QStringLiteral("14025"));
@@ -73,24 +76,24 @@ class RigTest : public QObject {
         // carries; the rig's next move takes the selector back.
         Key(Qt::Key_B, Qt::AltModifier);
         QVERIFY(Rigctl({"M", "USB", "2400"}));
-        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("14025 USB (not CW)"));
+        QTRY_COMPARE(rigPanel->text(), QStringLiteral("14025 USB (not CW)"));
         QCOMPARE(f.FrekvensEdit->currentText(), QStringLiteral("21000"));
         QVERIFY(Rigctl({"F", "7025000"}));
         QTRY_COMPARE(f.FrekvensEdit->currentText(), QStringLiteral(" 7000"));
 
         // Without the rig typing goes on, on the band last shown.
         server_.kill();
-        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("no rig"));
+        QTRY_COMPARE(rigPanel->text(), QStringLiteral("no rig"));
         w.TypeQso(QString(), QStringLiteral("1201"), QStringLiteral("OH3AB"), QStringLiteral("6"));
         QCOMPARE(ToUi(f.Log().Cell(2, ColFreq)), QStringLiteral(" 7000"));
         // The rig back on is found again.
         server_.waitForFinished();
         StartServer();
-        QTRY_COMPARE(f.RigPanel->text(), QStringLiteral("14025 CW"));
+        QTRY_COMPARE(rigPanel->text(), QStringLiteral("14025 CW"));
 
         w.Prompts.Rigs.push_back({});
-        f.Rig1->trigger();
-        QVERIFY(f.RigPanel->isHidden());
+        rig1->trigger();
+        QVERIFY(rigPanel->isHidden());
     }
 
     // A rig that takes the connection and never answers holds the rig's thread inside Hamlib
@@ -101,7 +104,7 @@ class RigTest : public QObject {
         Window w;
         QVERIFY(w.Open());
         w.Prompts.Rigs.push_back({2, QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), 0});
-        w.Form->Rig1->trigger();
+        w.Form->findChild<QAction*>("Rig1")->trigger();
         QVERIFY(silent.waitForNewConnection(5000));
 
         QElapsedTimer closing;

@@ -4,6 +4,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/Fonts.h"
+#include "ui/RigControl.h"
 #include "ui/RigSettings.h"
 
 using namespace kerolt;
@@ -62,7 +63,7 @@ class StatusBarTest : public QObject {
         TForm1& f = *w.Form;
         f.statusBar()->setFont(PixelFont(QStringLiteral("Arial"), pixels));
         if (rig)
-            f.ApplyRig({1, QString(), 0});  // Hamlib's dummy rig
+            RigControl::Of(f).Apply({1, QString(), 0});  // Hamlib's dummy rig
         w.StartLog(QStringLiteral("SM5QQQ"));
         TypeInto(f.CallWkdInput, call);
         f.AutoSave1->trigger();
@@ -73,7 +74,7 @@ class StatusBarTest : public QObject {
         QCOMPARE(Whole(f, entity), whole);
         QVERIFY(Whole(f, QStringLiteral("AutoSave: Off")));
         QVERIFY(Whole(f, QStringLiteral("Realtime: On")));
-        QCOMPARE(f.RigPanel->isVisible(), rig);
+        QCOMPARE(f.findChild<QLabel*>("RigPanel")->isVisible(), rig);
         // The file's path keeps room of its own.
         QVERIFY(f.statusBar()->findChildren<QLabel*>().first()->width() >= 100);
     }

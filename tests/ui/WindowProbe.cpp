@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "UiTestSupport.h"
+#include "ui/RigControl.h"
 #include "ui/RigSettings.h"
 
 using namespace kerolt;
@@ -31,12 +32,13 @@ int main(int argc, char* argv[]) {
         return 3;
     if (args[1] == QLatin1String("settings")) {
         const RigSettings rig = LoadRigSettings();
-        w.Form->ApplyRig(rig);
-        std::printf("rig %d %s\n", rig.Model, w.Form->RigPanel->isVisible() ? "shown" : "hidden");
+        RigControl::Of(*w.Form).Apply(rig);
+        std::printf("rig %d %s\n", rig.Model,
+                    w.Form->findChild<QLabel*>("RigPanel")->isVisible() ? "shown" : "hidden");
         return 0;
     }
     if (args[1] == QLatin1String("exit") && args.size() > 2) {
-        w.Form->ApplyRig({2, args[2], 0});
+        RigControl::Of(*w.Form).Apply({2, args[2], 0});
         QTest::qWait(200);
         return w.Form->close() ? 0 : 4;
     }

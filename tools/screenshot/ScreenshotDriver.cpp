@@ -143,7 +143,7 @@ int main(int argc, char* argv[]) {
     saved = Save(form1, docs + QStringLiteral("cabrillo-page.png")) && saved;
     ClickTab(form1, kerolt::MultListPage);
     saved = Save(form1, docs + QStringLiteral("mult-list-page.png")) && saved;
-    form1.Results1->trigger();
+    form1.findChild<QAction*>(QStringLiteral("Results1"))->trigger();
     QWidget* results = form1.findChild<kerolt::ResultsWindow*>();
     saved = results && Save(*results, docs + QStringLiteral("results-window.png")) && saved;
     if (!saved)

@@ -1,0 +1,72 @@
+#include "ui/ResultsControl.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+
+#include "contest/Results.h"
+#include "ui/CoreText.h"
+#include "ui/Fonts.h"
+#include "ui/ResultsWindow.h"
+#include "ui/Unit1.h"
+
+namespace kerolt {
+
+ResultsControl::ResultsControl(TForm1& form) : QObject(&form), form_(form) {
+    setObjectName(QStringLiteral("ResultsControl"));
+    // A section of its own just above the menu's last command, "Exit".
+    QMenu* file = form.FileMenu();
+    QAction* exit = file->actions().constLast();
+    command_ = new QAction(QStringLiteral("&Results..."), file);
+    command_->setObjectName(QStringLiteral("Results1"));
+    file->insertAction(exit, command_);
+    file->insertSeparator(exit);
+
+    // Below the summary beside the grid.
+    rateLine_ = new QLabel;
+    rateLine_->setObjectName(QStringLiteral("RateLabel"));
+    rateLine_->setFont(PixelFont(QStringLiteral("Courier New"), 11));
+    rateLine_->setText(ToUi(RateLineText(RateLine())));
+    form.BesideGridBox()->insertWidget(1, rateLine_);
+
+    connect(command_, &QAction::triggered, this, [this] { form_.Guard([this] { Open(); }); });
+    connect(&form, &TForm1::Scored, this, [this] { form_.Guard([this] { Show(); }); });
+}
+
+void ResultsControl::Open() {
+    if (!window_) {
+        window_ = new ResultsWindow(&form_);
+        connect(window_, &ResultsWindow::CopySummaryRequested, this,
+                [this] { form_.Guard([this] { CopySummary(); }); });
+    }
+    // A minimized window comes back as it was before, maximized or not.
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    Show();
+}
+
+void ResultsControl::Show() {
+    const ContestState& state = form_.State();
+    rateLine_->setText(ToUi(RateLineText(BuildRateLine(form_.Log(), state.ContestDate))));
+    if (window_ && window_->isVisible())
+        window_->ShowResults(BuildResults(form_.Log(), form_.Scoring(), state.ContestDate));
+}
+
+void ResultsControl::CopySummary() {
+    const StationData data = form_.StationDataFromControls();
+    const SummaryStation station{
+        data.CallEdit,
+        data.ContestBox,
+        {data.OperatorComboBox, data.BandComboBox, data.PowerComboBox, data.AssistedComboBox,
+         data.TransmitterComboBox, data.OverlayComboBox}};
+    const std::vector<std::string> lines = ResultsSummary(
+        station, BuildResults(form_.Log(), form_.Scoring(), form_.State().ContestDate));
+    QGuiApplication::clipboard()->setText(ToUi(lines).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+}  // namespace kerolt
