@@ -21,20 +21,13 @@
 #include "ui/Guarded.h"
 #include "ui/PageControl.h"
 #include "ui/Prompts.h"
+#include "ui/Unit1Controls.h"
 
-class QAction;
 class QBoxLayout;
-class QComboBox;
-class QFrame;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QTableView;
-class QTimer;
 
 namespace kerolt {
 
@@ -45,19 +38,8 @@ class QsoGridModel;
 class TAboutBox;
 class TForm3;
 
-// Page indices of PageControl1; a page keeps its index whether its tab is shown or not.
-enum PageIndex : int { DataInputPage = 0, LogInputPage = 1, CabrilloLogPage = 2, MultListPage = 3 };
-
-// Status bar panels, left to right.
-enum PanelIndex : int {
-    FilePanel = 0,
-    CallPanel = 1,
-    AutoSavePanel = 2,
-    RealtimePanel = 3,
-    EntityPanel = 4
-};
-
-class TForm1 : public QMainWindow {
+// The controls are declared apart (Unit1Controls.h), as a form's generated part would be.
+class TForm1 : public QMainWindow, public TForm1Controls {
     Q_OBJECT
   public:
     TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidget* parent = nullptr);
@@ -66,20 +48,17 @@ class TForm1 : public QMainWindow {
     // The About box and the help window, created right after this window.
     void SetSecondaryWindows(TAboutBox* aboutBox, TForm3* form3);
 
-    // The station data as the controls hold them, for the Cabrillo writer. A list whose entry
-    // was never chosen hands over its placeholder text, since that is what it shows.
+    // The station data as the controls show them (a list never chosen from: its placeholder).
     StationData StationDataFromControls() const;
 
-    // The soapbox lines. The memo holds each line followed by a line end, so the caret line
-    // after the last line end is no line of its own.
+    // The soapbox lines; the caret line after the memo's last line end is no line of its own.
     std::vector<std::string> Memo1Lines() const;
     void SetMemo1Lines(const std::vector<std::string>& lines);
 
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);
 
-    // What a scoring tells the window: the summary in ResList, the claimed score on the
-    // station page, the entity in status panel 4; an absent part leaves its control as it is.
+    // A scoring's summary, claimed score and entity shown; an absent part leaves its control.
     void ShowScore(const ScoreDisplay& display);
 
     // The Cabrillo text, as the "Cabrillo log" page holds it.
@@ -88,6 +67,8 @@ class TForm1 : public QMainWindow {
     // Rebuilds the text from the station controls and the log. A build that fails raises and
     // leaves the old text.
     void RebuildCabrilloLog();
+    // The right-click menu of an entry field, built for the moment: copy, paste, select all.
+    QMenu* EntryFieldMenu(QLineEdit* field, EntryField kind);
 
     // The score summary keeps to its own lines, leaving the rest of its column below it;
     // false: it takes what the column gives it.
@@ -108,8 +89,7 @@ class TForm1 : public QMainWindow {
         Guarded(prompts_, std::forward<Fn>(fn));
     }
 
-    // A handler as a slot for connect, run inside the error wrapper; the signal's arguments
-    // are handed on.
+    // A handler as a slot for connect, run inside the error wrapper, with the signal's arguments.
     template <typename... Args>
     auto Slot(void (TForm1::*handler)(Args...)) {
         return [this, handler](Args... args) { Guard([&] { (this->*handler)(args...); }); };
@@ -169,11 +149,9 @@ class TForm1 : public QMainWindow {
     void SelectTypedCall();
     QString TypedNumber() const;
     BandIndex TypedBand() const;
-    // Selects band entry by program, as a chosen band; a frequency typed earlier goes with it
-    // (Unit1LogInput.cpp).
+    // Selects band entry by program, as a chosen band; a typed frequency goes with it.
     void SelectBand(int entry);
-    // A frequency typed, whole kHz: the QSOs' frequency until the band is chosen again or the
-    // rig moves.
+    // A typed frequency, whole kHz: the QSOs' until the band is chosen again or the rig moves.
     void KeepTypedKhz(long khz);
     QString TypedTime() const;
     void SetTypedTime(const QString& time);
@@ -181,26 +159,22 @@ class TForm1 : public QMainWindow {
 
     // --- Files (Unit1Files.cpp) ------------------------------------------------------------
     void Open1Click();
-    // Reads the chosen file into the station page, the log and the Cabrillo page.
-    void LoadCabrilloLog();
+    void LoadCabrilloLog();  // the chosen file into the pages and the log
     void Save1Click();
-    // Rebuilds the Cabrillo text and writes it to the file the user chooses, proposedName
-    // offered; the log counts as saved after. False when the user chose no file; a failed
-    // write raises.
+    // Rebuilds the Cabrillo text and writes it where the user chooses; false when no file was
+    // chosen, a failed write raises.
     bool SaveLogAs(const QString& proposedName);
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
-    // Unsaved QSOs are offered a save, under the callsign's name, before they go; false keeps
-    // them (the window stays open, another log is not opened).
+    // Unsaved QSOs are offered a save before they go; false keeps them where they are.
     enum class SaveOccasion { Opening, Exit };
     bool MaySaveFirst(SaveOccasion occasion);
     // Applies a read file to the station page, the log and the Cabrillo page, as Open does.
     void ShowOpenedFile(const CabrilloFile& file);
 
     // --- Page changes (Unit1Pages.cpp) -------------------------------------------------------
-    // Runs when the user is about to leave page leavingPage.
+    // Before the user leaves page leavingPage, and after the user arrived at another.
     void PageControl1Changing(int leavingPage);
-    // Runs after the user arrived at the page now shown.
     void PageControl1Change();
 
     // --- Mult list (Unit1MultList.cpp) -------------------------------------------------------
@@ -222,81 +196,6 @@ class TForm1 : public QMainWindow {
     void FitStatusPanels();
     // A rig's frequency in whole kHz while it answers: a QSO committed on its band carries it.
     void SetRigKhz(std::optional<long> khz) { rigKhz_ = khz; }
-
-    // --- Components -------------------------------------------------------------------------
-    PageControl* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;  // "Data input"
-    QWidget* TabSheet2 = nullptr;  // "Log input"
-    QWidget* TabSheet3 = nullptr;  // "Cabrillo log"
-    QWidget* TabSheet5 = nullptr;  // "Mult List"
-
-    // Station page.
-    QLineEdit* CallEdit = nullptr;
-    QLineEdit* OperatorsEdit = nullptr;
-    QLineEdit* NameEdit = nullptr;
-    QLineEdit* AdrEdit1 = nullptr;
-    QLineEdit* AdrEdit2 = nullptr;
-    QLineEdit* AdrEdit3 = nullptr;
-    QLineEdit* EmailEdit = nullptr;
-    QLineEdit* ClubEdit = nullptr;
-    QFrame* ScandPanel = nullptr;
-    QLabel* Label12 = nullptr;
-    QComboBox* ContestBox = nullptr;
-    QComboBox* AssistedComboBox = nullptr;
-    QComboBox* BandComboBox = nullptr;
-    QComboBox* OperatorComboBox = nullptr;
-    QComboBox* TransmitterComboBox = nullptr;
-    QComboBox* PowerComboBox = nullptr;
-    QComboBox* OverlayComboBox = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QLineEdit* ClamedScoreEdit = nullptr;
-
-    // Log input page.
-    QComboBox* FrekvensEdit = nullptr;
-    QLineEdit* TimeEdit = nullptr;
-    QLineEdit* TREdit = nullptr;
-    QLineEdit* NyNrEdit = nullptr;
-    QLineEdit* CallWkdInput = nullptr;
-    QLineEdit* RREdit = nullptr;
-    QLineEdit* NrInput = nullptr;
-    QTableView* SG = nullptr;
-    QLabel* MyCall = nullptr;
-    QLabel* DateLabel = nullptr;
-    QPlainTextEdit* ResList = nullptr;
-    QPushButton* Button2 = nullptr;  // "Sent"
-    QPushButton* Button1 = nullptr;  // "Received"
-
-    // Cabrillo log page.
-    QListWidget* CabrilloLog = nullptr;
-    QLabel* CheckSummary = nullptr;  // the log check's count of problems and notes
-
-    // Mult list page, one list per band.
-    QListWidget* List80 = nullptr;
-    QListWidget* List40 = nullptr;
-    QListWidget* List20 = nullptr;
-    QListWidget* List15 = nullptr;
-    QListWidget* List10 = nullptr;
-
-    // Menus and commands.
-    QAction* Open1 = nullptr;
-    QAction* Save1 = nullptr;
-    QAction* Exit1 = nullptr;
-    QAction* Realtime1 = nullptr;
-    QAction* AutoSave1 = nullptr;
-    QAction* Check1 = nullptr;
-    QAction* HowTo1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* MenuKey1 = nullptr;  // F10: into the menu bar
-    QMenu* PopupMenu1 = nullptr;  // of the grid SG
-    QAction* Deletelastrow1 = nullptr;
-    QMenu* PopupMenu2 = nullptr;  // of the "Mult List" page
-    QAction* SaveMultList1 = nullptr;
-
-    FileDialogSettings OpenDialog1;
-    FileDialogSettings SaveDialog1;
-    FileDialogSettings SaveDialog2;
-
-    QTimer* Timer1 = nullptr;
 
   signals:
     // A key was released in the call field.
@@ -344,12 +243,6 @@ class TForm1 : public QMainWindow {
     bool RefusedByFilter(QKeyEvent* key, EntryField field);
     // The clipboard's text into field through its filter; a call too long raises.
     void PasteInto(QLineEdit* field, EntryField kind);
-
-  public:
-    // The right-click menu of an entry field, built for the moment: copy, paste, select all.
-    QMenu* EntryFieldMenu(QLineEdit* field, EntryField kind);
-
-  private:
     void StepTimeBy(int step);
     void StepBandBy(int step);
     QsoEntry EntryFromControls() const;
@@ -381,8 +274,7 @@ class TForm1 : public QMainWindow {
     QsoLog log_;
     ScoringEngine scoring_;
     bool logSaved_ = true;
-    // The contest date of the last opened log with QSOs; empty before one was opened.
-    std::string openedContestDate_;
+    std::string openedContestDate_;  // of the last log opened with QSOs
     QsoGridModel* gridModel_ = nullptr;
     CabrilloLogBuilder cabrilloBuilder_;
     // The lines the "Cabrillo log" page shows, as the core's text.
