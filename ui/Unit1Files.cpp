@@ -60,6 +60,8 @@ void TForm1::ShowOpenedFile(const CabrilloFile& file) {
         NyNrEdit->setText(ToUi(*file.NyNrEdit));
     if (file.TimeEdit)
         TimeEdit->setText(ToUi(*file.TimeEdit));
+    // The same time text fires no change, yet the date beside it may be another log's.
+    TimeEditChange();
     SetCabrilloLines(file.Lines);
 
     PageControl1->setTabVisible(LogInputPage, true);

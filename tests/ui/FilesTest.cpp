@@ -349,6 +349,15 @@ class FilesTest : public QObject {
         QCOMPARE(F().TREdit->text() + ' ' + F().RREdit->text(), QStringLiteral("59 59"));
     }
 
+    // The date beside the time follows the opened log even when its last time is the one shown.
+    void openShowsTheOpenedLogsDate() {
+        w_.StartLog(QStringLiteral("SM5QQQ"));
+        F().TimeEdit->setText(QStringLiteral("0200"));
+        OpenFile(Write("dated.log", SampleLog()));
+        QCOMPARE(F().TimeEdit->text() + ' ' + F().DateLabel->text(),
+                 QStringLiteral("0200 2019-09-22"));
+    }
+
     // A log just opened from its file is saved as far as the question goes; an Open that opened
     // nothing leaves the question for the log still shown.
     void openedLogCountsAsSaved() {
