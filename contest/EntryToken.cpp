@@ -21,7 +21,11 @@ constexpr std::array<TypedBand, 5> Bands{{{3500, 3800, Band80},
 constexpr std::size_t MaxKhzDigits = 5;
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) on "'" + string.
+    std::string quoted = "'";
+    quoted += text;
+    quoted += '\'';
+    return quoted;
 }
 
 std::string BandRanges() {
