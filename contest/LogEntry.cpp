@@ -1,5 +1,6 @@
 #include "contest/LogEntry.h"
 
+#include "calls/CallList.h"
 #include "common/KeroltError.h"
 #include "common/Text.h"
 #include "contest/ContestRules.h"
@@ -110,6 +111,8 @@ QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
     if (entry.Call.size() > MaxCallLength)
         throw KeroltError("The call '" + entry.Call + "' is longer than " +
                           std::to_string(MaxCallLength) + " characters");
+    if (!CanBeCall(entry.Call))
+        throw KeroltError("'" + entry.Call + "' cannot be a call: a call has letters and digits");
     QsoLog::Row row;
     row[ColRow] = std::to_string(qsoNumber);
     row[ColFreq] = entry.Frequency;

@@ -64,12 +64,18 @@ TEST(LogEntryTest, CommittedRowDropsLeadingZeros) {
                    {&QsoEntry::Time, "130"},
                    {&QsoEntry::Time, "13000"},
                    {&QsoEntry::RstRcvd, "5"},
-                   {&QsoEntry::RstSent, ""}};
+                   {&QsoEntry::RstSent, ""},
+                   {&QsoEntry::Call, "599"},
+                   {&QsoEntry::Call, "DLABC"},
+                   {&QsoEntry::Call, "DL1ABC/"}};
     for (const auto& c : refused) {
         QsoEntry entry = Entry("DL1ABC", "1");
         entry.*c.field = c.text;
         EXPECT_THROW(CommittedRow(1, entry), KeroltError) << '"' << c.text << '"';
     }
+    // The shortest calls a commit takes: a letter and a digit are enough.
+    for (const char* call : {"K1A", "1AB", "DL1ABC/P"})
+        EXPECT_EQ(CommittedRow(1, Entry(call, "1"))[ColCall], call);
 }
 
 // Time, sent and received report, contest, and the findings joined by " | ".
