@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -30,7 +29,6 @@ const std::vector<std::string> LoggerFile{
 class AdifTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir settings_;
     Window w_;
     std::optional<ScratchFolder> dir_;
 
@@ -43,9 +41,6 @@ class AdifTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
-    }
     void init() {
         dir_.emplace();
         QVERIFY(w_.Open());

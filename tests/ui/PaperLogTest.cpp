@@ -1,6 +1,5 @@
 #include <QFile>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -56,7 +55,6 @@ struct Figures {
 class PaperLogTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir settings_;
     Window w_;
     std::optional<ScratchFolder> dir_;
     int keys_ = 0;
@@ -158,9 +156,6 @@ class PaperLogTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
-    }
     void init() {
         dir_.emplace();
         QVERIFY(w_.Open());

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -21,7 +20,6 @@ using namespace kerolt::test;
 class ResultsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir settings_;
     Window w_;
     ScratchFolder scratch_;
 
@@ -53,9 +51,6 @@ class ResultsTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
-    }
     void init() { QVERIFY(w_.Open()); }
 
     void aNarrowWindowKeepsEveryHoursLabel() {
