@@ -221,9 +221,9 @@ class Taking {
             return OtherBand;
         own = PeriodOf(DigitsValue(q.Date.substr(0, 4)));
         if (!own ||
-            !InContestPeriod(contest_,
-                             Copy(q.Date, 1, 4) + "-" + Copy(q.Date, 5, 2) + "-" + Copy(q.Date, 7, 2),
-                             Copy(q.Time, 1, 4)) ||
+            !InContestPeriod(
+                contest_, Copy(q.Date, 1, 4) + "-" + Copy(q.Date, 5, 2) + "-" + Copy(q.Date, 7, 2),
+                Copy(q.Time, 1, 4)) ||
             (FirstPeriod && FirstPeriod->ContestDate != own->ContestDate))
             return OutsidePeriod;
         if (NumberOf(*q.Record, "SRX").empty())
@@ -307,8 +307,12 @@ std::string MessageOf(const Taking& taking, std::size_t records, std::size_t tak
     std::string message = std::to_string(taken) + " of " + std::to_string(records) +
                           (records == 1 ? " QSO" : " QSOs") + " taken; not taken:";
     for (std::size_t k = 0; k < RefusalCount; ++k) {
-        if (taking.Counts[k] > 0)
-            message += "\n" + std::to_string(taking.Counts[k]) + " " + std::string(RefusalTexts[k]);
+        if (taking.Counts[k] > 0) {
+            message += '\n';
+            message += std::to_string(taking.Counts[k]);
+            message += ' ';
+            message += RefusalTexts[k];
+        }
     }
     message += "\n" + taking.Named;
     if (taking.Refused > NamedMost)

@@ -291,8 +291,9 @@ std::vector<std::string> ScoringEngine::ScoreSummary() const {
     long long mults = 0;
     for (int band = Band80; band <= BandCount; ++band) {
         const BandTotal& total = bandTotals_[static_cast<std::size_t>(band)];
-        lines.push_back(" " + std::string(BandName(static_cast<BandIndex>(band))) +
-                        PadLeft(total.Qsos, 5) + PadLeft(total.Points, 5) +
+        std::string line = " ";  // appended: g++ 12 at -O3 warns falsely on " " + string
+        line += BandName(static_cast<BandIndex>(band));
+        lines.push_back(line + PadLeft(total.Qsos, 5) + PadLeft(total.Points, 5) +
                         PadLeft(total.Mults, 5));
         qsos += total.Qsos;
         points += total.Points;
