@@ -16,13 +16,13 @@
 
 #include "common/TextFile.h"
 #include "tests/support/PackagedData.h"
-#include "ui/Clock.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
-#include "ui/PartialCalls.h"
-#include "ui/Prompts.h"
-#include "ui/QsoGridModel.h"
-#include "ui/Unit1.h"
+#include "ui/support/Clock.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
+#include "ui/features/callentry/PartialCalls.h"
+#include "ui/support/Prompts.h"
+#include "ui/widgets/QsoGridModel.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace {
 

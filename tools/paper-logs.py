@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the paper logs that the window test types (tests/ui/paper/*.txt) and the Cabrillo
+"""Writes the paper logs that the window test types (tests/ui/mainwindow/paper/*.txt) and the Cabrillo
 files they must give (*.log), from its own reading of the QSO line's columns. Run once;
 the files are kept in the repository, so the test never compares the program with itself.
 

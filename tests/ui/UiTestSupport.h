@@ -21,9 +21,9 @@
 
 #include "country/CTY.h"
 #include "tests/support/CountryLines.h"
-#include "ui/Clock.h"
-#include "ui/Prompts.h"
-#include "ui/Unit1.h"
+#include "ui/support/Clock.h"
+#include "ui/support/Prompts.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace kerolt::test {
 

@@ -17,14 +17,14 @@
 
 #include "calls/CallList.h"
 #include "country/CTY.h"
-#include "ui/Clock.h"
-#include "ui/Fonts.h"
-#include "ui/PartialCalls.h"
-#include "ui/Prompts.h"
-#include "ui/ResultsWindow.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "ui/support/Clock.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/features/callentry/PartialCalls.h"
+#include "ui/support/Prompts.h"
+#include "ui/features/results/ResultsWindow.h"
+#include "ui/mainwindow/Unit1.h"
+#include "ui/windows/Unit2.h"
+#include "ui/windows/Unit3.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,22 +19,22 @@
 
 #include "cabrillo/CabrilloWriter.h"
 #include "common/Version.h"
-#include "ui/AdifCommands.h"
-#include "ui/CallFieldNumbers.h"
-#include "ui/CallVerdict.h"
-#include "ui/Clock.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
-#include "ui/EventHook.h"
-#include "ui/Fonts.h"
-#include "ui/Keys.h"
-#include "ui/PageControl.h"
-#include "ui/PartialCalls.h"
-#include "ui/QsoGridModel.h"
-#include "ui/ResultsControl.h"
-#include "ui/RigControl.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "ui/features/adif/AdifCommands.h"
+#include "ui/features/callentry/CallFieldNumbers.h"
+#include "ui/features/callentry/CallVerdict.h"
+#include "ui/support/Clock.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
+#include "ui/support/EventHook.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/support/Keys.h"
+#include "ui/widgets/PageControl.h"
+#include "ui/features/callentry/PartialCalls.h"
+#include "ui/widgets/QsoGridModel.h"
+#include "ui/features/results/ResultsControl.h"
+#include "ui/features/rig/RigControl.h"
+#include "ui/windows/Unit2.h"
+#include "ui/windows/Unit3.h"
 
 namespace kerolt {
 

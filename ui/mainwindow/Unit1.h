@@ -18,10 +18,10 @@
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
 #include "country/CTY.h"
-#include "ui/Guarded.h"
-#include "ui/PageControl.h"
-#include "ui/Prompts.h"
-#include "ui/Unit1Controls.h"
+#include "ui/support/Guarded.h"
+#include "ui/widgets/PageControl.h"
+#include "ui/support/Prompts.h"
+#include "ui/mainwindow/Unit1Controls.h"
 
 class QBoxLayout;
 class QKeyEvent;

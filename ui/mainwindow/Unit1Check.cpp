@@ -4,9 +4,9 @@
 
 #include "cabrillo/LogCheck.h"
 #include "cabrillo/QuickCheck.h"
-#include "ui/CoreText.h"
-#include "ui/PartialCalls.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/features/callentry/PartialCalls.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The log check's marks on the "Cabrillo log" page and its Check command.
 namespace kerolt {

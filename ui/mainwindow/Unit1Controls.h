@@ -4,7 +4,7 @@
 // menus and their commands, the dialogs' settings and the clock. TForm1 builds them
 // (Unit1Layout.cpp, Unit1PagesLayout.cpp); the window tests drive them by these names.
 
-#include "ui/Prompts.h"
+#include "ui/support/Prompts.h"
 
 class QAction;
 class QComboBox;

@@ -2,8 +2,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "ui/CoreText.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The log input page's entry row as the features see it.
 

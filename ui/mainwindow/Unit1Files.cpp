@@ -13,11 +13,11 @@
 #include "cabrillo/SaveName.h"
 #include "common/TextFile.h"
 #include "contest/ContestRules.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
-#include "ui/Hourglass.h"
-#include "ui/QsoGridModel.h"
-#include "ui/Unit1.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
+#include "ui/support/Hourglass.h"
+#include "ui/widgets/QsoGridModel.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The file commands: opening a log, saving it, and the question before the window closes.
 

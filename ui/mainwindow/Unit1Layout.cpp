@@ -20,13 +20,13 @@
 
 #include "contest/ContestRules.h"
 #include "contest/StationRules.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
-#include "ui/Fields.h"
-#include "ui/Fonts.h"
-#include "ui/PageControl.h"
-#include "ui/QsoGridModel.h"
-#include "ui/Unit1.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
+#include "ui/widgets/Fields.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/PageControl.h"
+#include "ui/widgets/QsoGridModel.h"
+#include "ui/mainwindow/Unit1.h"
 
 // Building the window: its frame, menus, status bar, the station page and the tab order.
 

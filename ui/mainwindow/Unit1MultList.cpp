@@ -5,8 +5,8 @@
 
 #include "common/TextFile.h"
 #include "contest/MultList.h"
-#include "ui/CoreText.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The per-band multiplier lists and their file.
 

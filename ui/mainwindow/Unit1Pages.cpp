@@ -1,8 +1,8 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "ui/PageControl.h"
-#include "ui/Unit1.h"
+#include "ui/widgets/PageControl.h"
+#include "ui/mainwindow/Unit1.h"
 
 // Arriving at and leaving the pages: each page's own work lives in the file of its page.
 

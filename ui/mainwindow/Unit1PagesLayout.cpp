@@ -22,13 +22,13 @@
 
 #include "contest/ContestRules.h"
 #include "contest/EntryToken.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
-#include "ui/EventHook.h"
-#include "ui/Fields.h"
-#include "ui/Fonts.h"
-#include "ui/QsoGridModel.h"
-#include "ui/Unit1.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
+#include "ui/support/EventHook.h"
+#include "ui/widgets/Fields.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/QsoGridModel.h"
+#include "ui/mainwindow/Unit1.h"
 
 // Building the log input, Cabrillo log and mult list pages.
 namespace kerolt {

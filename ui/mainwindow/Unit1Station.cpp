@@ -7,12 +7,12 @@
 #include "common/TextFile.h"
 #include "contest/LogYear.h"
 #include "contest/StationRules.h"
-#include "ui/Clock.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
-#include "ui/Keys.h"
-#include "ui/PageControl.h"
-#include "ui/Unit1.h"
+#include "ui/support/Clock.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
+#include "ui/support/Keys.h"
+#include "ui/widgets/PageControl.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The station page ("Data input"): its handlers, the Enter chain, the station data to and
 // from the controls, and the work of leaving the page.

@@ -1,4 +1,4 @@
-#include "ui/Clock.h"
+#include "ui/support/Clock.h"
 
 #include <QDateTime>
 

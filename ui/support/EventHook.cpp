@@ -1,4 +1,4 @@
-#include "ui/EventHook.h"
+#include "ui/support/EventHook.h"
 
 namespace kerolt {
 

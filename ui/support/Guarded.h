@@ -7,8 +7,8 @@
 #include <exception>
 #include <utility>
 
-#include "ui/CoreText.h"
-#include "ui/Prompts.h"
+#include "ui/support/CoreText.h"
+#include "ui/support/Prompts.h"
 
 namespace kerolt {
 

@@ -1,11 +1,11 @@
-#include "ui/Prompts.h"
+#include "ui/support/Prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
-#include "ui/RigDialog.h"
+#include "ui/features/rig/RigDialog.h"
 
 namespace kerolt {
 

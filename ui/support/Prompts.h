@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "ui/RigSettings.h"
+#include "ui/features/rig/RigSettings.h"
 
 class QWidget;
 

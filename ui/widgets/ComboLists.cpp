@@ -1,11 +1,11 @@
-#include "ui/ComboLists.h"
+#include "ui/widgets/ComboLists.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "common/Text.h"
-#include "ui/CoreText.h"
+#include "ui/support/CoreText.h"
 
 namespace kerolt {
 

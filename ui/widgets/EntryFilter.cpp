@@ -1,9 +1,9 @@
-#include "ui/EntryFilter.h"
+#include "ui/widgets/EntryFilter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "ui/CoreText.h"
+#include "ui/support/CoreText.h"
 
 namespace kerolt {
 

@@ -1,4 +1,4 @@
-#include "ui/Fields.h"
+#include "ui/widgets/Fields.h"
 
 #include <QLineEdit>
 #include <QValidator>

@@ -1,4 +1,4 @@
-#include "ui/PageControl.h"
+#include "ui/widgets/PageControl.h"
 
 #include <QKeyEvent>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "ui/QsoGridModel.h"
+#include "ui/widgets/QsoGridModel.h"
 
-#include "ui/CoreText.h"
+#include "ui/support/CoreText.h"
 
 namespace kerolt {
 

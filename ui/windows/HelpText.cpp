@@ -1,4 +1,4 @@
-#include "ui/HelpText.h"
+#include "ui/windows/HelpText.h"
 
 namespace kerolt {
 

@@ -1,4 +1,4 @@
-#include "ui/Unit2.h"
+#include "ui/windows/Unit2.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "common/Version.h"
-#include "ui/Fonts.h"
+#include "ui/widgets/Fonts.h"
 
 namespace kerolt {
 

@@ -1,12 +1,12 @@
-#include "ui/Unit3.h"
+#include "ui/windows/Unit3.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "ui/EventHook.h"
-#include "ui/Fonts.h"
-#include "ui/HelpText.h"
+#include "ui/support/EventHook.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/windows/HelpText.h"
 
 namespace kerolt {
 

@@ -8,7 +8,7 @@
 #include "UiTestSupport.h"
 #include "adif/Adif.h"
 #include "common/TextFile.h"
-#include "ui/CoreText.h"
+#include "ui/support/CoreText.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "ui/ResultsWindow.h"
+#include "ui/features/results/ResultsWindow.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

@@ -8,10 +8,10 @@
 #include <QTcpSocket>
 
 #include "UiTestSupport.h"
-#include "ui/CoreText.h"
-#include "ui/RigControl.h"
-#include "ui/RigDialog.h"
-#include "ui/RigSettings.h"
+#include "ui/support/CoreText.h"
+#include "ui/features/rig/RigControl.h"
+#include "ui/features/rig/RigDialog.h"
+#include "ui/features/rig/RigSettings.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

@@ -12,8 +12,8 @@
 #include <cstdio>
 
 #include "UiTestSupport.h"
-#include "ui/RigControl.h"
-#include "ui/RigSettings.h"
+#include "ui/features/rig/RigControl.h"
+#include "ui/features/rig/RigSettings.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

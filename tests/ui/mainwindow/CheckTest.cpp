@@ -7,7 +7,7 @@
 #include "UiTestSupport.h"
 #include "cabrillo/CabrilloWriter.h"
 #include "tests/cabrillo/CabrilloTestSupport.h"
-#include "ui/PartialCalls.h"
+#include "ui/features/callentry/PartialCalls.h"
 
 using namespace kerolt;
 

@@ -14,8 +14,8 @@
 #include "common/TextFile.h"
 #include "common/Version.h"
 #include "tests/cabrillo/CabrilloTestSupport.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

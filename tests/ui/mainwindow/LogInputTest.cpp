@@ -10,8 +10,8 @@
 
 #include "UiTestSupport.h"
 #include "common/TextFile.h"
-#include "ui/CoreText.h"
-#include "ui/QsoGridModel.h"
+#include "ui/support/CoreText.h"
+#include "ui/widgets/QsoGridModel.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

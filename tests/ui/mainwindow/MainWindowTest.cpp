@@ -22,10 +22,10 @@
 #include "UiTestSupport.h"
 #include "cabrillo/CabrilloWriter.h"
 #include "contest/ContestRules.h"
-#include "ui/ComboLists.h"
-#include "ui/CoreText.h"
-#include "ui/QsoGridModel.h"
-#include "ui/Unit1.h"
+#include "ui/widgets/ComboLists.h"
+#include "ui/support/CoreText.h"
+#include "ui/widgets/QsoGridModel.h"
+#include "ui/mainwindow/Unit1.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

@@ -6,8 +6,8 @@
 #include "UiTestSupport.h"
 #include "common/TextFile.h"
 #include "contest/QsoLog.h"
-#include "ui/CoreText.h"
-#include "ui/HelpText.h"
+#include "ui/support/CoreText.h"
+#include "ui/windows/HelpText.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

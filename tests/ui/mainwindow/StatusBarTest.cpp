@@ -3,9 +3,9 @@
 #include <QStatusBar>
 
 #include "UiTestSupport.h"
-#include "ui/Fonts.h"
-#include "ui/RigControl.h"
-#include "ui/RigSettings.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/features/rig/RigControl.h"
+#include "ui/features/rig/RigSettings.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

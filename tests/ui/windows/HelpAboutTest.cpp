@@ -13,10 +13,10 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "ui/Fonts.h"
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/mainwindow/Unit1.h"
+#include "ui/windows/Unit2.h"
+#include "ui/windows/Unit3.h"
 
 using namespace kerolt;
 using namespace kerolt::test;

@@ -1,4 +1,4 @@
-#include "ui/AdifCommands.h"
+#include "ui/features/adif/AdifCommands.h"
 
 #include <QAction>
 #include <QDir>
@@ -8,9 +8,9 @@
 #include "adif/AdifImport.h"
 #include "adif/AdifWriter.h"
 #include "common/TextFile.h"
-#include "ui/Clock.h"
-#include "ui/CoreText.h"
-#include "ui/Unit1.h"
+#include "ui/support/Clock.h"
+#include "ui/support/CoreText.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
 

@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include "ui/Prompts.h"
+#include "ui/support/Prompts.h"
 
 class QAction;
 

@@ -1,8 +1,8 @@
-#include "ui/CallFieldNumbers.h"
+#include "ui/features/callentry/CallFieldNumbers.h"
 
 #include "contest/EntryToken.h"
-#include "ui/CoreText.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
 

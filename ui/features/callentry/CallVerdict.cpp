@@ -1,12 +1,12 @@
-#include "ui/CallVerdict.h"
+#include "ui/features/callentry/CallVerdict.h"
 
 #include <QBoxLayout>
 #include <QLabel>
 
 #include "contest/EntryToken.h"
-#include "ui/CoreText.h"
-#include "ui/Fonts.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
 

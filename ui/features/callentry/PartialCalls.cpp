@@ -1,4 +1,4 @@
-#include "ui/PartialCalls.h"
+#include "ui/features/callentry/PartialCalls.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <algorithm>
 
-#include "ui/CoreText.h"
-#include "ui/Fonts.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
 

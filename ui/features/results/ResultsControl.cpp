@@ -1,4 +1,4 @@
-#include "ui/ResultsControl.h"
+#include "ui/features/results/ResultsControl.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -8,10 +8,10 @@
 #include <QMenu>
 
 #include "contest/Results.h"
-#include "ui/CoreText.h"
-#include "ui/Fonts.h"
-#include "ui/ResultsWindow.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/features/results/ResultsWindow.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
 

@@ -1,4 +1,4 @@
-#include "ui/ResultsWindow.h"
+#include "ui/features/results/ResultsWindow.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-#include "ui/CoreText.h"
-#include "ui/Fonts.h"
+#include "ui/support/CoreText.h"
+#include "ui/widgets/Fonts.h"
 
 namespace kerolt {
 

@@ -1,4 +1,4 @@
-#include "ui/Rig.h"
+#include "ui/features/rig/Rig.h"
 
 #include <hamlib/rig.h>
 
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <mutex>
 
-#include "ui/CoreText.h"
+#include "ui/support/CoreText.h"
 
 namespace kerolt {
 

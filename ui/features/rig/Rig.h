@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "contest/RigRules.h"
-#include "ui/RigSettings.h"
+#include "ui/features/rig/RigSettings.h"
 
 class QThread;
 

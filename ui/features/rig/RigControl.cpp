@@ -1,4 +1,4 @@
-#include "ui/RigControl.h"
+#include "ui/features/rig/RigControl.h"
 
 #include <QAction>
 #include <QLabel>
@@ -6,10 +6,10 @@
 #include <QStatusBar>
 
 #include "contest/RigRules.h"
-#include "ui/CoreText.h"
-#include "ui/Rig.h"
-#include "ui/RigSettings.h"
-#include "ui/Unit1.h"
+#include "ui/support/CoreText.h"
+#include "ui/features/rig/Rig.h"
+#include "ui/features/rig/RigSettings.h"
+#include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
 

@@ -1,4 +1,4 @@
-#include "ui/RigDialog.h"
+#include "ui/features/rig/RigDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "ui/Rig.h"
+#include "ui/features/rig/Rig.h"
 
 namespace kerolt {
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "ui/RigSettings.h"
+#include "ui/features/rig/RigSettings.h"
 
 class QComboBox;
 class QLineEdit;

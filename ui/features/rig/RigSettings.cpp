@@ -1,4 +1,4 @@
-#include "ui/RigSettings.h"
+#include "ui/features/rig/RigSettings.h"
 
 #include <QSettings>
 
