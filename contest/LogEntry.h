@@ -89,8 +89,9 @@ std::string BadRstText(std::string_view what, std::string_view rst, std::size_t 
 // reports are judged only in a chosen contest. Empty for a sound entry.
 std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry);
 
-// The most digits of a sent number: the sent-number field and the QSO line's column hold them.
-inline constexpr std::size_t MaxSentNrLength = 6;
+// The most digits of a sent number: the sent-number field shows them whole, the QSO line's
+// column holds one more.
+inline constexpr std::size_t MaxSentNrLength = 5;
 
 // The sent number after a commit: one more. Raises, saying what to do, when the text is empty,
 // when it is no number, and when one more would not fit MaxSentNrLength (never a smaller

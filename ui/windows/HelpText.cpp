@@ -67,7 +67,7 @@ On the "Log input" page:
   Kerolt again, open Last.log with File, Open... and, when you log live, switch
   Realtime on again.
 • The sent serial number starts at 1 and counts up by itself after every QSO
-  (up to six digits). You can change it, and the sent and received reports, by
+  (up to five digits). You can change it, and the sent and received reports, by
   typing in their fields; Enter in the sent report or sent number field takes
   you on to the received number.
 
