@@ -85,6 +85,9 @@ void TForm1::FitStatusPanels() {
 
 void TForm1::FitNotePanel() {
     QLabel* entity = panels_[EntityPanel];
+    // Before the panels are first fitted the panel keeps the width it was built with.
+    if (!entity->property(FitWidthProperty).isValid())
+        return;
     const int fit = entity->property(FitWidthProperty).toInt();
     const int room = std::max(fit, entity->property(RoomProperty).toInt());
     const int needed = Needed(entity, entity->text());
