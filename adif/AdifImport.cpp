@@ -58,18 +58,6 @@ struct AdifQso {
     BandIndex Band = NoBand;
 };
 
-// FREQ in MHz ("14.025") as whole kHz; nothing for a text that is no such number.
-std::optional<long> Kilohertz(std::string_view mhz) {
-    const std::string text = Trim(mhz);
-    const std::size_t dot = text.find('.');
-    const std::string whole = text.substr(0, dot);
-    std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
-    if (!IsDigitText(whole) || (!fraction.empty() && !IsDigitText(fraction)) || whole.size() > 6)
-        return std::nullopt;
-    fraction = Cut(fraction + "000", 3);
-    return static_cast<long>(DigitsValue(whole)) * 1000 + DigitsValue(fraction);
-}
-
 std::vector<AdifQso> ReadQsos(const AdifDocument& doc) {
     std::vector<AdifQso> qsos;
     qsos.reserve(doc.Records.size());
@@ -81,7 +69,8 @@ std::vector<AdifQso> ReadQsos(const AdifDocument& doc) {
         q.Date = Trim(FieldOf(r, "QSO_DATE"));
         q.Time = Trim(FieldOf(r, "TIME_ON"));
         q.Mode = Trim(FieldOf(r, "MODE"));
-        q.Khz = Kilohertz(FieldOf(r, "FREQ"));
+        // FREQ in MHz, rounded to whole kHz as a typed or a rig's frequency is.
+        q.Khz = RoundedKhz(FieldOf(r, "FREQ"), MhzPlaces);
         // BAND rules over FREQ: a logger may keep a frequency of the last QSO.
         const std::string bandName = Trim(FieldOf(r, "BAND"));
         q.Band = !bandName.empty() ? BandFromAdifName(bandName)
@@ -236,13 +225,23 @@ class Taking {
         // The frequency itself where it lies on the QSO's band, else the band's own text.
         const bool exact = q.Khz && ContestBandOfKhz(*q.Khz) == q.Band;
         const std::string report = DefaultReport(contest_);
-        const std::string sent = Trim(FieldOf(*q.Record, "RST_SENT"));
-        const std::string rcvd = Trim(FieldOf(*q.Record, "RST_RCVD"));
-        return CommittedRow(
+        std::string sent = Trim(FieldOf(*q.Record, "RST_SENT"));
+        std::string rcvd = Trim(FieldOf(*q.Record, "RST_RCVD"));
+        if (sent.empty())
+            sent = report;
+        if (rcvd.empty())
+            rcvd = report;
+        QsoLog::Row row = CommittedRow(
             0, {exact ? std::to_string(*q.Khz)
                       : FrequencyEntries()[static_cast<std::size_t>(q.Band - 1)],
-                q.Time.substr(0, 4), sent.empty() ? report : sent, NumberOf(*q.Record, "STX"),
-                q.Call, rcvd.empty() ? report : rcvd, NumberOf(*q.Record, "SRX")});
+                q.Time.substr(0, 4), sent, NumberOf(*q.Record, "STX"), q.Call, rcvd,
+                NumberOf(*q.Record, "SRX")});
+        // The rule of a typed report and of an opened log's: "5NN" or 57 on CW is refused.
+        for (const auto& [what, rst] : {std::pair{"sent", &sent}, {"received", &rcvd}}) {
+            if (const std::string fault = ReportFault(what, *rst, contest_); !fault.empty())
+                throw KeroltError("The " + fault);
+        }
+        return row;
     }
 
     void Refuse(const AdifQso& q, Refusal why, std::string_view words) {

@@ -201,6 +201,11 @@ int RunAdifExport(const std::string& logName, const std::string& outName,
         } else {
             for (const std::string& line : adif.Lines) out << line << "\r\n";
             out.flush();
+            // A full disk or a closed pipe: nothing said on err would be true of the output.
+            if (!out) {
+                err << "Cannot write the ADIF to standard output\n";
+                return AdifNotWritten;
+            }
         }
         // What did not go out is told after what did, each line and each QSO by name.
         for (const NotTakenLine& line : file.NotTaken)

@@ -56,7 +56,7 @@ inline constexpr int AdifNotWritten = 2;
 // outName, or to out when outName is empty. AdifWritten when every QSO line went out;
 // AdifWrittenWithout when lines that could not be read or QSOs left out are named on err and
 // the rest was written; AdifNotWritten and the message on err when the log cannot be read (no
-// Cabrillo 3.0 log) or the file cannot be written.
+// Cabrillo 3.0 log) or the file, or out, cannot be written.
 int RunAdifExport(const std::string& logName, const std::string& outName,
                   std::chrono::sys_seconds created, std::ostream& out, std::ostream& err);
 

@@ -6,6 +6,7 @@
 #include "common/Text.h"
 #include "common/Version.h"
 #include "contest/ContestRules.h"
+#include "contest/StationRules.h"
 
 namespace kerolt {
 
@@ -110,7 +111,8 @@ void AppendHeader(std::vector<std::string>& lines, const StationData& station) {
     lines.push_back("CATEGORY-OPERATOR: " + station.OperatorComboBox);
     lines.push_back("CATEGORY-POWER: " + station.PowerComboBox);
     lines.push_back("CATEGORY-TRANSMITTER: " + station.TransmitterComboBox);
-    lines.push_back("CATEGORY-OVERLAY: " + station.OverlayComboBox);
+    if (WritesCategoryLine(Category::Overlay, station.OverlayComboBox))
+        lines.push_back("CATEGORY-OVERLAY: " + station.OverlayComboBox);
     lines.push_back("EMAIL: " + station.EmailEdit);
     lines.push_back(std::string("CREATED-BY: ") + ProgramCaption);
     lines.push_back("OPERATORS: " + station.OperatorsEdit);

@@ -282,7 +282,7 @@ class Checker {
     }
 
     void Dupe(int line, const std::string& call, BandIndex band) {
-        const auto [it, added] = worked_.try_emplace({call, static_cast<int>(band)}, line);
+        const auto [it, added] = worked_.try_emplace({DupeKey(call), static_cast<int>(band)}, line);
         if (!added)
             Note(line, call + " is a dupe of line " + std::to_string(it->second) +
                            ": it stays in the log at 0 points");

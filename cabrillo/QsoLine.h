@@ -47,6 +47,10 @@ inline constexpr std::array<QsoLineField, 10> QsoLineFields{{
     {QsoSource::Cell, ColNrRcvd, 74, 6, 6, QsoAlign::Right, 5, false},
 }};
 
+static_assert(QsoLineFields[6].Cell == ColNrSent &&
+                  QsoLineFields[6].Width >= static_cast<long>(MaxSentNrLength),
+              "the sent number's column holds every number the field does");
+
 // The field that a source (and, for a cell, its grid column) fills.
 constexpr const QsoLineField& QsoField(QsoSource source, int cell = -1) {
     for (const QsoLineField& f : QsoLineFields) {

@@ -208,7 +208,7 @@ std::string WhyNoQso(const std::vector<std::string_view>& words) {
     for (const auto& [what, rst, nr] : {std::tuple{"sent", ColRstSent, ColNrSent},
                                         std::tuple{"received", ColRstRcvd, ColNrRcvd}}) {
         const std::string_view report = word(QsoSource::Cell, rst);
-        if (report.size() < 2 || report.size() > 3 || !IsValidRst(report, report.size()))
+        if (!IsReport(report, NoContest))
             return std::string(what) + " report " + quoted(report) + " is no report";
         if (!IsDigitText(word(QsoSource::Cell, nr)))
             return std::string(what) + " number " + quoted(word(QsoSource::Cell, nr)) +

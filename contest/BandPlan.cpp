@@ -35,13 +35,57 @@ constexpr std::array<Segment, 7> SsbPlan{{{3600, 3650},
                                           {21151, 21450},
                                           {28320, 29000}}};
 
+// Beyond every amateur band, and far from overflowing a long.
+constexpr std::size_t MaxKhzDigits = 9;
+
+std::string_view WithoutLeadingZeros(std::string_view digits) {
+    while (digits.size() > 1 && digits[0] == '0') digits.remove_prefix(1);
+    return digits;
+}
+
 }  // namespace
 
 std::optional<long> FrequencyKhz(std::string_view text) {
     text = TrimView(text);
-    if (!IsDigitText(text) || text.size() > 9)
+    if (!IsDigitText(text))
+        return std::nullopt;
+    text = WithoutLeadingZeros(text);
+    if (text.size() > MaxKhzDigits)
         return std::nullopt;
     return std::stol(std::string(text));
+}
+
+std::optional<long> RoundedKhz(std::string_view text, int places) {
+    text = TrimView(text);
+    const std::size_t dot = text.find('.');
+    const std::string_view whole = WithoutLeadingZeros(text.substr(0, dot));
+    const std::string_view fraction =
+        dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
+    if (!IsDigitText(whole) || (dot != std::string_view::npos && !IsDigitText(fraction)) ||
+        whole.size() + static_cast<std::size_t>(places) > MaxKhzDigits)
+        return std::nullopt;
+    long khz = std::stol(std::string(whole));
+    for (int i = 0; i < places; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        khz = khz * 10 + (at < fraction.size() ? fraction[at] - '0' : 0);
+    }
+    const std::size_t next = static_cast<std::size_t>(places);
+    if (next < fraction.size() && fraction[next] >= '5')
+        ++khz;
+    return khz;
+}
+
+std::span<const AmateurBand> ContestAmateurBands() {
+    // The five lie in band order among the amateur bands: 80, 40, 20, 15 and 10 m.
+    static const std::array<AmateurBand, BandCount> bands = [] {
+        std::array<AmateurBand, BandCount> found{};
+        for (const AmateurBand& band : Bands) {
+            if (band.Contest != NoBand)
+                found[band.Contest - 1] = band;
+        }
+        return found;
+    }();
+    return bands;
 }
 
 const AmateurBand* AmateurBandOf(long khz) {

@@ -16,8 +16,20 @@ struct AmateurBand {
     BandIndex Contest;      // NoBand for a band the contest does not use
 };
 
-// The frequency of a QSO line: whole kHz, digits only.
+// The frequency of a QSO line or a grid cell: whole kHz, digits only (leading zeros count for
+// nothing: "0000014000" is 14000).
 std::optional<long> FrequencyKhz(std::string_view text);
+
+// The decimal places of a unit below the kHz: a value in kHz has none, one in MHz three.
+inline constexpr int KhzPlaces = 0;
+inline constexpr int MhzPlaces = 3;
+// A decimal frequency ("14025.5" in kHz, "14.0255" in MHz) as whole kHz, rounded half up as a
+// rig's reading is: the one rounding of a typed, a read and a rig's frequency. Nothing for a
+// text that is no such number (digits, at most one point with digits before it).
+std::optional<long> RoundedKhz(std::string_view text, int places);
+
+// The contest bands as the amateur bands that hold them, in band order.
+std::span<const AmateurBand> ContestAmateurBands();
 
 // The amateur band that holds khz; null when none does.
 const AmateurBand* AmateurBandOf(long khz);

@@ -4,17 +4,12 @@
 #include <array>
 
 #include "common/Text.h"
+#include "contest/BandPlan.h"
 #include "contest/LogEntry.h"
 
 namespace kerolt {
 
 namespace {
-
-constexpr std::array<TypedBand, 5> Bands{{{3500, 3800, Band80},
-                                          {7000, 7200, Band40},
-                                          {14000, 14350, Band20},
-                                          {21000, 21450, Band15},
-                                          {28000, 29700, Band10}}};
 
 // The digits of the highest band's kHz; more ("014025") are no frequency as the paper writes
 // one, and never overflow.
@@ -30,7 +25,7 @@ std::string Quoted(std::string_view text) {
 
 std::string BandRanges() {
     std::string text;
-    for (const TypedBand& band : Bands) {
+    for (const AmateurBand& band : ContestAmateurBands()) {
         if (!text.empty())
             text += ", ";
         text += std::to_string(band.Low) + "-" + std::to_string(band.High);
@@ -48,22 +43,13 @@ CallNumber Refused(std::string_view text, std::string_view expected) {
 
 // The whole kHz of a typed value on a contest band, and the band.
 std::optional<std::pair<long, BandIndex>> TypedKhz(std::string_view text) {
-    const std::size_t dot = text.find('.');
-    const std::string_view whole = text.substr(0, dot);
-    const std::string_view fraction = dot == std::string_view::npos ? "" : text.substr(dot + 1);
-    if (whole.size() > MaxKhzDigits || !IsDigitText(whole) ||
-        (dot != std::string_view::npos && !IsDigitText(fraction)))
+    if (text.substr(0, text.find('.')).size() > MaxKhzDigits)
         return std::nullopt;
-    const long khz = DigitsValue(whole);
-    const bool wholeKhz =
-        std::all_of(fraction.begin(), fraction.end(), [](char c) { return c == '0'; });
-    for (const TypedBand& band : Bands) {
-        if (khz >= band.Low && (khz < band.High || (khz == band.High && wholeKhz))) {
-            const bool roundUp = !fraction.empty() && fraction[0] >= '5';
-            return std::pair{khz + (roundUp ? 1 : 0), band.Band};
-        }
-    }
-    return std::nullopt;
+    const std::optional<long> khz = RoundedKhz(text, KhzPlaces);
+    const BandIndex band = khz ? ContestBandOfKhz(*khz) : NoBand;
+    if (band == NoBand)
+        return std::nullopt;
+    return std::pair{*khz, band};
 }
 
 CallNumber TakenTime(std::string time) {
@@ -72,10 +58,6 @@ CallNumber TakenTime(std::string time) {
 }
 
 }  // namespace
-
-std::span<const TypedBand> TypedBands() {
-    return Bands;
-}
 
 bool IsCallFieldNumber(std::string_view text) {
     return !text.empty() && IsDigit(text[0]) &&
@@ -95,7 +77,7 @@ CallNumber ReadCallNumber(std::string_view text, std::string_view timeField, boo
         if (!IsValidTime(timeField))
             return Refused(text, "a minute needs the hour of a time HHMM in the time field");
         int hour = DigitsValue(timeField.substr(0, 2));
-        if (minute <= DigitsValue(timeField.substr(2)))
+        if (minute < DigitsValue(timeField.substr(2)))
             hour = (hour + 1) % 24;
         return TakenTime(ZeroPadded(hour, 2) + ZeroPadded(minute, 2));
     }
@@ -142,11 +124,13 @@ std::string FilterReceived(std::string_view text) {
     return kept;
 }
 
-std::string ReceivedNote(std::string_view text) {
+std::string ReceivedNote(std::string_view text, int contestEntry) {
     const std::string rst = SplitReceived(text).Rst;
-    if (rst.empty() || (rst.size() >= 2 && rst.size() <= 3 && IsDigitText(rst)))
+    if (rst.empty() || IsReport(rst, contestEntry))
         return {};
-    return "the report " + Quoted(rst) + " after the number is not two or three digits";
+    const std::size_t digits = ReportDigits(contestEntry);
+    return "the report " + Quoted(rst) + " after the number is not a valid RST" +
+           (digits == 3 ? " on CW (such as 599)" : digits == 2 ? " on SSB (such as 59)" : "");
 }
 
 }  // namespace kerolt

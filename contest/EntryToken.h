@@ -14,13 +14,6 @@
 
 namespace kerolt {
 
-// The frequencies a contest band takes when typed, kHz, both inclusive.
-struct TypedBand {
-    long Low, High;
-    BandIndex Band;
-};
-std::span<const TypedBand> TypedBands();
-
 // Whether the call field holds a number rather than a call: a digit first, then digits and
 // decimal points only.
 bool IsCallFieldNumber(std::string_view text);
@@ -36,10 +29,10 @@ struct CallNumber {
 };
 
 // What the call field's text stands for when Space ends it. One or two digits: the minute,
-// in the hour of timeField, or in the next hour when the minute is not after timeField's
-// (midnight wraps). Three or four digits that make a time HMM or HHMM: that time. A whole or
-// decimal kHz value on a contest band: that frequency, rounded to the nearest whole kHz as a
-// rig's reading is (which keeps it on the band). Times are refused while realtime (the clock
+// in the hour of timeField, or in the next hour when the minute is before timeField's
+// (midnight wraps); an equal minute keeps the time, as two QSOs of one minute do. Three or four digits that make a time HMM or HHMM: that time. A whole or
+// decimal kHz value on a contest band (the amateur band that holds it, as for the rig and the
+// log check): that frequency, rounded half up to whole kHz as a rig's reading is. Times are refused while realtime (the clock
 // keeps the time), and a minute while timeField holds no time HHMM. A call gives Kind Call.
 CallNumber ReadCallNumber(std::string_view text, std::string_view timeField, bool realtime);
 
@@ -56,8 +49,8 @@ ReceivedEntry SplitReceived(std::string_view text);
 // What the field keeps of any text: digits, one blank after the number, at most
 // MaxReceivedNrLength digits before it and three after.
 std::string FilterReceived(std::string_view text);
-// Why the field's text cannot be logged as it stands (a report of one digit), empty when it
-// can.
-std::string ReceivedNote(std::string_view text);
+// Why the field's text cannot be logged as it stands: a report after the number that is no
+// report of the contest's mode (IsReport: "57" on CW, "5NN", one digit); empty when it can.
+std::string ReceivedNote(std::string_view text, int contestEntry);
 
 }  // namespace kerolt

@@ -43,6 +43,30 @@ bool IsValidRst(std::string_view rst, std::size_t digits) {
            std::all_of(rst.begin() + 1, rst.end(), [](char c) { return c >= '1' && c <= '9'; });
 }
 
+std::size_t ReportDigits(int contestEntry) {
+    return DefaultReport(contestEntry).size();
+}
+
+bool IsReport(std::string_view rst, int contestEntry) {
+    const std::size_t digits = ReportDigits(contestEntry);
+    if (digits > 0)
+        return IsValidRst(rst, digits);
+    return IsValidRst(rst, 2) || IsValidRst(rst, 3);
+}
+
+std::string ReportFault(std::string_view what, std::string_view rst, int contestEntry) {
+    if (IsReport(rst, contestEntry))
+        return {};
+    const std::size_t digits = ReportDigits(contestEntry);
+    if (digits > 0)
+        return BadRstText(what, rst, digits);
+    std::string text(what);
+    text += " report \"";
+    text += rst;
+    text += "\" is no report";
+    return text;
+}
+
 char EntryChar(EntryField field, char c) {
     return field == EntryField::Call || field == EntryField::Grid ? UpperAscii(c) : c;
 }
@@ -144,12 +168,10 @@ std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry) 
     std::vector<std::string> findings;
     if (!IsValidTime(entry.Time))
         findings.push_back(BadTimeText(entry.Time));
-    // The default report of the contest has the report's length.
-    const std::size_t digits = DefaultReport(contestEntry).size();
     for (const auto& [what, rst] :
          {std::pair{"sent", &entry.RstSent}, {"received", &entry.RstRcvd}}) {
-        if (digits > 0 && !IsValidRst(*rst, digits))
-            findings.push_back(BadRstText(what, *rst, digits));
+        if (contestEntry != NoContest && !IsReport(*rst, contestEntry))
+            findings.push_back(ReportFault(what, *rst, contestEntry));
     }
     return findings;
 }
@@ -159,7 +181,12 @@ std::string NextSentNumber(std::string_view nrSent) {
         throw KeroltError(
             "The sent number is empty: type the number this QSO was given in the "
             "sent Nr field, then Enter again");
-    return std::to_string(static_cast<long long>(StrToInt(nrSent)) + 1);
+    std::string next = std::to_string(static_cast<long long>(StrToInt(nrSent)) + 1);
+    if (next.size() > MaxSentNrLength)
+        throw KeroltError("The sent number " + next + " would have more than " +
+                          std::to_string(MaxSentNrLength) +
+                          " digits, which the QSO line cannot hold");
+    return next;
 }
 
 std::string PreviousSentNumber(std::string_view nrSent) {

@@ -22,6 +22,14 @@ std::string StepTime(std::string_view time, int step);
 bool IsValidTime(std::string_view time);
 // A report of exactly digits characters: readability 1-5, then strength (and on CW tone) 1-9.
 bool IsValidRst(std::string_view rst, std::size_t digits);
+// The digits of a report in a contest's mode: 3 on CW (599), 2 on SSB (59), 0 for NoContest.
+std::size_t ReportDigits(int contestEntry);
+// Whether rst is a report of the contest's mode; with NoContest (a mode not known), a report of
+// either mode. The one rule of the entry row, the readers and the check: "5NN" is none.
+bool IsReport(std::string_view rst, int contestEntry);
+// The words for a report that IsReport refuses ("received report \"57\" is not a valid RST
+// on CW"); empty when it is one.
+std::string ReportFault(std::string_view what, std::string_view rst, int contestEntry);
 
 // The entry fields with a character filter, and the grid with its cell editor. The call
 // field also takes decimal points while it holds a number (a frequency typed there); the
@@ -81,8 +89,13 @@ std::string BadRstText(std::string_view what, std::string_view rst, std::size_t 
 // reports are judged only in a chosen contest. Empty for a sound entry.
 std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry);
 
+// The most digits of a sent number: the sent-number field shows them whole, the QSO line's
+// column holds one more.
+inline constexpr std::size_t MaxSentNrLength = 5;
+
 // The sent number after a commit: one more. Raises, saying what to do, when the text is empty,
-// and when it is no number.
+// when it is no number, and when one more would not fit MaxSentNrLength (never a smaller
+// number in silence).
 std::string NextSentNumber(std::string_view nrSent);
 // The sent number after the last row was deleted: one less while above 0, else (a text that is
 // no number too) "1".

@@ -1,6 +1,12 @@
 #include "contest/QsoLog.h"
 
+#include "common/Text.h"
+
 namespace kerolt {
+
+std::string_view ShownCell(std::string_view cell) {
+    return TrimView(cell);
+}
 
 const QsoLog::Row& QsoLog::Headings() {
     static const Row headings{"Row",  "Freq.", "Time", "RST",  "Nr",

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kerolt {
@@ -23,6 +24,10 @@ enum QsoColumn : int {
 };
 
 inline constexpr int QsoColumnCount = 10;
+
+// What the grid shows of a cell: its value without the blanks that pad a file's column, so
+// that a row read from a file and a row typed look alike. The cell itself keeps its text.
+std::string_view ShownCell(std::string_view cell);
 
 class QsoLog {
   public:

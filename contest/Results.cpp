@@ -18,6 +18,8 @@ std::vector<int> SortedMinutes(const QsoLog& log, std::string_view contestDate) 
     std::vector<int> minutes;
     minutes.reserve(static_cast<std::size_t>(log.QsoRowCount()));
     for (int row = 1; row <= log.QsoRowCount(); ++row) {
+        if (!CountsInContest(log, row))
+            continue;
         if (const auto minute = ContestMinute(contestDate, log.Cell(row, ColTime)))
             minutes.push_back(*minute);
     }
@@ -75,6 +77,13 @@ int ClockHourOf(int contestHour) {
     return (ContestStartHour + contestHour) % 24;
 }
 
+bool CountsInContest(const QsoLog& log, int row) {
+    // The scoring leaves both cells empty for a QSO not in the contest, and counts no QSO of a
+    // band that is none of the contest's.
+    return !log.Cell(row, ColPoints).empty() &&
+           IsContestBand(BandFromFrequency(log.Cell(row, ColFreq)));
+}
+
 ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
                             std::string_view contestDate) {
     ContestResults results;
@@ -85,17 +94,11 @@ ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
     for (int row = 1; row <= log.QsoRowCount(); ++row) {
         const BandIndex band = BandFromFrequency(log.Cell(row, ColFreq));
         const std::string& points = log.Cell(row, ColPoints);
-        // The scoring leaves both cells empty for a QSO not in the contest, and counts no QSO
-        // of a band that is none of the contest's.
-        if (points.empty()) {
-            ++results.NotInContest;
+        if (!CountsInContest(log, row)) {
+            ++(points.empty() ? results.NotInContest : results.OffBand);
             continue;
         }
-        if (!IsContestBand(band)) {
-            ++results.OffBand;
-            continue;
-        }
-        std::string key = Trim(log.Cell(row, ColCall));
+        std::string key = DupeKey(log.Cell(row, ColCall));
         key.push_back(static_cast<char>('0' + band));
         BandResult& line = results.Bands[band];
         if (!counted.insert(key).second && points == "0") {

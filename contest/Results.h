@@ -62,6 +62,11 @@ std::string ResultsBandName(BandIndex band);
 // The UTC clock hour at which hour h of the contest begins: 12..23, then 0..11.
 int ClockHourOf(int contestHour);
 
+// Whether a row counts as a QSO of the contest: scored (its P cell holds points, 0 for a dupe
+// or a received 000 included) on one of the five bands, as the score table counts it. The
+// results, the rate line and the help count these rows, and no others.
+bool CountsInContest(const QsoLog& log, int row);
+
 // The table from the rows and the engine's totals, as the last scoring left them.
 ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
                             std::string_view contestDate);
@@ -70,7 +75,7 @@ ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
 // only when there are any).
 std::vector<std::string> ResultsFigures(const ContestResults& results);
 
-// QSOs in the 60 minutes up to the latest QSO time, and the rate of the latest ten QSOs per
+// QSOs that count (CountsInContest) in the 60 minutes up to the latest one's time, and the rate of the latest ten QSOs per
 // hour (none while fewer than two QSOs or all in one minute).
 struct RateLine {
     int LastHourQsos = 0;

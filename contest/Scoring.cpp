@@ -1,6 +1,8 @@
 #include "contest/Scoring.h"
 
 #include "common/Text.h"
+#include "contest/EntryToken.h"
+#include "contest/LogEntry.h"
 #include "contest/LogYear.h"
 
 namespace kerolt {
@@ -8,7 +10,6 @@ namespace kerolt {
 namespace {
 
 constexpr std::size_t MultCapacity = 6;
-constexpr std::size_t CallCapacity = 11;
 // Room for a large multi-operator log before the stores have to grow.
 constexpr std::size_t ReservedMults = 1501;
 constexpr std::size_t ReservedDupes = 3001;
@@ -49,6 +50,10 @@ std::string PadLeft(long long n, int width) {
         text.insert(0, blanks, ' ');
     }
     return text;
+}
+
+std::string DupeKey(std::string_view call) {
+    return Cut(Trim(call), MaxCallLength);
 }
 
 std::string EntityStatusText(const EntityRecord& entity) {
@@ -98,7 +103,7 @@ bool ScoringEngine::IsNewMult(BandIndex band, std::string_view mult) const {
 }
 
 bool ScoringEngine::CheckAndAddDupe(std::string_view call, BandIndex band) {
-    const std::string stored = Cut(Trim(call), CallCapacity);
+    const std::string stored = DupeKey(call);
     if (!dupeIndex_.insert(IndexKey(band, stored)).second)
         return true;
     dupeTable_.push_back(DupeEntry{stored, band});
@@ -106,7 +111,7 @@ bool ScoringEngine::CheckAndAddDupe(std::string_view call, BandIndex band) {
 }
 
 bool ScoringEngine::IsDupe(std::string_view call, BandIndex band) const {
-    return dupeIndex_.contains(IndexKey(band, Cut(Trim(call), CallCapacity)));
+    return dupeIndex_.contains(IndexKey(band, DupeKey(call)));
 }
 
 bool ReceivedNumberScores(std::string_view nrRcvd, std::string_view contestDate) {
@@ -126,6 +131,7 @@ QsoScore ScoringEngine::Evaluate(std::string_view rawCall, BandIndex band,
         return score;
 
     const std::string prefix = table_.PrefixOf(call);
+    score.NoCountry = prefix == UnknownEntity().PrimaryPrefix;
     if (state_.OwnScandinavian) {
         if (IsScandinavianPrefix(prefix)) {
             score.Standing = QsoStanding::ScandinavianPair;
@@ -139,15 +145,17 @@ QsoScore ScoringEngine::Evaluate(std::string_view rawCall, BandIndex band,
             score.Standing = QsoStanding::NotInContest;
             return score;
         }
-        if (call.find('/') == 2) {
+        // The call as the lookup read it: the location in front, the area digit in place.
+        const std::string located = NormalizePortableCall(table_.LocationCall(call));
+        if (located.find('/') == 2) {
             score.Mult = prefix + "0";
         } else if (prefix == "OH0" || prefix == "OJ0") {
             score.Mult = prefix;
         } else {
             // The call area digit of an ordinary call.
             score.Mult = prefix;
-            const char area = CharAt(call, static_cast<long>(prefix.size()) + 1);
-            if (prefix.size() < call.size())
+            const char area = CharAt(located, static_cast<long>(prefix.size()) + 1);
+            if (prefix.size() < located.size())
                 score.Mult.push_back(area);
         }
         score.Points = !state_.OwnEuropean && (band == Band80 || band == Band40) ? 3 : 1;
@@ -165,6 +173,8 @@ QsoScore ScoringEngine::Evaluate(std::string_view rawCall, BandIndex band,
 
 std::string ScoringEngine::CallVerdict(std::string_view call, BandIndex band,
                                        std::string_view nrRcvd) const {
+    if (IsCallFieldNumber(Trim(call)))
+        return {};
     return VerdictText(Evaluate(call, band, nrRcvd));
 }
 
@@ -278,7 +288,8 @@ std::string VerdictText(const QsoScore& score) {
         return "DUPE";
     if (score.ZeroNumber)
         return "0 pts: received 000";
-    return std::to_string(score.Points) + (score.Points == 1 ? " pt" : " pts");
+    return std::to_string(score.Points) + (score.Points == 1 ? " pt" : " pts") +
+           (score.NoCountry ? ": no country found" : "");
 }
 
 std::vector<std::string> ScoringEngine::ScoreSummary() const {

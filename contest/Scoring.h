@@ -26,7 +26,7 @@ struct MultEntry {
 };
 
 struct DupeEntry {
-    std::string Call;  // trimmed, cut to 11 characters
+    std::string Call;  // DupeKey of the worked call
     BandIndex Band = NoBand;
 
     bool operator==(const DupeEntry&) const = default;
@@ -61,11 +61,14 @@ struct QsoScore {
     bool Dupe = false;
     // Received number zero where the "000" rule holds: no points, no multiplier.
     bool ZeroNumber = false;
+    // The country file knows no entity of the call: points by the rule, never a multiplier.
+    bool NoCountry = false;
     int Points = 0;
 };
 
 // The short verdict shown while a call is typed: "DUPE", "NEW MULT OH2", "2 pts", or
-// "0 pts: " and the reason; empty for no call.
+// "0 pts: " and the reason, "3 pts: no country found"; empty for no call and for a number
+// (a time or a frequency typed in the call field).
 std::string VerdictText(const QsoScore& score);
 
 // Whether a received number scores in the contest of a contest date (YYYY-MM-DD): from the
@@ -76,6 +79,11 @@ bool ReceivedNumberScores(std::string_view nrRcvd, std::string_view contestDate)
 // n in decimal, right-aligned in width characters (at most 20 blanks are put in front), never
 // cut.
 std::string PadLeft(long long n, int width);
+
+// What makes two QSOs on one band the same station, for the scoring, the results and the
+// check alike: the call trimmed and cut to MaxCallLength, the most a call field or the QSO
+// line holds, so that every call that can be logged is compared whole.
+std::string DupeKey(std::string_view call);
 
 // Primary prefix and a blank, cut to 11, then the entity name, the whole cut to 37.
 std::string EntityStatusText(const EntityRecord& entity);

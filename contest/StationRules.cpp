@@ -1,5 +1,7 @@
 #include "contest/StationRules.h"
 
+#include "common/Text.h"
+
 #include <array>
 
 #include "contest/ContestRules.h"
@@ -105,6 +107,10 @@ const std::vector<std::string>& TransmitterEntries() {
 
 const std::vector<std::string>& PowerEntries() {
     return CategoryEntries(Category::Power);
+}
+
+bool WritesCategoryLine(Category id, std::string_view value) {
+    return id != Category::Overlay || !EqualIgnoringCase(Trim(value), CategoryOf(id).Prompt);
 }
 
 const std::vector<std::string>& OverlayEntries() {

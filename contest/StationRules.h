@@ -56,6 +56,11 @@ const std::vector<std::string>& PowerEntries();
 // The first entry is the empty overlay.
 const std::vector<std::string>& OverlayEntries();
 
+// Whether the header takes a line for the category's value. The overlay line is optional and
+// most entrants have none: an overlay list never picked (still showing its prompt) gives no
+// line. Every other category has its line, whatever it shows.
+bool WritesCategoryLine(Category id, std::string_view value);
+
 // The lists that depend on the entrant's class. Only Scandinavians may pick a single band or
 // an overlay, or more than one transmitter; the others get "ALL" or "LOW-BAND", the empty
 // overlay and "ONE".

@@ -312,17 +312,39 @@ const EntityRecord& CountryTable::FindByWalk(std::string_view normalizedCall) co
     return EntityOf(best);
 }
 
+std::string CountryTable::LocationCall(std::string_view call) const {
+    const std::size_t slash = call.find('/');
+    if (slash == std::string_view::npos || slash < 3)
+        return std::string(call);
+    const std::size_t end = std::min(call.find('/', slash + 1), call.size());
+    const std::string_view suffix = call.substr(slash + 1, end - slash - 1);
+    static constexpr std::string_view Modifiers[] = {"P", "M", "MM", "AM", "QRP", "A"};
+    const bool modifier = std::find(std::begin(Modifiers), std::end(Modifiers), suffix) !=
+                          std::end(Modifiers);
+    if (suffix.empty() || suffix.size() >= slash || modifier ||
+        (suffix.size() == 1 && IsDigit(suffix[0])))
+        return std::string(call);
+    const EntityRecord& entity = Find(suffix);
+    if (entity.PrimaryPrefix.empty() || entity.PrimaryPrefix == UnknownEntity().PrimaryPrefix)
+        return std::string(call);
+    std::string located(suffix);
+    located += '/';
+    located += call.substr(0, slash);
+    located += call.substr(end);
+    return located;
+}
+
 std::string CountryTable::PrefixOf(std::string_view call) {
     if (call.empty())
         return "-";
-    currentEntity_ = Find(NormalizePortableCall(call));
+    currentEntity_ = Find(NormalizePortableCall(LocationCall(call)));
     return currentEntity_.PrimaryPrefix;
 }
 
 std::string CountryTable::ContinentOf(std::string_view call) {
     if (call.empty())
         return "";
-    currentEntity_ = Find(NormalizePortableCall(call));
+    currentEntity_ = Find(NormalizePortableCall(LocationCall(call)));
     return currentEntity_.Continent;
 }
 

@@ -41,6 +41,14 @@ class CountryTable {
     // Builds the table from the lines of a country file.
     static CountryTable FromLines(const std::vector<std::string>& lines);
 
+    // The call written with its location in front, where a suffix gives it: by the country
+    // file's convention a part after the first "/" (at position 4 or later) that is shorter
+    // than the call before it and is itself a country prefix is where the station is
+    // (W1AW/OH gives OH/W1AW, OH2XX/W1 gives W1/OH2XX, K1ABC/VE3/P gives VE3/K1ABC/P). The
+    // modifiers P, M, MM, AM, QRP and A and a lone digit (an area) are no location: such a call,
+    // and any other, comes back as it is. Both lookups and the scoring's area rule take it.
+    std::string LocationCall(std::string_view call) const;
+
     // Primary prefix of the call's entity; "-" for an empty call (CurrentEntity untouched).
     std::string PrefixOf(std::string_view call);
     // Continent of the call's entity; empty for an empty call (CurrentEntity untouched).

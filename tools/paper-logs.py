@@ -127,7 +127,7 @@ def cabrillo(qsos):
              "CATEGORY-ASSISTED: Category-Assisted", "CATEGORY-BAND: Category-Band",
              "CATEGORY-MODE: CW", "CATEGORY-OPERATOR: Category-Operator",
              "CATEGORY-POWER: Category-Power", "CATEGORY-TRANSMITTER: Category-Transmitter",
-             "CATEGORY-OVERLAY: Category-Overlay", "EMAIL: ", "CREATED-BY: *",
+             "EMAIL: ", "CREATED-BY: *",
              "OPERATORS: ", "CLAIMED-SCORE: *", "NAME: ", "ADDRESS: ", "ADDRESS: ", "ADDRESS: ",
              "SOAPBOX: "]
     for nr, ((time, _, call, rcvd, rst), khz) in enumerate(zip(qsos, cells(qsos)), start=1):

@@ -29,6 +29,7 @@ TEST(BuildAdifLog, BandAndFrequencyOfACell) {
         {" 3500", "80m", ""},
         {"3499", "", ""},
         {"3510", "80m", "3.510"},
+        {"3763", "80m", "3.763"},  // what the import kept of 3.7625
         {"3400", "", ""},
         {"4000", "80m", "4.000"},
         {"4001", "", ""},
@@ -129,6 +130,23 @@ TEST(RunAdifExport, NamesTheBrokenLineAndExitsWithOne) {
         EXPECT_EQ(err.str(), expected);
         EXPECT_EQ(ReadAdif(out.str(), "out.adi").Records.size(), code == 0 ? 1u : qsos.size() - 1);
     }
+    std::filesystem::remove_all(dir);
+}
+
+// Output that takes nothing, as a full disk: the export says so and exits with 2.
+TEST(RunAdifExport, AFailedWriteExitsWithTwo) {
+    struct Full : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } full;
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kerolt-adif-full";
+    std::filesystem::create_directories(dir);
+    const std::string log = (dir / "in.log").string();
+    std::vector<std::string> lines = BuildCabrilloLog(testing::SampleStation(SacCw), QsoLog(), "");
+    WriteLines(log, lines);
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(RunAdifExport(log, "", {}, out, err), AdifNotWritten);
+    EXPECT_EQ(err.str(), "Cannot write the ADIF to standard output\n");
     std::filesystem::remove_all(dir);
 }
 

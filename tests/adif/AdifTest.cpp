@@ -84,6 +84,11 @@ TEST(AdifTest, ImportTakesOnlyTheContestsQsos) {
         {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<SRX:0>"), "no received number"},
         {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<RST_RCVD:4>5999"),
          "The report '5999' is not two or three digits"},
+        {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<RST_RCVD:3>5NN"),
+         "The received report \"5NN\" is not a valid RST on CW"},
+        {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<RST_SENT:2>57"),
+         "The sent report \"57\" is not a valid RST on CW"},
+        {Qso("OH2XY", "20190921", "1300", "<BAND:3>40m<MODE:2>CW<RST_RCVD:3>579"), ""},
     };
     for (const auto& c : cases) {
         const AdifImport import = Import(first + c.record);
@@ -197,7 +202,12 @@ TEST(AdifTest, ImportTakesTheFrequencyWhereItLiesOnTheBand) {
         const char* row;  // the row's frequency; empty: refused as on no contest band
     } cases[] = {
         {"", "14.025", "14025"},
-        {"", "14.0255", "14025"},  // parts of a kHz are dropped
+        {"", "14.0255", "14026"},  // rounded half up, as a rig's reading
+        {"", "14.0254", "14025"},
+        {"", "3.7625", "3763"},
+        {"", "21.3125", "21313"},
+        {"", "7.3004", "7300"},
+        {"", "7.3005", ""},  // 7301
         {"", "14", "14000"},
         {"", " 7.3 ", "7300"},
         {"", "7.301", ""},

@@ -10,6 +10,33 @@
 namespace kerolt {
 namespace {
 
+// Half a kHz and more rounds up, less rounds down, for a typed kHz and an ADIF MHz alike.
+TEST(RoundedKhz, HalfUpInEachUnit) {
+    const std::tuple<const char*, int, std::optional<long>> cases[] = {
+        {"14025.4", KhzPlaces, 14025},   {"14025.5", KhzPlaces, 14026},
+        {"14025.49", KhzPlaces, 14025},  {"14025", KhzPlaces, 14025},
+        {" 3500 ", KhzPlaces, 3500},     {"0014025", KhzPlaces, 14025},
+        {"14.0254", MhzPlaces, 14025},   {"14.0255", MhzPlaces, 14026},
+        {"3.7625", MhzPlaces, 3763},     {"21.3125", MhzPlaces, 21313},
+        {"7.3", MhzPlaces, 7300},        {"14", MhzPlaces, 14000},
+        {"14.", MhzPlaces, {}},          {".5", KhzPlaces, {}},
+        {"14,025", MhzPlaces, {}},       {"14.02.5", MhzPlaces, {}},
+        {"", KhzPlaces, {}},             {"999999999", KhzPlaces, 999999999},
+        {"1000000000", KhzPlaces, {}},   {"1000000.1", MhzPlaces, {}},
+    };
+    for (const auto& [text, places, khz] : cases)
+        EXPECT_EQ(RoundedKhz(text, places), khz) << text << ' ' << places;
+}
+
+// A cell's kHz: digits only, leading zeros counting for nothing.
+TEST(FrequencyKhz, DigitsWithoutLeadingZeros) {
+    const std::pair<const char*, std::optional<long>> cases[] = {
+        {"014000", 14000},     {"0000014000", 14000}, {"00000000000003500", 3500},
+        {"1000000000", {}},    {"14000.0", {}},       {" 7000", 7000},
+    };
+    for (const auto& [text, khz] : cases) EXPECT_EQ(FrequencyKhz(text), khz) << text;
+}
+
 // Each segment's edges in both plans, a kHz just inside and one just outside; the band list's
 // values (3500, 7000, ...) stand for their whole band.
 TEST(InBandPlan, TakesEachContestsSegmentsAndTheBandValues) {

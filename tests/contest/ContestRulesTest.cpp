@@ -25,6 +25,7 @@ TEST(BandFromFrequency, ByTheAmateurBandsEdges) {
         {" 3500", Band80}, {"\t7000\r", Band40}, {"3400", NoBand},  {"1800", NoBand},
         {"24890", NoBand}, {"50000", NoBand},    {"14", NoBand},    {"14.025", NoBand},
         {"", NoBand},      {"    ", NoBand},     {"x3500", NoBand}, {"35 00", NoBand},
+        {"014000", Band20}, {"0000014000", Band20}, {"00000000000000014000", Band20},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BandFromFrequency(c.text), c.band) << '"' << c.text << '"';

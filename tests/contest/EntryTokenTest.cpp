@@ -14,7 +14,7 @@ constexpr auto Freq = CallNumberKind::Frequency;
 constexpr auto Refused = CallNumberKind::Refused;
 
 const char* const RangesText =
-    "kHz on a contest band (3500-3800, 7000-7200, 14000-14350, 21000-21450, 28000-29700)";
+    "kHz on a contest band (3500-4000, 7000-7300, 14000-14350, 21000-21450, 28000-29700)";
 
 // The typed text, the time field; what it is taken as: a time, or kHz on a band.
 struct Row {
@@ -45,18 +45,20 @@ TEST(CallNumber, ACallIsNoNumber) {
                 {".5", "1200", Call}});
 }
 
-// A minute stays in the time field's hour while it is after the field's minute, else it
-// rolls on to the next hour, across midnight too.
+// A minute stays in the time field's hour while it is not before the field's minute (an equal
+// one is a second QSO of that minute), else it rolls on to the next hour, across midnight too.
 TEST(CallNumber, AMinuteTakesTheHourOfTheTimeField) {
     ExpectRows({{"03", "1358", Time, "1403"},
                 {"3", "1358", Time, "1403"},
                 {"59", "1358", Time, "1359"},
-                {"58", "1358", Time, "1458"},
+                {"58", "1358", Time, "1358"},
                 {"57", "1358", Time, "1457"},
                 {"01", "1300", Time, "1301"},
-                {"00", "1300", Time, "1400"},
+                {"00", "1300", Time, "1300"},
+                {"59", "1300", Time, "1359"},
                 {"0", "2359", Time, "0000"},
-                {"59", "2359", Time, "0059"},
+                {"59", "2359", Time, "2359"},
+                {"58", "2359", Time, "0058"},
                 {"30", "0929", Time, "0930"},
                 {"60", "1358", Refused},
                 {"99", "1358", Refused},
@@ -82,11 +84,15 @@ TEST(CallNumber, AFrequencyLiesOnAContestBand) {
     ExpectRows({{"3499", "1200", Refused},
                 {"3500", "1200", Freq, "", 3500, Band80},
                 {"3800", "1200", Freq, "", 3800, Band80},
-                {"3801", "1200", Refused},
+                {"3801", "1200", Freq, "", 3801, Band80},
+                {"4000", "1200", Freq, "", 4000, Band80},
+                {"4001", "1200", Refused},
                 {"6999", "1200", Refused},
                 {"7000", "1200", Freq, "", 7000, Band40},
                 {"7200", "1200", Freq, "", 7200, Band40},
-                {"7201", "1200", Refused},
+                {"7201", "1200", Freq, "", 7201, Band40},
+                {"7300", "1200", Freq, "", 7300, Band40},
+                {"7301", "1200", Refused},
                 {"13999", "1200", Refused},
                 {"14000", "1200", Freq, "", 14000, Band20},
                 {"14350", "1200", Freq, "", 14350, Band20},
@@ -111,8 +117,11 @@ TEST(CallNumber, ADecimalFrequencyIsRoundedOnItsBand) {
                 {"14025.49", "1200", Freq, "", 14025, Band20},
                 {"3799.9", "1200", Freq, "", 3800, Band80},
                 {"3800.0", "1200", Freq, "", 3800, Band80},
-                {"3800.01", "1200", Refused},
-                {"3499.99", "1200", Refused},
+                {"3800.01", "1200", Freq, "", 3800, Band80},
+                {"4000.4", "1200", Freq, "", 4000, Band80},
+                {"4000.5", "1200", Refused},
+                {"3499.99", "1200", Freq, "", 3500, Band80},  // as a rig reads 3499.99
+                {"3499.49", "1200", Refused},
                 {"3500.001", "1200", Freq, "", 3500, Band80},
                 {"29699.5", "1200", Freq, "", 29700, Band10},
                 {"14025.", "1200", Refused},
@@ -174,25 +183,31 @@ TEST(Received, TheFieldKeepsANumberAndAReportAfterOneBlank) {
 }
 
 TEST(Received, TheReportAfterTheNumberIsTheQsos) {
+    const char* const notCw = " after the number is not a valid RST on CW (such as 599)";
     const struct {
         const char* text;
+        int contest;
         const char* nr;
         const char* rst;
-        const char* note;
+        std::string note;
     } cases[] = {
-        {"15", "15", "", ""},
-        {"15 ", "15", "", ""},
-        {"15 57", "15", "57", ""},
-        {"15 579", "15", "579", ""},
-        {"15 5", "15", "5", "the report '5' after the number is not two or three digits"},
-        {"15 5799", "15", "5799", "the report '5799' after the number is not two or three digits"},
-        {"15 5a", "15", "5a", "the report '5a' after the number is not two or three digits"},
+        {"15", SacCw, "15", "", ""},
+        {"15 ", SacCw, "15", "", ""},
+        {"15 579", SacCw, "15", "579", ""},
+        {"15 57", SacCw, "15", "57", std::string("the report '57'") + notCw},
+        {"15 57", SacSsb, "15", "57", ""},
+        {"15 579", SacSsb, "15", "579",
+         "the report '579' after the number is not a valid RST on SSB (such as 59)"},
+        {"15 5", SacCw, "15", "5", std::string("the report '5'") + notCw},
+        {"15 5799", SacCw, "15", "5799", std::string("the report '5799'") + notCw},
+        {"15 5NN", SacCw, "15", "5NN", std::string("the report '5NN'") + notCw},
+        {"15 5a", NoContest, "15", "5a", "the report '5a' after the number is not a valid RST"},
     };
     for (const auto& c : cases) {
         const ReceivedEntry entry = SplitReceived(c.text);
         EXPECT_EQ(entry.Nr, c.nr) << c.text;
         EXPECT_EQ(entry.Rst, c.rst) << c.text;
-        EXPECT_EQ(ReceivedNote(c.text), c.note) << c.text;
+        EXPECT_EQ(ReceivedNote(c.text, c.contest), c.note) << c.text << ' ' << c.contest;
     }
 }
 

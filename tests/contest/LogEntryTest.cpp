@@ -78,6 +78,23 @@ TEST(LogEntryTest, CommittedRowDropsLeadingZeros) {
         EXPECT_EQ(CommittedRow(1, Entry(call, "1"))[ColCall], call);
 }
 
+// One rule for a report by mode: the entry row, the ADIF import, the reader (NoContest: either
+// mode) and the check.
+TEST(IsReport, ByTheContestsMode) {
+    const std::tuple<const char*, int, bool> cases[] = {
+        {"579", SacCw, true},     {"57", SacCw, false},     {"5NN", SacCw, false},
+        {"59", SacSsb, true},     {"579", SacSsb, false},   {"5N", SacSsb, false},
+        {"57", NoContest, true},  {"579", NoContest, true}, {"5NN", NoContest, false},
+        {"5", NoContest, false},  {"5999", NoContest, false},
+    };
+    for (const auto& [rst, contest, report] : cases)
+        EXPECT_EQ(IsReport(rst, contest), report) << rst << ' ' << contest;
+    EXPECT_EQ(ReportFault("received", "5NN", NoContest), "received report \"5NN\" is no report");
+    EXPECT_EQ(ReportFault("received", "5NN", SacCw),
+              "received report \"5NN\" is not a valid RST on CW");
+    EXPECT_EQ(ReportFault("received", "599", SacCw), "");
+}
+
 // Time, sent and received report, contest, and the findings joined by " | ".
 TEST(LogEntryTest, FindingsNameBadTimesAndReports) {
     const std::tuple<const char*, const char*, const char*, int, std::string> cases[] = {
@@ -103,9 +120,19 @@ TEST(LogEntryTest, FindingsNameBadTimesAndReports) {
 
 TEST(LogEntryTest, SentNumberCountsOnAndBack) {
     EXPECT_EQ(NextSentNumber("9"), "10");
+    EXPECT_EQ(NextSentNumber("9999"), "10000");
+    EXPECT_EQ(NextSentNumber("99998"), "99999");
+    EXPECT_THROW(NextSentNumber("99999"), KeroltError);
     for (const char* bad : {"", " ", "x"}) EXPECT_THROW(NextSentNumber(bad), KeroltError) << bad;
     EXPECT_EQ(PreviousSentNumber("10"), "9");
     for (const char* reset : {"0", "", "x"}) EXPECT_EQ(PreviousSentNumber(reset), "1") << reset;
+}
+
+// A file's padded columns and a typed cell are shown alike.
+TEST(ShownCell, WithoutTheColumnsPadding) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"     5", "5"}, {"DL1ABC        ", "DL1ABC"}, {" 3500", "3500"}, {"599 ", "599"}, {"", ""}};
+    for (const auto& [cell, shown] : cases) EXPECT_EQ(ShownCell(cell), shown) << cell;
 }
 
 TEST(LogEntryTest, AppendedAndRemovedQsosKeepTheEmptyRowLast) {

@@ -139,7 +139,10 @@ TEST_F(ResultsTest, RateLineOnAShortLog) {
         {0, {0, std::nullopt}, "Last 60 min: 0  Last 10: -"},
         {1, {1, std::nullopt}, "Last 60 min: 1  Last 10: -"},
         {2, {2, 30}, "Last 60 min: 2  Last 10: 30/h"},  // one gap of 2 minutes
-        {6, {5, 5}, "Last 60 min: 5  Last 10: 5/h"},    // 1203 falls out of the hour to 1303
+        // 1203 falls out of the hour to 1303; SM5ABC at 1214 is not in the contest.
+        {6, {4, 4}, "Last 60 min: 4  Last 10: 4/h"},
+        // 24890 kHz is no contest band.
+        {8, {1, 0}, "Last 60 min: 1  Last 10: 0/h"},
     };
     for (const auto& [qsos, rate, text] : cases) {
         log_ = QsoLog();

@@ -102,6 +102,26 @@ TEST_F(ScoringTest, NonScandinavianEntrants) {
     }
 }
 
+// The location a suffix gives decides the class and the multiplier's area as a prefix would.
+TEST(Scoring, ASuffixLocationScoresAsThePrefixForm) {
+    CountryTable table = test::SyntheticCountryTable();
+    const std::tuple<bool, const char*, const char*, const char*> cases[] = {
+        {false, "W1AW/OH", "OH0", "1"},   {false, "DL1ABC/OH2", "OH2", "1"},
+        {false, "SM5ABC/7", "SM7", "1"},  {false, "DL1ABC/P", "", ""},
+        {true, "OH2XX/W1", "K", "3"},     {true, "DL1ABC/OH", "", ""},
+        {true, "K1ABC/VE3", "VE", "3"},   {true, "SM5ABC/P", "", ""},
+    };
+    for (const auto& [scandinavian, call, mult, points] : cases) {
+        ContestState state{scandinavian, true, "", ""};
+        ScoringEngine engine(table, state);
+        engine.ScoreQso(call, Band20, "1");
+        EXPECT_EQ(Cells(engine.CurrentMult(), engine.CurrentPoints()), Cells(mult, points)) << call;
+    }
+    ContestState own;
+    EXPECT_EQ(ClassifyStation(table, own, "OH2XX/W1"), DxClass);
+    EXPECT_EQ(ClassifyStation(table, own, "W1AW/OH"), ScandinavianClass);
+}
+
 TEST_F(ScoringTest, UnknownCallScoresWithoutMultiplier) {
     EXPECT_EQ(Log("QQ1ABC", Band20), Cells("", "3"));
     EXPECT_TRUE(engine_.MultTable().empty());
@@ -136,17 +156,34 @@ TEST_F(ScoringTest, DupesCompareTrimmedTextCutToTheField) {
     EXPECT_FALSE(engine_.IsDupe("DL1AB", Band20));
     EXPECT_FALSE(engine_.IsDupe("dl1abc", Band20));
 
-    // A call longer than the field is a dupe of itself.
+    // The longest call a field holds is stored whole and is a dupe of itself.
     const char* longCall = "DL1ABCDEFGHIJ";
     EXPECT_EQ(Log(longCall, Band20), Cells("DL", "2"));
     EXPECT_EQ(Log(longCall, Band20), Cells("", "0"));
-    EXPECT_EQ(engine_.DupeTable().back(), (DupeEntry{"DL1ABCDEFGH", Band20}));
+    EXPECT_EQ(engine_.DupeTable().back(), (DupeEntry{"DL1ABCDEFGHIJ", Band20}));
     EXPECT_EQ(engine_.DupeTable().size(), 2u);
 
     // A long multiplier is stored cut and found again.
     EXPECT_EQ(Log("VQ9AA", Band20), Cells("VERYLONG", "3"));
     EXPECT_EQ(Log("VQ9BB", Band20), Cells("", "3"));
     EXPECT_EQ(engine_.MultTable().back(), (MultEntry{"VERYLO", 2, Band20}));
+}
+
+TEST(DupeKey, TheWholeCallUpToTheField) {
+    const std::pair<const char*, const char*> cases[] = {
+        {" DL1ABC\t", "DL1ABC"},
+        {"DL1ABCDEFGH", "DL1ABCDEFGH"},      // 11
+        {"KH6/DL1ABC/P", "KH6/DL1ABC/P"},    // 12
+        {"DL1ABCDEFGHIJ", "DL1ABCDEFGHIJ"},  // 13
+        {"DL1ABCDEFGHIJK", "DL1ABCDEFGHIJ"}, // 14, cut to the field
+    };
+    for (const auto& [call, key] : cases) EXPECT_EQ(DupeKey(call), key) << call;
+}
+
+TEST_F(ScoringTest, PortableCallsThatDifferAfterEleven) {
+    Log("KH6/DL1ABC/P", Band20);
+    EXPECT_FALSE(engine_.IsDupe("KH6/DL1ABC/M", Band20));
+    EXPECT_EQ(engine_.CallVerdict("KH6/DL1ABC/M", Band20, "1").find("DUPE"), std::string::npos);
 }
 
 // An opened log hands over each call padded to its column; it scores as the call typed.
@@ -386,6 +423,10 @@ TEST(CallVerdict, OneCallOfEachKind) {
         {true, "OH2BH", "", "0 pts: Scandinavian with Scandinavian"},
         {false, "SM5ABC", "", "1 pt"},
         {false, "DL1ABC", "", "0 pts: not in the contest"},
+        {true, "QQ1ABC", "", "3 pts: no country found"},
+        {true, "2345", "", ""},
+        {true, "14025.5", "", ""},
+        {false, "2345", "", ""},
     };
     for (const auto& [scandinavian, call, nr, verdict] : cases) {
         ContestState state{scandinavian, true, "", ""};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 
 #include "contest/ContestRules.h"
@@ -38,6 +40,17 @@ TEST(ChoicesForClass, OnlyScandinaviansPickABandAnOverlayOrMoreTransmitters) {
     EXPECT_EQ(other.Band, (std::vector<std::string>{"ALL", "LOW-BAND"}));
     EXPECT_EQ(other.Overlay, std::vector<std::string>{""});
     EXPECT_EQ(other.Transmitter, std::vector<std::string>{"ONE"});
+}
+
+// Only an overlay never picked goes without its header line; the other lists keep theirs.
+TEST(WritesCategoryLine, AnOverlayNeverPickedHasNone) {
+    const std::tuple<Category, const char*, bool> cases[] = {
+        {Category::Overlay, "Category-Overlay", false}, {Category::Overlay, "CATEGORY-OVERLAY", false},
+        {Category::Overlay, "", true},                  {Category::Overlay, "ROOKIE", true},
+        {Category::Power, "Category-Power", true},      {Category::Band, "ALL", true},
+    };
+    for (const auto& [id, value, written] : cases)
+        EXPECT_EQ(WritesCategoryLine(id, value), written) << value;
 }
 
 TEST(TransmitterChoices, SingleOpLeavesOneTransmitter) {

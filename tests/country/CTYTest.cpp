@@ -1,6 +1,8 @@
 #include "country/CTY.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 #include <unistd.h>
 
 #include <filesystem>
@@ -83,6 +85,28 @@ TEST(CountryLookup, NormalizePortableCall) {
                           {"SM5ABC/7/P", "SM7ABC/7/P"},
                           {"", ""}};
     for (const auto& [call, normal] : cases) EXPECT_EQ(NormalizePortableCall(call), normal);
+}
+
+// A suffix that is a country prefix, shorter than the call before it, is the station's location;
+// a modifier, a lone digit, a suffix no entity has and a whole call after the "/" are not.
+TEST(CountryLookup, ASuffixThatIsAPrefixGivesTheLocation) {
+    CountryTable table = test::SyntheticCountryTable();
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"W1AW/OH", "OH/W1AW", "OH"},          {"DL1ABC/OH", "OH/DL1ABC", "OH"},
+        {"OH2XX/W1", "W1/OH2XX", "K"},         {"K1ABC/VE3", "VE3/K1ABC", "VE"},
+        {"K1ABC/VE3/P", "VE3/K1ABC/P", "VE"},  {"DL1ABC/OH2", "OH2/DL1ABC", "OH"},
+        {"DL1ABC/P", "DL1ABC/P", "DL"},        {"DL1ABC/M", "DL1ABC/M", "DL"},
+        {"DL1ABC/MM", "DL1ABC/MM", "DL"},      {"DL1ABC/AM", "DL1ABC/AM", "DL"},
+        {"DL1ABC/QRP", "DL1ABC/QRP", "DL"},    {"DL1ABC/A", "DL1ABC/A", "DL"},
+        {"SM5ABC/7", "SM5ABC/7", "SM"},        {"DL1ABC/XY", "DL1ABC/XY", "DL"},
+        {"DL1AB/OH2XY", "DL1AB/OH2XY", "DL"},  {"OH/DL1ABC", "OH/DL1ABC", "OH"},
+        {"DL1ABC/", "DL1ABC/", "DL"},          {"DL1/OH", "OH/DL1", "OH"},
+    };
+    for (const auto& [call, located, prefix] : cases) {
+        EXPECT_EQ(table.LocationCall(call), located) << call;
+        EXPECT_EQ(table.PrefixOf(call), prefix) << call;
+    }
+    EXPECT_EQ(CountryTable().LocationCall("W1AW/OH"), "W1AW/OH");
 }
 
 TEST(CountryLookup, TiesWholeCallsAndTheThreeCharacterRule) {

@@ -39,6 +39,7 @@ inline std::vector<std::string> SyntheticCountryLines() {
         {"United States of America", "NA", "K", "AA,K,N,W"},
         {"Guantanamo Bay", "NA", "KG4", "KG4"},
         {"Japan", "AS", "JA", "JA,JH"},
+        {"Canada", "NA", "VE", "VA,VE"},
         {"Long Prefix Land", "AF", "VERYLONG", "VQ9"},
     };
     std::vector<std::string> lines;

@@ -153,8 +153,10 @@ QString TForm1::PanelText(int panel) const {
 void TForm1::SetPanelText(int panel, const QString& text) {
     QLabel* label = panels_.at(static_cast<std::size_t>(panel));
     label->setText(text);
-    // A narrow panel cuts a long note; its tip shows it whole.
     label->setToolTip(text);
+    // A note longer than the entity panel is shown whole, on more lines when it must.
+    if (panel == EntityPanel)
+        FitNotePanel();
 }
 
 void TForm1::ShowScore(const ScoreDisplay& display) {

@@ -194,6 +194,8 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     // A status panel after the window's own, fitted to widestText; shown or hidden, refitted.
     void AddStatusPanel(QLabel* panel, const QString& widestText);
     void FitStatusPanels();
+    // The note panel as wide as its text needs, up to the bar's room, and as many lines high.
+    void FitNotePanel();
     // A rig's frequency in whole kHz while it answers: a QSO committed on its band carries it.
     void SetRigKhz(std::optional<long> khz) { rigKhz_ = khz; }
 

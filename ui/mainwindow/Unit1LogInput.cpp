@@ -221,10 +221,19 @@ bool TForm1::TimeEditKeyPress(QKeyEvent* key) {
 }
 
 bool TForm1::TREditKeyPress(QKeyEvent* key) {
+    // A report or number changed on the way: Enter goes on to the number received.
+    if (IsEnter(key)) {
+        MoveFocusTo(NrInput);
+        return true;
+    }
     return RefusedByFilter(key, EntryField::Number);
 }
 
 bool TForm1::NyNrEditKeyPress(QKeyEvent* key) {
+    if (IsEnter(key)) {
+        MoveFocusTo(NrInput);
+        return true;
+    }
     return RefusedByFilter(key, EntryField::Number);
 }
 
@@ -317,7 +326,7 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const QsoEntry entry = EntryFromControls();
     if (!CanCommit(entry, FrekvensEdit->currentIndex() >= 0))
         return false;
-    if (const std::string note = ReceivedNote(ToCore(NrInput->text())); !note.empty()) {
+    if (const std::string note = ReceivedNote(ToCore(NrInput->text()), ContestBox->currentIndex()); !note.empty()) {
         SetPanelText(EntityPanel, ToUi(note));
         return false;
     }

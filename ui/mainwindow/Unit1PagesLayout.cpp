@@ -22,6 +22,7 @@
 
 #include "contest/ContestRules.h"
 #include "contest/EntryToken.h"
+#include "contest/LogEntry.h"
 #include "ui/widgets/ComboLists.h"
 #include "ui/support/CoreText.h"
 #include "ui/support/EventHook.h"
@@ -157,7 +158,7 @@ void TForm1::BuildLogPage() {
     TREdit = new QLineEdit(QStringLiteral("599"));
     TREdit->setMaxLength(3);
     NyNrEdit = new QLineEdit(QStringLiteral("1"));
-    NyNrEdit->setMaxLength(4);
+    NyNrEdit->setMaxLength(static_cast<int>(MaxSentNrLength));
     CallWkdInput = new QLineEdit;
     CallWkdInput->setMaxLength(static_cast<int>(MaxCallLength));
     RREdit = new QLineEdit(QStringLiteral("599"));

@@ -15,6 +15,10 @@ namespace kerolt {
 
 namespace {
 
+// What the note panel fits to: its width for entities, and the most the bar gives it.
+constexpr const char* FitWidthProperty = "kerolt_fitWidth";
+constexpr const char* RoomProperty = "kerolt_room";
+
 // The file's path keeps at least this much of the bar.
 constexpr int FilePanelLeast = 100;
 // What the panels cannot have of the window's width: the gaps between them and the grip.
@@ -39,6 +43,7 @@ void TForm1::BuildStatusPanels() {
     statusBar()->removeWidget(filePanel);
     statusBar()->insertWidget(0, filePanel, 1);
     filePanel->show();
+    panels_[EntityPanel]->setWordWrap(true);
     EventHook::Install(statusBar(), QEvent::FontChange, [this](QEvent*) {
         FitStatusPanels();
         return false;
@@ -73,7 +78,23 @@ void TForm1::FitStatusPanels() {
             widest = text;
     }
     const int room = width() - FilePanelLeast - BarSlack - taken;
-    entity->setFixedWidth(std::min(Needed(entity, widest), room));
+    entity->setProperty(FitWidthProperty, std::min(Needed(entity, widest), room));
+    entity->setProperty(RoomProperty, room);
+    FitNotePanel();
+}
+
+void TForm1::FitNotePanel() {
+    QLabel* entity = panels_[EntityPanel];
+    // Before the panels are first fitted the panel keeps the width it was built with.
+    if (!entity->property(FitWidthProperty).isValid())
+        return;
+    const int fit = entity->property(FitWidthProperty).toInt();
+    const int room = std::max(fit, entity->property(RoomProperty).toInt());
+    const int needed = Needed(entity, entity->text());
+    const int width = std::clamp(needed, fit, room);
+    entity->setFixedWidth(width);
+    // A wrapped note makes the bar as high as its lines.
+    entity->setMinimumHeight(needed > width ? entity->heightForWidth(width) : 0);
 }
 
 }  // namespace kerolt

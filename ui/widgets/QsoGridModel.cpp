@@ -17,7 +17,9 @@ int QsoGridModel::columnCount(const QModelIndex& parent) const {
 QVariant QsoGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    return ToUi(log_.Cell(index.row() + 1, index.column()));
+    const std::string& cell = log_.Cell(index.row() + 1, index.column());
+    // The editor gets the cell as it is; the grid shows it as a typed one.
+    return ToUi(role == Qt::DisplayRole ? ShownCell(cell) : std::string_view(cell));
 }
 
 bool QsoGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {

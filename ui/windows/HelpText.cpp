@@ -66,9 +66,10 @@ On the "Log input" page:
   Click SetUp, AutoSave to switch it off. If Kerolt or the computer stops, start
   Kerolt again, open Last.log with File, Open... and, when you log live, switch
   Realtime on again.
-• The sent serial number starts at 1 and counts up by itself after every QSO.
-  You can change it, and the sent and received reports, by typing in their
-  fields.
+• The sent serial number starts at 1 and counts up by itself after every QSO
+  (up to five digits). You can change it, and the sent and received reports, by
+  typing in their fields; Enter in the sent report or sent number field takes
+  you on to the received number.
 
 How to type a QSO
 -----------------
@@ -90,10 +91,11 @@ Type the time and the frequency where the call goes, each ended with Space;
 the call field is emptied for the call, and the time field and the band field
 show at once what was taken:
 • 1 or 2 digits: the minute. The hour stays, or goes on to the next hour when
-  the minute is not after the time field's minute (1358, then 03, gives 1403;
-  after 2358, 03 gives 0003).
+  the minute is before the time field's minute (1358, then 03, gives 1403;
+  1358, then 58, stays 1358 for a second QSO in that minute; after 2358, 03
+  gives 0003).
 • 3 or 4 digits: the time, HMM or HHMM (930 or 0930; 028 for 0028).
-• A frequency in kHz on a contest band (3500-3800, 7000-7200, 14000-14350,
+• A frequency in kHz on a contest band (3500-4000, 7000-7300, 14000-14350,
   21000-21450, 28000-29700), whole or with decimals such as 14025.5: the band
   field follows, and this and the next QSOs carry that frequency until you
   type another or choose a band with Alt+B or Alt+V, which gives the band's own
@@ -110,22 +112,57 @@ Example, from paper "1413 14025.5 DL1ABC 15 579", then "17 OH2XYZ 16":
 
 The score table beside the log is updated after each QSO. The line below it
 gives your rate: the QSOs in the last 60 minutes and the rate of the last ten
-QSOs per hour, counted by the QSO times.
+QSOs per hour, counted by the QSO times; it counts the QSOs the score table
+counts.
 
 File, Results... shows your contest by band (QSOs, dupes, QSOs worth no points,
 points and multipliers), the score, the operating time, the best 60 minutes and
 a chart of your QSOs in each hour of the contest. It keeps up with the log while
 it is open. Copy summary puts a short text for score-reporting sites on the
-clipboard. The score table, the results and the summary count the same QSOs:
-every QSO in the contest, dupes and QSOs worth no points included. A QSO not in
-the contest (a Scandinavian working a Scandinavian, or two stations outside
+clipboard. The score table, the rate line, the results and the summary count
+the same QSOs: every QSO in the contest, dupes and QSOs worth no points
+included. A QSO not in the contest (a Scandinavian working a Scandinavian, or two stations outside
 Scandinavia) or on no contest band stays in the log but is counted nowhere; the
 results tell how many there are.
 
 Beside the number field Kerolt tells what the typed call is worth on the band
 before you log it: DUPE, NEW MULT with the multiplier, the points, or 0 pts
-and why. From 2018 on, log 000 when a station gives no serial number; such a
-QSO gives no points and no multiplier.
+and why; "3 pts: no country found" for a call the country file does not know.
+From 2018 on, log 000 when a station gives no serial number; such a QSO gives
+no points and no multiplier.
+
+How Kerolt scores
+-----------------
+A QSO counts only between a Scandinavian station (SM, OH, OH0, LA, OZ, TF, OX,
+OJ0, OY, JX or JW) and a station outside Scandinavia. What it is worth depends
+on your class, shown on the station page:
+• Scandinavian: 2 points for a station in Europe, 3 for one outside Europe
+  (and for a call whose country Kerolt cannot find). The multiplier is the
+  station's country: each country once on each band (DL, K, JA...).
+• Non Scandinavian (Europe): 1 point for each Scandinavian station.
+• Non Scandinavian-DX: 3 points on 80 and 40 m, 1 point on 20, 15 and 10 m.
+  For both, the multiplier is the Scandinavian prefix with its call area digit,
+  once on each band: SM5ABC gives SM5, OH2XYZ OH2; OH0 and OJ0 count as they
+  are, and a prefix written in front (OZ/DL1ABC) gives OZ0.
+• A dupe (the same call again on the same band) stays in the log and counts as
+  a QSO, with 0 points. The call is compared whole, as many characters as the
+  call field holds (13).
+• From 2018 on, a QSO whose received number is 000 counts as a QSO with 0
+  points and no multiplier.
+• The score is the sum of the points of all bands times the sum of the
+  multipliers of all bands.
+• A call written with a country after the "/" is scored where it was worked
+  from: W1AW/OH is in Finland, OH2XX/W1 in the USA. /P, /M, /MM, /AM, /QRP, /A
+  and a lone digit (SM5ABC/7 is in SM7) keep the home country.
+A QSO not in the contest, or on a frequency off the five bands, stays in the
+log with empty Mult and P cells and is counted nowhere: not in the score
+table, the rate line, the results or the summary.
+The contest bands are 80, 40, 20, 15 and 10 m: 3500-4000, 7000-7300,
+14000-14350, 21000-21450 and 28000-29700 kHz. The rules' band plan keeps each
+mode to part of them (CW 3510-3560, 7000-7040, 14000-14060, 21000-21070,
+28000-28070; SSB 3600-3650 and 3700-3800, 7060-7100 and 7130-7200,
+14125-14300, 21151-21450, 28320-29000); a QSO outside it is logged and scored,
+and the Check marks it.
 
 Type the digit zero, not the letter O, in the time, number and call fields.
 

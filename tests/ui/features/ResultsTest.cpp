@@ -103,7 +103,7 @@ class ResultsTest : public QObject {
             {"14000", "1340", "DL1ABC", "Last 60 min: 2  Last 10: 1/h", "3 1 0 5 2", "0 1 2 0 0"},
             {nullptr, nullptr, nullptr, "Last 60 min: 1  Last 10: 1/h", "2 0 0 5 2", "0 1 1 0 0"},
             // Logged, but not in the contest: counted nowhere.
-            {"14000", "1345", "SM6XYZ", "Last 60 min: 2  Last 10: 1/h", "2 0 0 5 2", "0 1 1 0 0"},
+            {"14000", "1345", "SM6XYZ", "Last 60 min: 1  Last 10: 1/h", "2 0 0 5 2", "0 1 1 0 0"},
         };
         for (const auto& step : steps) {
             if (step.band) {

@@ -133,6 +133,23 @@ class LogInputTest : public QObject {
         QCOMPARE(F().NyNrEdit->text() + ' ' + F().NrInput->text(), "13 5");
     }
 
+    // Enter in a sent field goes on to the number received; the sent number grows past four
+    // digits, and a report after the number that is none on CW is refused, nothing logged.
+    void sentFieldsAndTheReportAfterTheNumber() {
+        F().NyNrEdit->setText(QStringLiteral("9999"));
+        QVERIFY(Focus(F().NyNrEdit));
+        Key(Qt::Key_Return);
+        QVERIFY(F().NrInput->hasFocus());
+        QVERIFY(Focus(F().TREdit));
+        Key(Qt::Key_Return);
+        QVERIFY(F().NrInput->hasFocus());
+        Qso(QStringLiteral("DL1ABC"));
+        QCOMPARE(F().NyNrEdit->text(), QStringLiteral("10000"));
+        Qso(QStringLiteral("DK1ABC"), QStringLiteral("12 57"));
+        QVERIFY(F().Log().QsoCounter == 2 && F().NrInput->hasFocus());
+        QVERIFY(F().PanelText(EntityPanel).contains(QLatin1String("'57'")));
+    }
+
     // Off, or failing, the backup leaves the QSO logged and "Mult List" hidden.
     void backupOffOrFailing() {
         F().AutoSave1->trigger();

@@ -172,7 +172,7 @@ class PaperLogTest : public QObject {
     // status panel's note. Nothing refused changes a thing, and nothing is logged.
     void callFieldTakesTimesAndFrequencies() {
         const char* const onBand =
-            "kHz on a contest band (3500-3800, 7000-7200, 14000-14350, 21000-21450, 28000-29700)";
+            "kHz on a contest band (3500-4000, 7000-7300, 14000-14350, 21000-21450, 28000-29700)";
         const struct {
             const char* keys;
             const char* time;
@@ -185,18 +185,19 @@ class PaperLogTest : public QObject {
             {"14025.5 ", "1403", "14000", "",
              "frequency 14025.5 kHz from this QSO on, logged as 14026"},
             {"75 ", "1403", "14000", "75", "'75' taken as nothing: expected a minute 00-59"},
-            {"3900 ", "1403", "14000", "3900",
-             std::string("'3900' taken as nothing: expected a time HHMM (hours 00-23, minutes "
+            {"4001 ", "1403", "14000", "4001",
+             std::string("'4001' taken as nothing: expected a time HHMM (hours 00-23, minutes "
                          "00-59) or ") +
                  onBand},
-            {"7201 ", "1403", "14000", "7201",
-             std::string("'7201' taken as nothing: expected a time HHMM (hours 00-23, minutes "
+            {"7301 ", "1403", "14000", "7301",
+             std::string("'7301' taken as nothing: expected a time HHMM (hours 00-23, minutes "
                          "00-59) or ") +
                  onBand},
-            {"14350.1 ", "1403", "14000", "14350.1",
-             std::string("'14350.1' taken as nothing: expected ") + onBand},
-            {"3 ", "1503", "14000", "", "time 1503"},
-            {"7010 ", "1503", " 7000", "", "frequency 7010 kHz from this QSO on"},
+            {"14350.5 ", "1403", "14000", "14350.5",
+             std::string("'14350.5' taken as nothing: expected ") + onBand},
+            // An equal minute would keep 1403: an earlier one goes on to the next hour.
+            {"2 ", "1502", "14000", "", "time 1502"},
+            {"7010 ", "1502", " 7000", "", "frequency 7010 kHz from this QSO on"},
         };
         QVERIFY(Focus(F().CallWkdInput));
         for (const auto& s : steps) {
@@ -213,16 +214,16 @@ class PaperLogTest : public QObject {
         Type(QStringLiteral("SM5ABC 12 579\r"));
         Type(QStringLiteral("DL1AB 7 5\r"));
         QCOMPARE(F().PanelText(EntityPanel),
-                 QStringLiteral("the report '5' after the number is not two or three digits"));
+                 QStringLiteral("the report '5' after the number is not a valid RST on CW (such as 599)"));
         QVERIFY(F().NrInput->hasFocus() && F().Log().QsoCounter == 2);
         Type(QStringLiteral("\b599\r"));
         // Alt+V and Alt+B back to 40 m: the band's own value again.
         Key(Qt::Key_V, Qt::AltModifier);
         Key(Qt::Key_B, Qt::AltModifier);
         Type(QStringLiteral("K1ABC 3\r"));
-        const QStringList rows[] = {{"7010", "1503", "SM5ABC", "579", "12"},
-                                    {"7010", "1503", "DL1AB", "599", "7"},
-                                    {" 7000", "1503", "K1ABC", "599", "3"}};
+        const QStringList rows[] = {{"7010", "1502", "SM5ABC", "579", "12"},
+                                    {"7010", "1502", "DL1AB", "599", "7"},
+                                    {" 7000", "1502", "K1ABC", "599", "3"}};
         for (int r = 1; r <= 3; ++r) {
             QStringList got;
             for (const int col : {ColFreq, ColTime, ColCall, ColRstRcvd, ColNrRcvd})
@@ -233,7 +234,7 @@ class PaperLogTest : public QObject {
         // With Realtime on the clock keeps the time: a typed one is refused.
         F().Realtime1->trigger();
         Type(QStringLiteral("1413 "));
-        QVERIFY(F().TimeEdit->text() == "1503" && F().CallWkdInput->text() == "1413");
+        QVERIFY(F().TimeEdit->text() == "1502" && F().CallWkdInput->text() == "1413");
         QCOMPARE(
             F().PanelText(EntityPanel),
             QStringLiteral("'1413' taken as nothing: Realtime is on, the clock keeps the time"));

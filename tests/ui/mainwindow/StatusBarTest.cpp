@@ -23,11 +23,15 @@ class StatusBarTest : public QObject {
         return nullptr;
     }
 
-    // Whole: as wide as the label itself asks for its text, and inside the bar.
+    // Whole: as wide as the label itself asks for its text, or as high as its wrapped lines,
+    // and inside the bar.
     static bool Whole(TForm1& f, const QString& text) {
         const QLabel* panel = PanelShowing(f, text);
-        return panel && panel->sizeHint().width() <= panel->width() &&
-               panel->geometry().right() < f.statusBar()->width();
+        if (!panel || panel->geometry().right() >= f.statusBar()->width())
+            return false;
+        if (panel->wordWrap())
+            return panel->height() >= panel->heightForWidth(panel->width());
+        return panel->sizeHint().width() <= panel->width();
     }
 
   private slots:
@@ -44,8 +48,14 @@ class StatusBarTest : public QObject {
         QTest::newRow("window's font, rig on") << 11 << true << "HK0AB" << longest << true;
         QTest::newRow("larger font, longest") << 14 << false << "HK0AB" << longest << true;
         QTest::newRow("larger font, rig on") << 12 << true << "DL1ABC" << germany << true;
-        // Too large for the window's width: the entity is cut, the bar stays whole.
-        QTest::newRow("far too large") << 24 << false << "HK0AB" << longest << false;
+        // Too large for the window's width: the entity takes a second line.
+        QTest::newRow("far too large") << 24 << false << "HK0AB" << longest << true;
+        // A note far longer than any entity is shown whole on the lines it needs.
+        const QString note = QStringLiteral(
+            "'4001' taken as nothing: expected a time HHMM (hours 00-23, minutes 00-59) or kHz "
+            "on a contest band (3500-4000, 7000-7300, 14000-14350, 21000-21450, 28000-29700)");
+        QTest::newRow("long note") << 11 << false << "4001 " << note << true;
+        QTest::newRow("long note, larger") << 14 << true << "4001 " << note << true;
     }
     void textsFitTheirPanels() {
         QFETCH(int, pixels);

@@ -30,6 +30,9 @@ ResultsControl::ResultsControl(TForm1& form) : QObject(&form), form_(form) {
     rateLine_->setObjectName(QStringLiteral("RateLabel"));
     rateLine_->setFont(PixelFont(QStringLiteral("Courier New"), 11));
     rateLine_->setText(ToUi(RateLineText(RateLine())));
+    // A long line wraps in the column beside the grid instead of widening it over the grid.
+    rateLine_->setWordWrap(true);
+    rateLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     form.BesideGridBox()->insertWidget(1, rateLine_);
 
     connect(command_, &QAction::triggered, this, [this] { form_.Guard([this] { Open(); }); });
