@@ -105,27 +105,15 @@ TEST(ImportAdif, TheWeekendsRefusedQsosAreNamedFirst) {
     std::string records = Times(22, Rec("SSB", "20261003", "1300"));
     records += Rec("SSB", "20261010", "1300") + Rec("SSB", "20261010", "1400", "<RST_RCVD:4>5999");
     const std::string message = ImportAdif(ReadAdif(records, "in.adi"), {}).Message;
-    EXPECT_EQ(message.substr(message.find("\n\n")),
-              "\n\nQSO 24 (OH2XY 20261010 1400): The report '5999' is not two or three digits\n" +
-                  std::string("QSO 1 (OH2XY 20261003 1300): outside the contest period\n") +
-                  "QSO 2 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 3 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 4 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 5 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 6 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 7 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 8 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 9 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 10 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 11 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 12 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 13 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 14 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 15 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 16 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 17 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 18 (OH2XY 20261003 1300): outside the contest period\n" +
-                  "QSO 19 (OH2XY 20261003 1300): outside the contest period\n" + "and 3 more");
+    const std::string named = message.substr(message.find("\n\n"));
+    EXPECT_TRUE(named.starts_with(
+        "\n\nQSO 24 (OH2XY 20261010 1400): The report '5999' is not two or three digits\n"
+        "QSO 1 (OH2XY 20261003 1300): outside the contest period\n"))
+        << named;
+    EXPECT_TRUE(
+        named.ends_with("\nQSO 19 (OH2XY 20261003 1300): outside the contest period\n"
+                        "and 3 more"))
+        << named;
 }
 
 // A year's export: everyday QSOs, CQ-WW-CW, 14 CW records marked SAC-CW on ordinary days, the
