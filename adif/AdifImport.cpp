@@ -423,7 +423,9 @@ std::string MessageOf(const Taking& taking, const Choice& choice, std::size_t re
 AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
     std::vector<AdifQso> qsos = ReadQsos(doc);
     PlaceInWeekends(qsos);
-    const Choice choice = ChooseWeekend(doc, qsos, current.ContestIndex);
+    const bool onPage = current.ContestIndex >= 0 &&
+                        current.ContestIndex < static_cast<int>(ContestEntries().size());
+    const Choice choice = ChooseWeekend(doc, qsos, onPage ? current.ContestIndex : NoContest);
     Taking taking(choice.Used.Contest, choice.Used.Date);
     for (const AdifQso& q : qsos) taking.TakeOrRefuse(q);
 

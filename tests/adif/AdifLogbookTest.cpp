@@ -59,6 +59,10 @@ TEST(ImportAdif, TheContestAndWeekendOfTheFilesQsos) {
         {"a tie: the later weekend, of CW", NoContest,
          Times(2, Rec("SSB", "20251011", "1300")) + Times(2, cw), Cw2026 + Most + "2 of 4",
          "2026-09-19", 2},
+        {"the page's contest tied with the other", SacCw, Times(2, cw) + Times(2, ssb),
+         Cw2026 + OnPage + "2 of 4 QSOs taken", "2026-09-19", 2},
+        {"a page contest that is none", 7, Times(2, cw) + Rec("SSB", "20260117", "1300"),
+         Cw2026 + Most + "2 of 3 QSOs taken, 1 outside", "2026-09-19", 2},
         {"a tie on the page's contest", SacSsb,
          Times(2, ssb) + Times(2, Rec("SSB", "20251011", "1300")) + Times(5, cw),
          Ssb2026 + OnPage + "The file has more QSOs (5) in " + Cw2026 +
