@@ -56,6 +56,10 @@ struct AdifQso {
     std::string Call, Date, Time, Mode;
     std::optional<long> Khz;
     BandIndex Band = NoBand;
+    // The edition of its mode (of its CONTEST_ID when it has no MODE), and the Saturday of that
+    // edition's weekend it lies in; empty when it lies in none.
+    int Edition = NoContest;
+    std::string Weekend;
 };
 
 std::vector<AdifQso> ReadQsos(const AdifDocument& doc) {
@@ -102,7 +106,9 @@ int ContestOfId(std::string_view id) {
     return entry < static_cast<int>(ContestEntries().size()) ? entry : NoContest;
 }
 
-int ChooseContest(const AdifDocument& doc, int current) {
+// When no record lies in a weekend: the first CONTEST_ID "SAC-CW"/"SAC-SSB", else the first
+// MODE that is CW or SSB; the contest only names what the records are refused for.
+int ContestOfFirstRecords(const AdifDocument& doc) {
     for (const AdifRecord& r : doc.Records) {
         if (const int c = ContestOfId(FieldOf(r, "CONTEST_ID")); c != NoContest)
             return c;
@@ -111,10 +117,8 @@ int ChooseContest(const AdifDocument& doc, int current) {
         if (const int c = ContestOfMode(Trim(FieldOf(r, "MODE"))); c != NoContest)
             return c;
     }
-    return current;
+    return NoContest;
 }
-
-// ---- Taking or refusing each QSO
 
 // An ADIF date: YYYYMMDD, a day the calendar has.
 bool IsAdifDate(std::string_view date) {
@@ -133,17 +137,83 @@ bool IsAdifTime(std::string_view time) {
     return IsValidTime(time);
 }
 
-// The contest's date in a year, "YYYY-MM-DD"; the period itself is the contest's own rule.
-struct Period {
-    std::string ContestDate;
+// One edition's weekend of one year, and how many records lie in it in that edition's mode.
+struct Weekend {
+    int Contest = NoContest;
+    std::string Date;  // its Saturday; empty: none
+    std::size_t Qsos = 0;
 };
 
-std::optional<Period> PeriodIn(int contest, int year) {
-    std::string date = ContestCalendarDate(contest, year);
-    if (date.size() != 10)
-        return std::nullopt;
-    return Period{std::move(date)};
+const std::string& ContestName(int contest) {
+    return ContestEntries()[static_cast<std::size_t>(contest)];
 }
+
+std::string WeekendText(const Weekend& w) {
+    return ContestName(w.Contest) + " " + ContestPeriodText(w.Date);
+}
+
+enum class ChosenBy { Page, Most, MostNoneOnPage, NoWeekend };
+
+struct Choice {
+    Weekend Used;  // Date empty for NoWeekend
+    ChosenBy By = ChosenBy::NoWeekend;
+    int Page = NoContest;
+    Weekend Larger;  // the file's largest weekend, when the page's contest won over it
+};
+
+// Each QSO's edition and the weekend of it the QSO lies in.
+void PlaceInWeekends(std::vector<AdifQso>& qsos) {
+    for (AdifQso& q : qsos) {
+        q.Edition =
+            q.Mode.empty() ? ContestOfId(FieldOf(*q.Record, "CONTEST_ID")) : ContestOfMode(q.Mode);
+        if (q.Edition != NoContest && IsAdifDate(q.Date) && IsAdifTime(q.Time))
+            q.Weekend = ContestWeekendOf(
+                q.Edition, Copy(q.Date, 1, 4) + "-" + Copy(q.Date, 5, 2) + "-" + Copy(q.Date, 7, 2),
+                Copy(q.Time, 1, 4));
+    }
+}
+
+// The page's contest, in its weekend with the most records, when the file has one; else the
+// weekend of either edition with the most. A tie goes to the later weekend: a logbook is
+// exported for the contest just worked. A page contest the file has no weekend of is passed by.
+Choice ChooseWeekend(const AdifDocument& doc, const std::vector<AdifQso>& qsos, int page) {
+    std::map<std::pair<int, std::string>, std::size_t> counts;
+    for (const AdifQso& q : qsos) {
+        if (!q.Weekend.empty())
+            ++counts[{q.Edition, q.Weekend}];
+    }
+    const auto best = [&](bool pageOnly) {
+        Weekend most;
+        for (const auto& [key, n] : counts) {
+            if (pageOnly && key.first != page)
+                continue;
+            if (n > most.Qsos || (n == most.Qsos && key.second > most.Date))
+                most = {key.first, key.second, n};
+        }
+        return most;
+    };
+    Choice choice;
+    choice.Page = page;
+    const Weekend most = best(false);
+    if (page != NoContest) {
+        if (const Weekend own = best(true); own.Qsos > 0) {
+            choice.Used = own;
+            choice.By = ChosenBy::Page;
+            if (most.Qsos > own.Qsos)
+                choice.Larger = most;
+            return choice;
+        }
+    }
+    if (most.Qsos > 0) {
+        choice.Used = most;
+        choice.By = page != NoContest ? ChosenBy::MostNoneOnPage : ChosenBy::Most;
+        return choice;
+    }
+    choice.Used.Contest = page != NoContest ? page : ContestOfFirstRecords(doc);
+    return choice;
+}
+
+// ---- Taking or refusing each QSO
 
 // The number of an integer field, or of its _STRING field when that holds one.
 std::string NumberOf(const AdifRecord& r, const std::string& name) {
@@ -162,11 +232,10 @@ struct Candidate {
 // What the records gave: the QSOs taken, and the refused ones counted and named.
 class Taking {
   public:
-    explicit Taking(int contest) : contest_(contest) {}
+    Taking(int contest, std::string weekend) : contest_(contest), weekend_(std::move(weekend)) {}
 
     void TakeOrRefuse(const AdifQso& q) {
-        std::optional<Period> own;
-        if (const std::optional<Refusal> why = RefusalOf(q, own)) {
+        if (const std::optional<Refusal> why = RefusalOf(q)) {
             Refuse(q, *why, RefusalTexts[*why]);
             return;
         }
@@ -178,8 +247,6 @@ class Taking {
             Refuse(q, Unfit, ShownText(e.what(), UnfitWordsMost));
             return;
         }
-        if (!FirstPeriod)
-            FirstPeriod = own;
         if (StationCall.empty())
             StationCall = Trim(FieldOf(*q.Record, "STATION_CALLSIGN"));
         if (StationCall.empty())
@@ -187,34 +254,44 @@ class Taking {
         Taken.push_back({q.Date, std::move(row)});
     }
 
+    // The records not of the contest: in another mode or outside its weekend.
+    std::size_t Outside() const { return Counts[OtherMode] + Counts[OutsidePeriod]; }
+
+    // The first NamedMost refused QSOs, a line each: first those of the contest's weekend and
+    // those that fit no weekend (a logbook's other QSOs would hide them), then the others.
+    std::string Named() const {
+        std::string named;
+        std::size_t shown = 0;
+        for (const std::vector<std::string>* lines : {&named_, &namedOutside_}) {
+            for (const std::string& line : *lines) {
+                if (shown++ < NamedMost)
+                    named += line;
+            }
+        }
+        return named;
+    }
+
     std::vector<Candidate> Taken;
-    std::optional<Period> FirstPeriod;  // of the first QSO taken
     std::string StationCall;
     std::array<std::size_t, RefusalCount> Counts{};
-    std::string Named;  // the first NamedMost refused QSOs, a line each
     std::size_t Refused = 0;
 
   private:
-    // The first rule the QSO breaks; own becomes the period of its year once its date counts.
-    std::optional<Refusal> RefusalOf(const AdifQso& q, std::optional<Period>& own) {
-        if (q.Call.empty())
-            return NoCall;
+    // The first rule the QSO breaks: those outside the contest first, so that a logbook's other
+    // QSOs count as outside whatever else they lack.
+    std::optional<Refusal> RefusalOf(const AdifQso& q) const {
         if (!IsAdifDate(q.Date))
             return BadDate;
         if (!IsAdifTime(q.Time))
             return BadTime;
-        if (contest_ == NoContest || (q.Mode.empty() ? ContestOfId(FieldOf(*q.Record, "CONTEST_ID"))
-                                                     : ContestOfMode(q.Mode)) != contest_)
+        if (contest_ == NoContest || q.Edition != contest_)
             return OtherMode;
+        if (weekend_.empty() || q.Weekend != weekend_)
+            return OutsidePeriod;
+        if (q.Call.empty())
+            return NoCall;
         if (q.Band == NoBand)
             return OtherBand;
-        own = PeriodOf(DigitsValue(q.Date.substr(0, 4)));
-        if (!own ||
-            !InContestPeriod(
-                contest_, Copy(q.Date, 1, 4) + "-" + Copy(q.Date, 5, 2) + "-" + Copy(q.Date, 7, 2),
-                Copy(q.Time, 1, 4)) ||
-            (FirstPeriod && FirstPeriod->ContestDate != own->ContestDate))
-            return OutsidePeriod;
         if (NumberOf(*q.Record, "SRX").empty())
             return NoNumber;
         return std::nullopt;
@@ -246,25 +323,22 @@ class Taking {
 
     void Refuse(const AdifQso& q, Refusal why, std::string_view words) {
         ++Counts[why];
-        if (++Refused <= NamedMost)
-            Named += "\nQSO " + std::to_string(q.Number) + " (" +
-                     (q.Call.empty() ? "-" : ShownText(q.Call)) + " " + ShownText(q.Date) + " " +
-                     ShownText(q.Time) + "): " + std::string(words);
-    }
-
-    // The period of a year, remembered: a file's QSOs come from one year or a few.
-    std::optional<Period> PeriodOf(int year) {
-        if (const auto it = periods_.find(year); it != periods_.end())
-            return it->second;
-        return periods_[year] = PeriodIn(contest_, year);
+        ++Refused;
+        std::vector<std::string>& lines =
+            why == OtherMode || why == OutsidePeriod ? namedOutside_ : named_;
+        if (lines.size() < NamedMost)
+            lines.push_back("\nQSO " + std::to_string(q.Number) + " (" +
+                            (q.Call.empty() ? "-" : ShownText(q.Call)) + " " + ShownText(q.Date) +
+                            " " + ShownText(q.Time) + "): " + std::string(words));
     }
 
     int contest_;
-    std::map<int, std::optional<Period>> periods_;
+    std::string weekend_;  // empty: none, every QSO is outside
+    std::vector<std::string> named_, namedOutside_;
 };
 
 // The log of the QSOs taken, in the order of their dates and times, and what the page gets.
-CabrilloFile LogOf(Taking& taking, int contest, const StationData& current) {
+CabrilloFile LogOf(Taking& taking, const Weekend& used, const StationData& current) {
     std::vector<Candidate>& taken = taking.Taken;
     // The rows stay where they are; only their order is sorted.
     std::vector<std::size_t> order(taken.size());
@@ -283,11 +357,10 @@ CabrilloFile LogOf(Taking& taking, int contest, const StationData& current) {
     }
     if (file.Rows.empty())
         return file;
-    if (contest != NoContest)
-        file.Station.ContestBox = ContestEntries()[static_cast<std::size_t>(contest)];
+    file.Station.ContestBox = ContestName(used.Contest);
     if (IsBlankText(current.CallEdit) && !taking.StationCall.empty())
         file.Station.CallEdit = UpperAscii(taking.StationCall);
-    file.ContestDate = taking.FirstPeriod->ContestDate;
+    file.ContestDate = used.Date;
     const QsoLog::Row& last = file.Rows.back();
     const int nr = DigitsValue(last[ColNrSent]);
     if (nr >= 0)
@@ -297,14 +370,39 @@ CabrilloFile LogOf(Taking& taking, int contest, const StationData& current) {
     return file;
 }
 
+// Which contest and period the import went by, and why.
+std::string ChoiceText(const Choice& choice) {
+    if (choice.By == ChosenBy::NoWeekend)
+        return "No QSO lies in a " + ContestName(SacCw) + " or " + ContestName(SacSsb) +
+               " weekend (Saturday " + std::string(ContestStartTime) + " to Sunday " +
+               std::string(ContestEndTime) + " UTC).";
+    std::string text = WeekendText(choice.Used);
+    if (choice.By == ChosenBy::Page)
+        text += ", the contest on the station page.";
+    else
+        text += ", the contest weekend with the most QSOs in the file.";
+    if (choice.By == ChosenBy::MostNoneOnPage)
+        text +=
+            " It has none in " + ContestName(choice.Page) + ", the contest on the station page.";
+    if (choice.Larger.Qsos > 0)
+        text += "\nThe file has more QSOs (" + std::to_string(choice.Larger.Qsos) + ") in " +
+                WeekendText(choice.Larger) + ": choose " + ContestName(choice.Larger.Contest) +
+                " on the station page to take those.";
+    return text;
+}
+
 // Empty when every record was taken.
-std::string MessageOf(const Taking& taking, std::size_t records, std::size_t taken) {
+std::string MessageOf(const Taking& taking, const Choice& choice, std::size_t records,
+                      std::size_t taken) {
     if (records == 0)
         return "The file holds no QSO.";
     if (taking.Refused == 0)
         return {};
-    std::string message = std::to_string(taken) + " of " + std::to_string(records) +
-                          (records == 1 ? " QSO" : " QSOs") + " taken; not taken:";
+    std::string message = ChoiceText(choice) + "\n" + std::to_string(taken) + " of " +
+                          std::to_string(records) + (records == 1 ? " QSO" : " QSOs") + " taken";
+    if (choice.By != ChosenBy::NoWeekend)
+        message += ", " + std::to_string(taking.Outside()) + " outside that contest";
+    message += "; not taken:";
     for (std::size_t k = 0; k < RefusalCount; ++k) {
         if (taking.Counts[k] > 0) {
             message += '\n';
@@ -313,7 +411,7 @@ std::string MessageOf(const Taking& taking, std::size_t records, std::size_t tak
             message += RefusalTexts[k];
         }
     }
-    message += "\n" + taking.Named;
+    message += "\n" + taking.Named();
     if (taking.Refused > NamedMost)
         message += "\nand " + std::to_string(taking.Refused - NamedMost) + " more";
     return message;
@@ -322,14 +420,17 @@ std::string MessageOf(const Taking& taking, std::size_t records, std::size_t tak
 }  // namespace
 
 AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
-    const std::vector<AdifQso> qsos = ReadQsos(doc);
-    const int contest = ChooseContest(doc, current.ContestIndex);
-    Taking taking(contest);
+    std::vector<AdifQso> qsos = ReadQsos(doc);
+    PlaceInWeekends(qsos);
+    const bool onPage = current.ContestIndex >= 0 &&
+                        current.ContestIndex < static_cast<int>(ContestEntries().size());
+    const Choice choice = ChooseWeekend(doc, qsos, onPage ? current.ContestIndex : NoContest);
+    Taking taking(choice.Used.Contest, choice.Used.Date);
     for (const AdifQso& q : qsos) taking.TakeOrRefuse(q);
 
     AdifImport result;
-    result.File = LogOf(taking, contest, current);
-    result.Message = MessageOf(taking, qsos.size(), result.File.Rows.size());
+    result.File = LogOf(taking, choice.Used, current);
+    result.Message = MessageOf(taking, choice, qsos.size(), result.File.Rows.size());
     return result;
 }
 

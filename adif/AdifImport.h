@@ -20,14 +20,17 @@ struct AdifImport {
     std::string Message;
 };
 
-// The contest: the first CONTEST_ID "SAC-CW"/"SAC-SSB", else the first QSO's MODE that is CW
-// or SSB, else the contest the page has. A QSO is taken when it has a call, a date (YYYYMMDD,
-// a day of the calendar) and a time (HHMM or HHMMSS of a day),
-// is in the contest's mode, on one of its bands (BAND, else FREQ) and inside the period from
-// 1200 on the contest's Saturday to 1159 the next day, by the calendar of its year, and in the
-// same contest as the first QSO taken, has a received number (SRX, else SRX_STRING) and fits
-// the rules of a commit (CommittedRow). Taken QSOs are ordered by date and time. The station
-// call comes from STATION_CALLSIGN (or OPERATOR) only when the page has none.
+// The contest and its weekend: among the weekends (Saturday 1200 to Sunday 1159 UTC, by the
+// calendar of each year) of SAC-CW and SAC-SSB that the file's records lie in, each record
+// counted for the edition of its MODE (CW; SSB, USB or LSB), else of its CONTEST_ID, the one of
+// the page's contest with the most records when the file has one, else the one with the most;
+// a tie goes to the later weekend. A QSO is taken when it has a date (YYYYMMDD, a day of the
+// calendar) and a time (HHMM or HHMMSS of a day), lies in that weekend in the contest's mode,
+// and has a call, one of the contest's bands (BAND, else FREQ), a received number (SRX, else
+// SRX_STRING) and fits the rules of a commit (CommittedRow). Taken QSOs are ordered by date
+// and time. The message names the contest and period and why, counts the records outside it
+// and names the refused ones, those inside the weekend first. The station call comes from
+// STATION_CALLSIGN (or OPERATOR) only when the page has none.
 AdifImport ImportAdif(const AdifDocument& doc, const StationData& current);
 
 // The largest file taken: a contest log in ADIF is well under 1 MB; a whole logbook exported by

@@ -25,10 +25,23 @@ std::string ContestPeriodStart(int contestEntry, std::string_view date) {
     return ContestCalendarDate(contestEntry, DigitsValue(Copy(date, 1, 4)));
 }
 
-bool InContestPeriod(int contestEntry, std::string_view date, std::string_view time) {
+std::string ContestWeekendOf(int contestEntry, std::string_view date, std::string_view time) {
+    if (!IsCalendarDate(date) || !IsValidTime(time))
+        return {};
     // The day the contest started, if the QSO was in it: the day before for a time before 1200.
-    return IsCalendarDate(date) && IsValidTime(time) &&
-           ContestDateFromFirstQso(date, time) == ContestPeriodStart(contestEntry, date);
+    std::string start = ContestDateFromFirstQso(date, time);
+    if (start != ContestPeriodStart(contestEntry, date))
+        return {};
+    return start;
+}
+
+bool InContestPeriod(int contestEntry, std::string_view date, std::string_view time) {
+    return !ContestWeekendOf(contestEntry, date, time).empty();
+}
+
+std::string ContestPeriodText(std::string_view contestDate) {
+    return std::string(contestDate) + " " + std::string(ContestStartTime) + " to " +
+           QsoDate(contestDate, ContestEndTime) + " " + std::string(ContestEndTime) + " UTC";
 }
 
 std::optional<int> ContestMinute(std::string_view contestDate, std::string_view time) {

@@ -186,8 +186,13 @@ TEST(AdifTest, ImportTakesOnlyDatesAndTimesOfTheCalendarAndTheClock) {
             EXPECT_EQ(import.File.Rows.size(), 2u) << c.date << " " << c.time;
             continue;
         }
-        EXPECT_EQ(import.Message, std::string("1 of 2 QSOs taken; not taken:\n1 ") + c.refusal +
-                                      "\n\nQSO 2 (OH2XY " + c.date + " " + c.time +
+        const char* outside =
+            std::string_view(c.refusal) == "outside the contest period" ? "1" : "0";
+        EXPECT_EQ(import.Message, std::string("SAC-CW 2019-09-21 1200 to 2019-09-22 1159 UTC, the "
+                                              "contest weekend with the most QSOs in the file.\n"
+                                              "1 of 2 QSOs taken, ") +
+                                      outside + " outside that contest; not taken:\n1 " +
+                                      c.refusal + "\n\nQSO 2 (OH2XY " + c.date + " " + c.time +
                                       "): " + c.refusal);
         ASSERT_EQ(import.File.Rows.size(), 1u) << c.date << " " << c.time;
         // The next QSO typed goes on from the time of the last one taken.
@@ -257,7 +262,9 @@ TEST(AdifTest, MessagesCutLongTextsFromTheFile) {
     const AdifImport import = Import(Qso(call, "20190921", "1300", "<BAND:3>40m<MODE:2>CW") +
                                      Qso("OH2XY", "20190921", "1300" + twenty, "<MODE:2>CW"));
     EXPECT_EQ(import.Message,
-              "0 of 2 QSOs taken; not taken:\n1 no valid time (HHMM)\n"
+              "SAC-CW 2019-09-21 1200 to 2019-09-22 1159 UTC, the contest weekend with the most "
+              "QSOs in the file.\n0 of 2 QSOs taken, 0 outside that contest; not taken:\n"
+              "1 no valid time (HHMM)\n"
               "1 not fit for the log\n\n"
               "QSO 1 (" +
                   twenty + "... 20190921 1300): The call '" + call +

@@ -79,6 +79,29 @@ TEST(InContestPeriod, SaturdayNoonToSundayNoon) {
         EXPECT_EQ(InContestPeriod(contest, date, time), in) << date << ' ' << time;
 }
 
+// The Saturday of the weekend a QSO is in, for its edition and the calendar of its year.
+TEST(ContestWeekendOf, TheSaturdayOfTheWeekendAQsoIsIn) {
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {SacSsb, "2026-10-10", "1200", "2026-10-10"},
+        {SacSsb, "2026-10-10", "1159", ""},
+        {SacSsb, "2026-10-11", "1159", "2026-10-10"},
+        {SacSsb, "2026-10-11", "1200", ""},
+        {SacCw, "2026-10-10", "1300", ""},
+        {SacCw, "2026-09-20", "0000", "2026-09-19"},
+        {SacCw, "2019-09-21", "1300", "2019-09-21"},
+        {NoContest, "2026-10-10", "1300", ""},
+        {SacCw, "2026-09-31", "1300", ""},
+        {SacCw, "2026-09-19", "2400", ""},
+    };
+    for (const auto& [contest, date, time, weekend] : cases)
+        EXPECT_EQ(ContestWeekendOf(contest, date, time), weekend) << date << ' ' << time;
+}
+
+TEST(ContestPeriodText, SaturdayNoonToSundayAMinuteBefore) {
+    EXPECT_EQ(ContestPeriodText("2026-10-10"), "2026-10-10 1200 to 2026-10-11 1159 UTC");
+    EXPECT_EQ(ContestPeriodText("2026-09-30"), "2026-09-30 1200 to 2026-10-01 1159 UTC");
+}
+
 // Minute 0 is Saturday 1200, minute 1439 Sunday 1159; the day comes from the contest date.
 TEST(ContestMinute, FromSaturdayNoon) {
     const std::tuple<const char*, const char*, std::optional<int>> cases[] = {
