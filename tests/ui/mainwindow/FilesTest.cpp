@@ -71,7 +71,11 @@ class FilesTest : public QObject {
 
     TForm1& F() { return *w_.Form; }
 
+    // Opens name, saying No when a changed log is offered a save first.
     void OpenFile(const QString& name) {
+        F().RebuildCabrilloLog();
+        if (!F().LogSaved())
+            w_.Prompts.Answers.push_back(Answer::No);
         w_.Prompts.Files << name;
         F().Open1->trigger();
     }
@@ -105,6 +109,9 @@ class FilesTest : public QObject {
         F().TimeEdit->setText(QStringLiteral("0999"));
         F().ClubEdit->setText(QStringLiteral("KEEP"));
         SelectEntry(F().OverlayComboBox, 1);
+        // Only what Open does is asked here, not whether it asks first.
+        F().RebuildCabrilloLog();
+        F().SetLogSaved(true);
     }
 
   private slots:
@@ -181,6 +188,9 @@ class FilesTest : public QObject {
         const QString named = QStringLiteral("line %1: no date").arg(file.size() - 1);
         QVERIFY2(w_.Prompts.Informations[0].contains(named),
                  qPrintable(w_.Prompts.Informations[0]));
+        // A save over the file would lose the line: the log opens changed, and says so.
+        QVERIFY(w_.Prompts.Informations[0].contains(QStringLiteral("Saving over the file")));
+        QVERIFY(!F().LogSaved() && F().isWindowModified());
     }
 
     // A value the file's entrant may choose opens selected, whatever class the lists were set
