@@ -31,7 +31,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const std::uint32_t FixedSeeds[] = {1, 2, 3};
-constexpr int DefaultSteps = 150;
+constexpr int DefaultSteps = 120;
 
 // The promises the window breaks today, with what breaks them: a walk records where each
 // first broke and goes on; the test expects each broken (QEXPECT_FAIL), so a mended one shows
@@ -400,9 +400,11 @@ class Walk {
         if (!WentOn(asked, answer, before))
             return;
         InItsFile();
-        const int qsos = QsoLines(ReadLines(ToCore(file)));
-        Check("open keeps", F().Log().QsoRowCount() == qsos,
-              QStringLiteral("%1 of %2 QSOs opened").arg(F().Log().QsoRowCount()).arg(qsos));
+        const int qsos = QsoLines(ReadLines(ToCore(file))), rows = F().Log().QsoRowCount();
+        Check("open keeps", rows == qsos,
+              QStringLiteral("%1 of %2 QSOs opened").arg(rows).arg(qsos));
+        // A save over the file would lose the lines left out.
+        changed_ = rows < qsos;
     }
 
     void Import() {
