@@ -123,6 +123,8 @@ int main(int argc, char* argv[]) {
     form1.SetSecondaryWindows(&aboutBox, &form3);
 
     form1.show();
+    // After a crash the unsaved log waits in Last.log; asked once the window is up.
+    QTimer::singleShot(0, &form1, [&form1] { form1.OfferBackup(); });
     kerolt::RigControl::Of(form1).Apply(kerolt::LoadRigSettings());
     // The call list of contest stations arrives once the window is up, so it never delays it.
     QTimer::singleShot(0, &form1, [&form1] {

@@ -352,4 +352,29 @@ int RunLogCheck(const std::string& fileName, CountryTable& table, const CallList
     return problem ? 1 : 0;
 }
 
+std::string CheckVerdict(const std::vector<Finding>& findings) {
+    const auto problems = static_cast<std::size_t>(
+        std::count_if(findings.begin(), findings.end(),
+                      [](const Finding& f) { return f.Level == FindingLevel::Problem; }));
+    const std::size_t notes = findings.size() - problems;
+    const auto counted = [](std::size_t n, const char* what) {
+        return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+    };
+    std::string verdict = problems == 0 ? std::string("Pass Ok") : counted(problems, "problem");
+    if (problems > 0 || notes > 0)
+        verdict += ", " + counted(notes, "note");
+    // The problems are named first, each kind in line order.
+    std::vector<Finding> named = findings;
+    std::stable_partition(named.begin(), named.end(),
+                          [](const Finding& f) { return f.Level == FindingLevel::Problem; });
+    for (std::size_t i = 0; i < named.size() && i < CheckVerdictNamed; ++i) {
+        const Finding& f = named[i];
+        verdict += "\nline " + std::to_string(f.Line) +
+                   (f.Level == FindingLevel::Problem ? ": problem: " : ": note: ") + f.Message;
+    }
+    if (findings.size() > CheckVerdictNamed)
+        verdict += "\n... and " + std::to_string(findings.size() - CheckVerdictNamed) + " more";
+    return verdict;
+}
+
 }  // namespace kerolt

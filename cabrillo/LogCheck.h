@@ -28,6 +28,12 @@ struct Finding {
 std::vector<Finding> CheckCabrilloLog(const std::vector<std::string>& lines, CountryTable& table,
                                       const CallList* known);
 
+// The Check command's verdict: "Pass Ok" when no problem was found (with the count of notes,
+// when there are any), else "N problems, N notes"; then the first CheckVerdictNamed findings,
+// one a line ("line 12: problem: ..."), and how many more there are.
+inline constexpr std::size_t CheckVerdictNamed = 5;
+std::string CheckVerdict(const std::vector<Finding>& findings);
+
 // "FILE:LINE: problem: message" or "FILE:LINE: note: message".
 std::string FormatFinding(std::string_view file, const Finding& finding);
 

@@ -149,6 +149,12 @@ class ScratchFolder {
 
 // A fresh main window over the synthetic country table, with scripted dialogs and a fixed
 // clock; what the page tests share.
+// The settings a run leaves for the next: Realtime, AutoSave and the backup's state.
+inline void ForgetLastRun() {
+    QSettings settings(QStringLiteral("Kerolt"), QStringLiteral("Kerolt"));
+    for (const char* key : {"Realtime", "AutoSave", "Backup"}) settings.remove(QLatin1String(key));
+}
+
 struct Window {
     CountryTable Table = SyntheticCountryTable();
     ScriptedPrompts Prompts;
@@ -157,6 +163,8 @@ struct Window {
 
     bool Open() {
         QApplication::setQuitOnLastWindowClosed(false);
+        // Each window starts as a first run: what an earlier one left in the settings is gone.
+        ForgetLastRun();
         Form = std::make_unique<TForm1>(Table, Prompts, Clock);
         Form->show();
         return QTest::qWaitForWindowActive(Form.get());

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTime>
@@ -43,10 +44,10 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
       countryTable_(countryTable),
       prompts_(prompts),
       clock_(clock),
-      scoring_(countryTable, state_) {
+      doc_(countryTable) {
     setObjectName(QStringLiteral("Form1"));
     setFont(PixelFont(QStringLiteral("Arial"), 12));
-    gridModel_ = new QsoGridModel(log_, this);
+    gridModel_ = new QsoGridModel(doc_.Log(), this);
 
     OpenDialog1 = {QStringLiteral("log"), QStringLiteral("*.log|*.log"), QString()};
     SaveDialog1 = {QStringLiteral("log"), QStringLiteral("*.log|*.log"), QString()};
@@ -108,6 +109,7 @@ void TForm1::ConnectHandlers() {
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::OnCurrentPageChanged);
 
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
+        {New1, &TForm1::New1Click},
         {Open1, &TForm1::Open1Click},
         {Save1, &TForm1::Save1Click},
         {Exit1, &TForm1::Exit1Click},
@@ -128,6 +130,7 @@ void TForm1::ConnectHandlers() {
             [this](const QPoint& pos) { PopupMenu2->popup(TabSheet5->mapToGlobal(pos)); });
 
     ConnectLogInputHandlers();
+    ConnectStationSync();
 }
 
 void TForm1::OnKey(QWidget* field, QEvent::Type type, KeyHandler handler) {
@@ -185,9 +188,6 @@ void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {
                                                                  : std::vector<std::string>());
 }
 
-void TForm1::RebuildCabrilloLog() {
-    SetCabrilloLines(cabrilloBuilder_.Build(StationDataFromControls(), log_, state_.ContestDate));
-}
 // --- Events ---------------------------------------------------------------------------------
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -227,9 +227,31 @@ void TForm1::FormCreate() {
     PageControl1->setTabVisible(LogInputPage, false);
     PageControl1->setTabVisible(CabrilloLogPage, false);
     PageControl1->setTabVisible(MultListPage, false);
-    setWindowTitle(QLatin1String(ProgramCaption));
-    SetPanelText(AutoSavePanel, QStringLiteral("AutoSave: On"));
-    SetPanelText(RealtimePanel, QStringLiteral("Realtime: Off"));
+    // Realtime and AutoSave are as the last run left them.
+    const QSettings settings(QStringLiteral("Kerolt"), QStringLiteral("Kerolt"));
+    Realtime1->setChecked(settings.value(QStringLiteral("Realtime"), false).toBool());
+    AutoSave1->setChecked(settings.value(QStringLiteral("AutoSave"), true).toBool());
+    ShowSetUpMarks();
+    ShowDocumentName();
+}
+
+void TForm1::ShowSetUpMarks() {
+    const bool realtime = Realtime1->isChecked();
+    if (realtime) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+    SetPanelText(RealtimePanel,
+                 realtime ? QStringLiteral("Realtime: On") : QStringLiteral("Realtime: Off"));
+    SetPanelText(AutoSavePanel, AutoSave1->isChecked() ? QStringLiteral("AutoSave: On")
+                                                       : QStringLiteral("AutoSave: Off"));
+}
+
+void TForm1::SaveSetUpMarks() {
+    QSettings settings(QStringLiteral("Kerolt"), QStringLiteral("Kerolt"));
+    settings.setValue(QStringLiteral("Realtime"), Realtime1->isChecked());
+    settings.setValue(QStringLiteral("AutoSave"), AutoSave1->isChecked());
 }
 void TForm1::Exit1Click() {
     close();
@@ -244,18 +266,15 @@ void TForm1::About1Click() {
 }
 void TForm1::Realtime1Click() {
     // The menu item has already turned its mark over.
-    const bool on = Realtime1->isChecked();
-    if (on) {
-        Timer1->start();
-    } else {
-        Timer1->stop();
-    }
-    SetPanelText(RealtimePanel,
-                 on ? QStringLiteral("Realtime: On") : QStringLiteral("Realtime: Off"));
+    ShowSetUpMarks();
+    SaveSetUpMarks();
 }
 void TForm1::AutoSave1Click() {
-    SetPanelText(AutoSavePanel, AutoSave1->isChecked() ? QStringLiteral("AutoSave: On")
-                                                       : QStringLiteral("AutoSave: Off"));
+    ShowSetUpMarks();
+    SaveSetUpMarks();
+    // From now on Last.log holds the document, this moment included.
+    if (AutoSave1->isChecked())
+        BackUpLog();
 }
 void TForm1::Timer1Timer() {
     if (PageControl1->currentIndex() != LogInputPage)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cabrillo/CabrilloWriter.h"
+#include "cabrillo/LogDocument.h"
 #include "cabrillo/StationData.h"
 #include "contest/ContestRules.h"
 #include "contest/LogEntry.h"
@@ -64,8 +65,8 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     // The Cabrillo text, as the "Cabrillo log" page holds it.
     const std::vector<std::string>& CabrilloLines() const { return cabrilloLines_; }
     void SetCabrilloLines(const std::vector<std::string>& lines);
-    // Rebuilds the text from the station controls and the log. A build that fails raises and
-    // leaves the old text.
+    // The station controls into the document, then its text onto the page. A build that fails
+    // raises and leaves the old text.
     void RebuildCabrilloLog();
     // The right-click menu of an entry field, built for the moment: copy, paste, select all.
     QMenu* EntryFieldMenu(QLineEdit* field, EntryField kind);
@@ -75,13 +76,21 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     void KeepSummaryToItsLines(bool keep);
 
     CountryTable& Countries() { return countryTable_; }
-    ContestState& State() { return state_; }
-    QsoLog& Log() { return log_; }
-    ScoringEngine& Scoring() { return scoring_; }
+    // The open log: every change goes through it, the views follow its notification.
+    const LogDocument& Document() const { return doc_; }
+    ContestState& State() { return doc_.State(); }
+    const QsoLog& Log() const { return doc_.Log(); }
+    ScoringEngine& Scoring() { return doc_.Scoring(); }
     QsoGridModel& GridModel() { return *gridModel_; }
     Prompts& Dialogs() { return prompts_; }
-    bool LogSaved() const { return logSaved_; }
-    void SetLogSaved(bool saved) { logSaved_ = saved; }
+    // Whether the document is as it was saved or opened.
+    bool LogSaved() const { return !doc_.Modified(); }
+    void SetLogSaved(bool saved) { doc_.SetModified(!saved); }
+    // A grid cell's new text through the document; false, with the reason in the status bar,
+    // when the rules refuse it.
+    bool EditGridCell(int logRow, int col, const QString& text);
+    // At start: offers to open Last.log when it holds QSOs that are in no saved file.
+    void OfferBackup();
 
     // Runs fn as an event's handling: an error it raises is shown and ends there.
     template <typename Fn>
@@ -103,6 +112,7 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     void Realtime1Click();
     void AutoSave1Click();
     void Timer1Timer();
+    void New1Click();
 
     // --- Station page (Unit1Station.cpp) ---------------------------------------------------
     void CallEditChange();
@@ -166,11 +176,13 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     bool SaveLogAs(const QString& proposedName);
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
-    // Unsaved QSOs are offered a save before they go; false keeps them where they are.
-    enum class SaveOccasion { Opening, Exit };
+    // A changed document is offered a save before it goes; false keeps it where it is.
+    enum class SaveOccasion { Opening, Exit, New };
     bool MaySaveFirst(SaveOccasion occasion);
-    // Applies a read file to the station page, the log and the Cabrillo page, as Open does.
-    void ShowOpenedFile(const CabrilloFile& file);
+    // Applies a read file to the station page, then makes it the document: fileName is where
+    // it came from, modified whether it differs from that file.
+    void ShowOpenedFile(const CabrilloFile& file, const std::string& fileName = {},
+                        bool modified = false);
 
     // --- Page changes (Unit1Pages.cpp) -------------------------------------------------------
     // Before the user leaves page leavingPage, and after the user arrived at another.
@@ -207,6 +219,8 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     void BandChanged();
     // The log was scored and the score shown (ShowScore).
     void Scored();
+    // The document changed and the window's views show it.
+    void DocumentChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -229,6 +243,9 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     // Unit1.cpp: wiring. A key handler sees the field's key events of one type before the
     // field; an exit handler runs when the focus leaves the field for another control.
     void ConnectHandlers();
+    // Unit1.cpp: Realtime and AutoSave shown, and kept for the next run.
+    void ShowSetUpMarks();
+    void SaveSetUpMarks();
     void OnKey(QWidget* field, QEvent::Type type, KeyHandler handler);
     void OnExit(QWidget* field, void (TForm1::*handler)());
     // Unit1Pages.cpp
@@ -247,16 +264,25 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     void StepBandBy(int step);
     QsoEntry EntryFromControls() const;
     void RemoveStaleBackups();
-    // Writes the rebuilt Cabrillo text to Last.log.
+    // Writes the document's Cabrillo text to Last.log.
     void BackUpLog();
-    // The grid's re-scored cells, summary, claimed score and entity panel shown.
-    void ShowRescoredLog();
+    // The views follow one change of the document.
+    void OnDocumentChanged(const DocumentChange& change);
+    // The station controls into the document (not while the window writes them itself).
+    void SyncStation();
+    void ConnectStationSync();
+    // The title: the file's name, [*] while changed.
+    void ShowDocumentName();
+    // The dupe colour, the verdict and the partial list after a band or log change.
+    void RefreshCallMarks();
+    void OfferBackupNow();
+    // The band list shows the band of the last QSO.
+    void SelectLastQsoBand();
     // Hooks a cell editor of the grid: its filter and leaving the grid from it.
     void PrepareCellEditor(QLineEdit* editor);
     void WatchGridExit(QWidget* widget);
 
     void ShowOpenedStation(const CabrilloFile& file);
-    void ShowOpenedLog(const CabrilloFile& file);
 
     // Unit1MultList.cpp: the mult table's lists, one per band.
     void ShowMultLists();
@@ -270,13 +296,12 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     CountryTable& countryTable_;
     Prompts& prompts_;
     Clock& clock_;
-    ContestState state_;
-    QsoLog log_;
-    ScoringEngine scoring_;
-    bool logSaved_ = true;
-    std::string openedContestDate_;  // of the last log opened with QSOs
+    LogDocument doc_;
+    // While the window writes the station controls itself, their changes are not the user's.
+    bool writingStation_ = false;
+    bool backupUnsavedNoted_ = false;  // what the settings last heard of Last.log
+    std::string openedContestDate_;  // of the open log, when it had QSOs
     QsoGridModel* gridModel_ = nullptr;
-    CabrilloLogBuilder cabrilloBuilder_;
     // The lines the "Cabrillo log" page shows, as the core's text.
     std::vector<std::string> cabrilloLines_;
     std::array<QLabel*, 5> panels_{};

@@ -3,7 +3,6 @@
 #include <QListWidget>
 
 #include "cabrillo/LogCheck.h"
-#include "cabrillo/QuickCheck.h"
 #include "ui/support/CoreText.h"
 #include "ui/features/callentry/PartialCalls.h"
 #include "ui/mainwindow/Unit1.h"
@@ -67,7 +66,11 @@ void TForm1::ShowLogCheck(const std::vector<std::string>& lines) {
 }
 
 void TForm1::Check1Click() {
-    prompts_.ShowInformation(ToUi(QuickCheckVerdict(CabrilloLines())));
+    // The document's text as it stands, with the same check as the page and --check.
+    RebuildCabrilloLog();
+    const CallList& known = partials_->KnownCalls();
+    prompts_.ShowInformation(ToUi(CheckVerdict(
+        CheckCabrilloLog(doc_.CabrilloLines(), countryTable_, known.Size() > 0 ? &known : nullptr))));
 }
 
 }  // namespace kerolt

@@ -90,6 +90,7 @@ struct TForm1Controls {
     QListWidget* List10 = nullptr;
 
     // Menus and commands.
+    QAction* New1 = nullptr;
     QAction* Open1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Exit1 = nullptr;

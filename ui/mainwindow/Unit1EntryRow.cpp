@@ -31,6 +31,7 @@ BandIndex TForm1::TypedBand() const {
 
 void TForm1::KeepTypedKhz(long khz) {
     typedKhz_ = khz;
+    RefreshCallMarks();
 }
 
 QString TForm1::TypedTime() const {

@@ -14,6 +14,7 @@
 #include "common/TextFile.h"
 #include "contest/ContestRules.h"
 #include "ui/widgets/ComboLists.h"
+#include "ui/support/Clock.h"
 #include "ui/support/CoreText.h"
 #include "ui/support/Hourglass.h"
 #include "ui/widgets/QsoGridModel.h"
@@ -38,31 +39,40 @@ void TForm1::LoadCabrilloLog() {
     const Hourglass hourglass;
     // The whole file is read and checked before anything changes.
     const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
-    ShowOpenedFile(file);
-    // The log is in its file: only a change made after this is worth the question.
-    logSaved_ = true;
-    SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
-    if (const std::string notTaken = NotTakenMessage(file.NotTaken); !notTaken.empty())
+    // The log is in its file, unless lines were left out: a save over it would lose them.
+    ShowOpenedFile(file, NativeName(QFileInfo(*chosen).absoluteFilePath()), !file.NotTaken.empty());
+    if (const std::string notTaken = OpenedNotTakenMessage(file.NotTaken); !notTaken.empty())
         prompts_.ShowInformation(ToUi(notTaken));
 }
 
-void TForm1::ShowOpenedFile(const CabrilloFile& file) {
-    // The log's year decides how it scores.
-    if (file.ContestDate) {
-        state_.ContestDate = *file.ContestDate;
-        openedContestDate_ = *file.ContestDate;
+void TForm1::ShowOpenedFile(const CabrilloFile& file, const std::string& fileName,
+                            bool modified) {
+    // The log's year decides how it scores; a log without QSOs is this year's.
+    openedContestDate_ = file.ContestDate ? *file.ContestDate : std::string();
+    std::string contestDate = doc_.ContestDate();
+    {
+        const bool writing = writingStation_;
+        writingStation_ = true;
+        ShowOpenedStation(file);
+        writingStation_ = writing;
     }
-    ShowOpenedStation(file);
+    if (file.ContestDate) {
+        contestDate = *file.ContestDate;
+    } else if (const LogPageDefaults defaults =
+                   ::kerolt::PrepareLogPage(ContestBox->currentIndex(), clock_.Year());
+               !defaults.ContestDate.empty()) {
+        contestDate = defaults.ContestDate;
+    }
     // The next QSO is typed with the opened contest's reports, as on arriving at the page.
     ShowDefaultReports(DefaultReport(ContestBox->currentIndex()));
-    ShowOpenedLog(file);
+    doc_.Replace(StationDataFromControls(), file.Rows, contestDate, fileName, modified);
     if (file.NyNrEdit)
         NyNrEdit->setText(ToUi(*file.NyNrEdit));
     if (file.TimeEdit)
         TimeEdit->setText(ToUi(*file.TimeEdit));
     // The same time text fires no change, yet the date beside it may be another log's.
     TimeEditChange();
-    SetCabrilloLines(file.Lines);
+    SelectLastQsoBand();
 
     PageControl1->setTabVisible(LogInputPage, true);
     PageControl1->setTabVisible(CabrilloLogPage, true);
@@ -129,12 +139,6 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
     SetMemo1Lines(data.Memo1);
 }
 
-void TForm1::ShowOpenedLog(const CabrilloFile& file) {
-    log_.SetQsos(file.Rows);
-    ShowScore(scoring_.RescoreLog(log_));
-    GridModel().LogReset();
-}
-
 // --- Save and exit ----------------------------------------------------------------------------
 
 bool TForm1::SaveLogAs(const QString& proposedName) {
@@ -142,8 +146,8 @@ bool TForm1::SaveLogAs(const QString& proposedName) {
     const std::optional<QString> chosen = prompts_.SaveFile(SaveDialog1, proposedName);
     if (!chosen)
         return false;
-    WriteLines(NativeName(*chosen), CabrilloLines());
-    logSaved_ = true;
+    WriteLines(NativeName(*chosen), doc_.CabrilloLines());
+    doc_.MarkSaved(NativeName(QFileInfo(*chosen).absoluteFilePath()));
     return true;
 }
 
@@ -156,16 +160,22 @@ bool TForm1::FormCloseQuery() {
 }
 
 bool TForm1::MaySaveFirst(SaveOccasion occasion) {
-    // QSOs typed since the last save live only in the window and in Last.log, which the next
-    // QSO of another log overwrites.
-    if (logSaved_)
+    // The station page is part of the log: a field being typed in counts.
+    SyncStation();
+    // Changes since the last save live only in the window and in Last.log, which the next
+    // change of another log overwrites.
+    if (!doc_.Modified())
         return true;
     const bool closing = occasion == SaveOccasion::Exit;
-    const QString caption = closing ? QStringLiteral("Exit ") : QStringLiteral("Open");
-    switch (prompts_.Question(
+    const QString caption = closing                              ? QStringLiteral("Exit ")
+                            : occasion == SaveOccasion::Opening ? QStringLiteral("Open")
+                                                                 : QStringLiteral("New");
+    const QString text =
         closing ? QStringLiteral("Do you want to save the log before exit?")
-                : QStringLiteral("Do you want to save the log before opening another?"),
-        caption, QuestionButtons::YesNoCancel)) {
+        : occasion == SaveOccasion::Opening
+            ? QStringLiteral("Do you want to save the log before opening another?")
+            : QStringLiteral("Do you want to save the log before starting a new one?");
+    switch (prompts_.Question(text, caption, QuestionButtons::YesNoCancel)) {
         case Answer::Yes:
             break;
         case Answer::No:

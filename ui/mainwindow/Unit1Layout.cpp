@@ -88,6 +88,8 @@ void TForm1::BuildMenus() {
     // page's band keys (B, V) alone.
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu_ = file;
+    New1 = file->addAction(QStringLiteral("&New"));
+    New1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     Open1 = file->addAction(QStringLiteral("&Open..."));
     Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
@@ -106,8 +108,8 @@ void TForm1::BuildMenus() {
     AutoSave1->setChecked(true);
     setUpMenu_ = setUp;
 
+    // The check reads the document, whichever page is shown.
     Check1 = menuBar()->addAction(QStringLiteral("Chec&k"));
-    Check1->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     HowTo1 = help->addAction(QStringLiteral("&HowTo"));
@@ -127,7 +129,8 @@ void TForm1::BuildMenus() {
     PopupMenu2 = new QMenu(this);
     SaveMultList1 = PopupMenu2->addAction(QStringLiteral("Save Mult List"));
 
-    const std::pair<QAction*, const char*> names[] = {{Open1, "Open1"},
+    const std::pair<QAction*, const char*> names[] = {{New1, "New1"},
+                                                      {Open1, "Open1"},
                                                       {Save1, "Save1"},
                                                       {Exit1, "Exit1"},
                                                       {Realtime1, "Realtime1"},

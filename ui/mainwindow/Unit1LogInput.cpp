@@ -168,6 +168,8 @@ void TForm1::SelectBand(int entry) {
     typedKhz_.reset();
     SetBandColour(FrekvensEdit, true);
     SelectEntry(FrekvensEdit, entry);
+    // The typed call is worth what it is on the new band.
+    RefreshCallMarks();
 }
 
 // --- Character filters ----------------------------------------------------------------------
@@ -271,7 +273,7 @@ bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     const std::string call = ToCore(CallWkdInput->text());
     const BandIndex band = BandFromFrequency(ToCore(FrekvensEdit->currentText()));
     SetBackground(CallWkdInput,
-                  scoring_.IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
+                  doc_.Scoring().IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
     // A number typed here is a time or a frequency, and keeps its note in the panel.
     if (call.size() > 2 && !IsCallFieldNumber(call)) {
         countryTable_.PrefixOf(call);
@@ -285,6 +287,7 @@ void TForm1::FrekvensEditChange() {
     typedKhz_.reset();
     SetBandColour(FrekvensEdit, true);
     MoveFocusTo(CallWkdInput);
+    RefreshCallMarks();
 }
 
 void TForm1::TimeEditChange() {
@@ -294,7 +297,7 @@ void TForm1::TimeEditChange() {
         return;
     const std::string time = ToCore(TimeEdit->text());
     if (time.size() == 4)
-        DateLabel->setText(ToUi(QsoDate(state_.ContestDate, time)));
+        DateLabel->setText(ToUi(QsoDate(doc_.ContestDate(), time)));
 }
 
 // --- Commit ---------------------------------------------------------------------------------
@@ -330,26 +333,22 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
         MoveFocusTo(NyNrEdit);
         throw;
     }
-    const int row = gridModel_->AppendQso(CommittedRow(log_.QsoCounter, entry));
-
-    ShowScore(scoring_.ScoreRow(log_, row));
+    // The station page as it stands is the QSO's own call and mode.
+    SyncStation();
+    // The fields empty first: the document's notice then finds no call typed.
+    CallWkdInput->clear();
+    NrInput->clear();
+    NyNrEdit->setText(ToUi(nextNr));
+    doc_.CommitQso(CommittedRow(doc_.Log().QsoCounter, entry));
     // A time or report the check will call a problem is logged as typed, and said at once.
     const QStringList findings = ToUi(EntryFindings(entry, ContestBox->currentIndex()));
     if (!findings.isEmpty())
         SetPanelText(EntityPanel, findings.join(QStringLiteral("; ")));
-    gridModel_->LogRowsChanged(row, row);
 
-    NyNrEdit->setText(ToUi(nextNr));
-    CallWkdInput->clear();
-    NrInput->clear();
-    SG->setCurrentIndex(
-        gridModel_->index(QsoGridModel::GridRow(log_.QsoCounter), static_cast<int>(ColCall)));
+    SG->setCurrentIndex(gridModel_->index(QsoGridModel::GridRow(doc_.Log().QsoCounter),
+                                          static_cast<int>(ColCall)));
     PageControl1->setTabVisible(CabrilloLogPage, true);
     MoveFocusTo(CallWkdInput);
-    logSaved_ = false;
-    SetBackground(CallWkdInput, WindowColour(CallWkdInput));
-    if (AutoSave1->isChecked())
-        BackUpLog();
     return false;
 }
 
@@ -358,32 +357,25 @@ void TForm1::RemoveStaleBackups() {
     RemoveStaleTemporaries(BackupFile);
 }
 
-void TForm1::BackUpLog() {
-    const std::vector<std::string>& lines =
-        cabrilloBuilder_.Build(StationDataFromControls(), log_, state_.ContestDate);
-    SetCabrilloLines(lines);
-    // The atomic writer keeps the previous backup whole when this one fails.
-    WriteLines(BackupFile, lines);
-    PageControl1->setTabVisible(MultListPage, true);
+void TForm1::RefreshCallMarks() {
+    const std::string call = ToCore(CallWkdInput->text());
+    SetBackground(CallWkdInput, !call.empty() && doc_.Scoring().IsDupe(call, TypedBand())
+                                    ? DupeColour
+                                    : WindowColour(CallWkdInput));
+    emit CallTyped();
 }
 
 // --- Grid -----------------------------------------------------------------------------------
 
-void TForm1::ShowRescoredLog() {
-    ShowScore(scoring_.RescoreLog(log_));
-    gridModel_->LogRowsChanged(1, log_.RowCount() - 1);
-}
-
 void TForm1::Deletelastrow1Click() {
-    if (!gridModel_->RemoveLastQso())
+    if (doc_.Log().QsoRowCount() == 0)
         return;
     NyNrEdit->setText(ToUi(PreviousSentNumber(ToCore(NyNrEdit->text()))));
-    ShowRescoredLog();
+    doc_.RemoveLastQso();
 }
 
 void TForm1::SGExit() {
-    const Hourglass hourglass;
-    ShowRescoredLog();
+    // Each edit was taken, scored and backed up as it was made: leaving has nothing to do.
 }
 
 }  // namespace kerolt

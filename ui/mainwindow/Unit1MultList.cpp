@@ -22,7 +22,7 @@ std::array<QListWidget*, BandCount> BandListWidgets(const TForm1& form) {
 
 void TForm1::ShowMultLists() {
     // The lists come sorted from the core; the controls keep that order.
-    const BandLists lists = BuildMultLists(scoring_.MultTable());
+    const BandLists lists = BuildMultLists(doc_.Scoring().MultTable());
     const auto widgets = BandListWidgets(*this);
     for (std::size_t band = 0; band < widgets.size(); ++band) {
         widgets[band]->clear();

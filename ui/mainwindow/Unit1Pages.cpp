@@ -22,13 +22,11 @@ void TForm1::PageControl1Changing(int leavingPage) {
 }
 
 void TForm1::PageControl1Change() {
-    Check1->setEnabled(false);
     switch (PageControl1->currentIndex()) {
         case LogInputPage:
             CallWkdInput->setFocus();
             break;
         case CabrilloLogPage:
-            Check1->setEnabled(true);
             RebuildCabrilloLog();
             break;
         case MultListPage:

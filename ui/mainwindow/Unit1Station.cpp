@@ -71,7 +71,7 @@ void TForm1::ContestBoxChange() {
 void TForm1::CallEditExit() {
     const QString call = CallEdit->text();
     SetPanelText(CallPanel, call);
-    const std::string stationClass = ClassifyStation(countryTable_, state_, ToCore(call));
+    const std::string stationClass = ClassifyStation(countryTable_, doc_.State(), ToCore(call));
     MyCall->setText(call);
     Label12->setText(ToUi(stationClass));
     const ClassChoices choices = ChoicesForClass(stationClass == ScandinavianClass);
@@ -138,11 +138,12 @@ void TForm1::PrepareLogPage() {
     const LogPageDefaults defaults = ::kerolt::PrepareLogPage(
         ContestBox->currentIndex(), ContestYear(openedContestDate_, clock_.Year()));
     // A year without a calendar row keeps the contest date; no contest keeps the reports.
+    SyncStation();
     if (!defaults.ContestDate.empty())
-        state_.ContestDate = defaults.ContestDate;
+        doc_.SetContestDate(defaults.ContestDate);
     ShowDefaultReports(defaults.Report);
     MyCall->setText(CallEdit->text());
-    DateLabel->setText(ToUi(QsoDate(state_.ContestDate, ToCore(TimeEdit->text()))));
+    DateLabel->setText(ToUi(QsoDate(doc_.ContestDate(), ToCore(TimeEdit->text()))));
 }
 
 void TForm1::ShowDefaultReports(const std::string& report) {

@@ -1,13 +1,17 @@
 #include "ui/widgets/QsoGridModel.h"
 
+#include <QColor>
+#include <algorithm>
+
 #include "ui/support/CoreText.h"
 
 namespace kerolt {
 
-QsoGridModel::QsoGridModel(QsoLog& log, QObject* parent) : QAbstractTableModel(parent), log_(log) {}
+QsoGridModel::QsoGridModel(const QsoLog& log, QObject* parent)
+    : QAbstractTableModel(parent), log_(log), shownRows_(log.RowCount() - 1) {}
 
 int QsoGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : log_.RowCount() - 1;
+    return parent.isValid() ? 0 : shownRows_;
 }
 
 int QsoGridModel::columnCount(const QModelIndex& parent) const {
@@ -15,17 +19,24 @@ int QsoGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant QsoGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    if (role == Qt::BackgroundRole) {
+        // A value the rules refuse, as it came from a file, stands out until corrected.
+        if (bad_ && bad_(index.row() + 1, index.column()))
+            return QColor(255, 190, 190);
+        return {};
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     return ToUi(log_.Cell(index.row() + 1, index.column()));
 }
 
 bool QsoGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole)
+    if (!index.isValid() || role != Qt::EditRole || !edit_)
         return false;
-    log_.SetCell(index.row() + 1, index.column(), ToCore(value.toString()));
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    return true;
+    // The editor tells the view of the change itself.
+    return edit_(index.row() + 1, index.column(), value.toString());
 }
 
 QVariant QsoGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -40,28 +51,25 @@ Qt::ItemFlags QsoGridModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 }
 
-int QsoGridModel::AppendQso(const QsoLog::Row& row) {
-    const int gridRows = rowCount();
-    beginInsertRows(QModelIndex(), gridRows, gridRows);
-    const int written = log_.AppendQso(row);
-    endInsertRows();
-    LogRowsChanged(written, written);
-    return written;
-}
-
-bool QsoGridModel::RemoveLastQso() {
-    if (log_.QsoRowCount() == 0)
-        return false;
-    const int last = rowCount() - 1;
-    beginRemoveRows(QModelIndex(), last, last);
-    log_.RemoveLastQso();
-    endRemoveRows();
-    LogRowsChanged(log_.RowCount() - 1, log_.RowCount() - 1);
-    return true;
+void QsoGridModel::Follow(int firstLogRow, int lastLogRow) {
+    const int rows = log_.RowCount() - 1;
+    if (rows > shownRows_) {
+        beginInsertRows(QModelIndex(), shownRows_, rows - 1);
+        shownRows_ = rows;
+        endInsertRows();
+    } else if (rows < shownRows_) {
+        beginRemoveRows(QModelIndex(), rows, shownRows_ - 1);
+        shownRows_ = rows;
+        endRemoveRows();
+    }
+    // The empty row at the end changes with every commit or deleted row.
+    LogRowsChanged(firstLogRow, std::min(lastLogRow, rows));
+    LogRowsChanged(rows, rows);
 }
 
 void QsoGridModel::LogReset() {
     beginResetModel();
+    shownRows_ = log_.RowCount() - 1;
     endResetModel();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 // The QSO grid SG is a view of the one QsoLog: row 0 of the log gives the headings, the log's
-// rows 1.. are the grid's rows. Nothing is copied; edits in the grid write the log's cells.
+// rows 1.. are the grid's rows. Nothing is copied; an edit in the grid goes to its editor (the
+// document), which takes or refuses it.
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "contest/QsoLog.h"
 
@@ -12,7 +14,15 @@ namespace kerolt {
 class QsoGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    explicit QsoGridModel(QsoLog& log, QObject* parent = nullptr);
+    // edit takes a cell's new text (log row, column, text) or refuses it; bad tells whether a
+    // cell holds what the rules refuse.
+    using CellEditor = std::function<bool(int, int, const QString&)>;
+    using CellCheck = std::function<bool(int, int)>;
+    explicit QsoGridModel(const QsoLog& log, QObject* parent = nullptr);
+    void SetCellEditor(CellEditor edit, CellCheck bad) {
+        edit_ = std::move(edit);
+        bad_ = std::move(bad);
+    }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -24,19 +34,21 @@ class QsoGridModel : public QAbstractTableModel {
     // Grid row of a log row (the log's row 1 is the grid's row 0).
     static int GridRow(int logRow) { return logRow - 1; }
 
-    // The log's commit and deleted last row, told to the view as they happen.
-    int AppendQso(const QsoLog::Row& row);
-    bool RemoveLastQso();
-
-    // Tell the view that the log changed behind its back: rows added or removed, or cells.
+    // The log changed: rows added or removed at the end are told as such, then the cells of
+    // the log rows first..last.
+    void Follow(int firstLogRow, int lastLogRow);
+    // The log was replaced: the view starts again.
     void LogReset();
     void LogRowsChanged(int firstLogRow, int lastLogRow);
     void HeadingsChanged();
 
-    QsoLog& Log() { return log_; }
+    const QsoLog& Log() const { return log_; }
 
   private:
-    QsoLog& log_;
+    const QsoLog& log_;
+    int shownRows_ = 0;  // the grid rows the view was told of
+    CellEditor edit_;
+    CellCheck bad_;
 };
 
 }  // namespace kerolt

@@ -71,7 +71,11 @@ class FilesTest : public QObject {
 
     TForm1& F() { return *w_.Form; }
 
+    // Opens name, saying No when a changed log is offered a save first.
     void OpenFile(const QString& name) {
+        F().RebuildCabrilloLog();
+        if (!F().LogSaved())
+            w_.Prompts.Answers.push_back(Answer::No);
         w_.Prompts.Files << name;
         F().Open1->trigger();
     }
@@ -105,6 +109,9 @@ class FilesTest : public QObject {
         F().TimeEdit->setText(QStringLiteral("0999"));
         F().ClubEdit->setText(QStringLiteral("KEEP"));
         SelectEntry(F().OverlayComboBox, 1);
+        // Only what Open does is asked here, not whether it asks first.
+        F().RebuildCabrilloLog();
+        F().SetLogSaved(true);
     }
 
   private slots:

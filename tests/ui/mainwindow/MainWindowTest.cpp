@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "UiTestSupport.h"
+#include "cabrillo/CabrilloReader.h"
 #include "cabrillo/CabrilloWriter.h"
 #include "contest/ContestRules.h"
 #include "ui/widgets/ComboLists.h"
@@ -63,8 +64,10 @@ class MainWindowTest : public QObject {
     void cleanup() { form_.reset(); }
 
     void StartsAsDesigned() {
+        // Qt shows the title without "[*]" while the log is unchanged.
         QCOMPARE(form_->windowTitle(),
-                 QStringLiteral("Kerolt Ver 2.31 - Manual Cabrillo input for SAC"));
+                 QStringLiteral("Kerolt Ver 2.31 - Manual Cabrillo input for SAC[*]"));
+        QVERIFY(!form_->isWindowModified());
 
         const QStringList pages{"Data input", "Log input", "Cabrillo log", "Mult List"};
         for (int i = 0; i < pages.size(); ++i) {
@@ -81,7 +84,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!form_->Timer1->isActive());
         QVERIFY(form_->Realtime1->isCheckable() && !form_->Realtime1->isChecked());
         QVERIFY(form_->AutoSave1->isCheckable() && form_->AutoSave1->isChecked());
-        QVERIFY(!form_->Check1->isEnabled());
+        QVERIFY(form_->Check1->isEnabled());
 
         const QList<QAction*> bar = form_->menuBar()->actions();
         QCOMPARE(bar.size(), 4);
@@ -93,7 +96,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(titles, QStringList({"&File", "Set&Up", "Chec&k", "&Help"}));
         const std::pair<int, QStringList> menus[] = {
             {0,
-             {"&Open... Ctrl+O", "", "&Save... Ctrl+S", "", "&Import ADIF...", "&Export ADIF...",
+             {"&New Ctrl+N", "&Open... Ctrl+O", "", "&Save... Ctrl+S", "", "&Import ADIF...", "&Export ADIF...",
               "", "&Results...", "", "E&xit"}},
             {1, {"&Realtime", "", "&AutoSave", "", "R&ig..."}},
             {3, {"&HowTo F1", "", "&About..."}}};
@@ -668,15 +671,31 @@ class MainWindowTest : public QObject {
         QVERIFY(form_->Memo1Lines().empty());
     }
 
-    void GridEditsTheLogItself() {
-        form_->Log().AddRow();
-        form_->Log().SetCell(1, ColCall, "DL1ABC");
-        form_->GridModel().LogReset();
+    // A grid edit goes through the document: refused with its reason, or taken and marked.
+    void GridEditGoesThroughTheDocument() {
+        CabrilloFile file;
+        QsoLog::Row row;
+        row[ColRow] = "1";
+        row[ColFreq] = "14025";
+        row[ColTime] = "2400";
+        row[ColRstSent] = "599";
+        row[ColNrSent] = "1";
+        row[ColCall] = "DL1ABC";
+        row[ColRstRcvd] = "599";
+        row[ColNrRcvd] = "1";
+        file.Rows = {row};
+        file.ContestDate = "2019-09-21";
+        form_->ShowOpenedFile(file, "opened.log", false);
         QAbstractItemModel* model = form_->SG->model();
-        QCOMPARE(model->rowCount(), 2);
-        QCOMPARE(model->data(model->index(0, ColCall)).toString(), QStringLiteral("DL1ABC"));
-        QVERIFY(model->setData(model->index(1, ColNrRcvd), QStringLiteral("12")));
-        QCOMPARE(form_->Log().Cell(2, ColNrRcvd), std::string("12"));
+        QVERIFY(model->data(model->index(0, ColTime), Qt::BackgroundRole).isValid());
+        QVERIFY(!model->setData(model->index(0, ColTime), QStringLiteral("2599")));
+        QCOMPARE(form_->Log().Cell(1, ColTime), std::string("2400"));
+        QVERIFY(form_->PanelText(EntityPanel).contains(QStringLiteral("2599")));
+        QVERIFY(form_->LogSaved() && !form_->isWindowModified());
+        QVERIFY(model->setData(model->index(0, ColTime), QStringLiteral("2359")));
+        QVERIFY(!model->data(model->index(0, ColTime), Qt::BackgroundRole).isValid());
+        QVERIFY(!form_->LogSaved() && form_->isWindowModified());
+        QVERIFY(form_->windowTitle().startsWith(QStringLiteral("opened.log")));
     }
 
     void ExitClosesTheWindow() {

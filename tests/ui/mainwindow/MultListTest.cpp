@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "UiTestSupport.h"
+#include "cabrillo/LogCheck.h"
 #include "common/TextFile.h"
 
 using namespace kerolt;
@@ -38,20 +39,18 @@ class MultListTest : public QObject {
   private slots:
     void init() { QVERIFY(w_.Open()); }
 
-    void checkOnlyOnTheCabrilloPage() {
-        StartLog({});
-        QVERIFY(!w_.Form->Check1->isEnabled());
-        for (int page : {CabrilloLogPage, MultListPage, CabrilloLogPage, DataInputPage,
-                         CabrilloLogPage, LogInputPage}) {
+    // Check works on every page and gives the log check's verdict, as the Cabrillo page does.
+    void checkOnEveryPageWithTheLogChecksVerdict() {
+        StartLog({{"DL1AAA", Band20}});
+        for (int page : {CabrilloLogPage, MultListPage, DataInputPage, LogInputPage}) {
             w_.ClickTab(page);
-            QCOMPARE(w_.Form->Check1->isEnabled(), page == CabrilloLogPage);
+            QVERIFY(w_.Form->Check1->isEnabled());
         }
-        QVERIFY(w_.Form->CallWkdInput->hasFocus());
-        w_.ClickTab(CabrilloLogPage);
-        QVERIFY(!w_.Form->CabrilloLines().empty());
-        w_.Form->SetCabrilloLines(std::vector<std::string>(16, "SOAPBOX:"));
         w_.Form->Check1->trigger();
-        QCOMPARE(w_.Prompts.Informations, QStringList{QStringLiteral("Pass No QSO")});
+        const std::string verdict =
+            CheckVerdict(CheckCabrilloLog(w_.Form->Document().CabrilloLines(), w_.Table, nullptr));
+        QCOMPARE(w_.Prompts.Informations, QStringList{ToUi(verdict)});
+        QVERIFY(!w_.Prompts.Informations.first().startsWith(QStringLiteral("Pass Ok")));
     }
 
     void eachSaveHoldsTheListsAsLastShown() {

@@ -64,13 +64,9 @@ void AdifCommands::ImportAdif1Click() {
         return;
     // The whole file is read and sorted before anything changes.
     const AdifImport import = LoadAdifFile(NativeName(*chosen), form_.StationDataFromControls());
-    if (!import.File.Rows.empty()) {
-        form_.ShowOpenedFile(import.File);
-        form_.RebuildCabrilloLog();
-        form_.SetPanelText(FilePanel, QFileInfo(*chosen).absoluteFilePath());
-        // The imported log exists in no Cabrillo file yet.
-        form_.SetLogSaved(false);
-    }
+    // The imported log exists in no Cabrillo file yet: it comes from the ADIF file, changed.
+    if (!import.File.Rows.empty())
+        form_.ShowOpenedFile(import.File, NativeName(QFileInfo(*chosen).absoluteFilePath()), true);
     if (!import.Message.empty())
         form_.Dialogs().ShowInformation(ToUi(import.Message));
 }
