@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTableView>
 #include <map>
@@ -30,19 +31,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::uint32_t FixedSeeds[] = {1, 2, 3};
+const std::uint32_t FixedSeeds[] = {1, 8, 11};
 constexpr int DefaultSteps = 120;
 
 // The promises the window breaks today, with what breaks them: a walk records where each
 // first broke and goes on; the test expects each broken (QEXPECT_FAIL), so a mended one shows
-// as XPASS and is to be struck from this list.
+// as XPASS and is to be struck from this list. Every other promise fails the walk at once.
 const std::map<QString, const char*> KnownBroken{
-    {"backup", "a grid edit, a deleted row, a station change or Open leave Last.log stale"},
-    {"question", "a grid edit, a deleted row or a station change after a save asks nothing"},
-    {"score", "a class change or a refused grid value leaves the old score"},
-    {"read back", "a grid value the entry row refuses is cut in the line written"},
-    {"title", "the title has no [*]"},
-    {"refusal", "the grid takes any value"},
+    // Seeds 8 and 11: the contest changed on the station page and the log saved there, the
+    // contest date moves only when the page is left, and the saved log counts as changed.
+    {"question", "a contest change moves the date only on leaving the station page"},
+    {"title", "a contest change moves the date only on leaving the station page"},
+    // Seed 1: another program's file with a QSO at time 2400.
     {"open keeps", "Open drops a QSO at time 2400"},
 };
 
@@ -64,6 +64,23 @@ class WalkPrompts : public ScriptedPrompts {
             return std::nullopt;  // cancelled
         return file;
     }
+};
+
+// The walk's working folder, for Last.log and the saved files: in memory where the machine
+// has a place for it, so that the backup's synced writes, a thousand a run, cost no disk waits.
+class WalkFolder {
+  public:
+    WalkFolder() { QDir::setCurrent(dir_.path()); }
+    ~WalkFolder() { QDir::setCurrent(home_); }
+
+  private:
+    static QString Template() {
+        const QFileInfo shm(QStringLiteral("/dev/shm"));
+        return shm.isDir() && shm.isWritable() ? QStringLiteral("/dev/shm/kerolt-walk-XXXXXX")
+                                               : QDir::tempPath() + "/kerolt-walk-XXXXXX";
+    }
+    QString home_ = QDir::currentPath();
+    QTemporaryDir dir_{Template()};
 };
 
 // The log document's Cabrillo text: the document's own where the window has one; else the
@@ -345,13 +362,14 @@ class Walk {
             {F().AdrEdit1, "address", {"Storgatan 1", "Box 12"}},
             {F().EmailEdit, "email", {"a@b.se", "x@y.fi"}}};
         const auto& [field, name, values] = fields[Int(0, int(std::size(fields)) - 1)];
-        const QString value = Pick(values);
+        // Another value: the same typed again passes through others, a change or none.
+        QStringList others = values;
+        others.removeAll(field->text());
+        const QString value = Pick(others);
         Log(QStringLiteral("station %1: %2 -> %3").arg(QLatin1String(name), field->text(), value));
-        const bool differs = field->text() != value;
         TypeInto(field, value);
         Key(Qt::Key_Tab);
-        if (differs)
-            Changed();
+        Changed();
     }
 
     void Contest() {
@@ -543,7 +561,7 @@ class Walk {
     std::uint32_t seed_;
     bool strict_;
     std::mt19937 rng_;
-    ScratchFolder dir_;
+    WalkFolder dir_;
     CountryTable table_ = SyntheticCountryTable();
     CountryTable scoringTable_ = SyntheticCountryTable();  // the test's own, for re-scoring
     WalkPrompts prompts_;
