@@ -15,7 +15,7 @@
 #include <random>
 
 #include "UiTestSupport.h"
-#include "cabrillo/CabrilloWriter.h"
+#include "cabrillo/LogDocument.h"
 #include "cabrillo/QsoLineReader.h"
 #include "common/Text.h"
 #include "common/TextFile.h"
@@ -82,21 +82,6 @@ class WalkFolder {
     QString home_ = QDir::currentPath();
     QTemporaryDir dir_{Template()};
 };
-
-// The log document's Cabrillo text: the document's own where the window has one; else the
-// text the "Cabrillo log" page shows when it is next shown, built from what the window shows.
-template <typename Form>
-Lines DocumentText(Form& f) {
-    if constexpr (requires { f.Document().CabrilloLines(); }) {
-        return f.Document().CabrilloLines();
-    } else {
-        try {
-            return BuildCabrilloLog(f.StationDataFromControls(), f.Log(), f.State().ContestDate);
-        } catch (const std::exception& e) {
-            return {std::string("(no text: ") + e.what() + ")"};
-        }
-    }
-}
 
 QString FirstDifference(const Lines& a, const Lines& b) {
     std::size_t i = 0;
@@ -386,7 +371,7 @@ class Walk {
     }
 
     void Save() {
-        const Lines text = DocumentText(F());
+        const Lines text = F().Document().CabrilloLines();
         if (Chance(15)) {
             Log("save, dialog cancelled");
             prompts_.SaveFiles << QString();  // no file is no save
@@ -413,7 +398,7 @@ class Walk {
         Log(QStringLiteral("open %1, answer %2").arg(file, Name(answer)));
         prompts_.OpenFiles << file;
         const qsizetype asked = prompts_.Questions.size();
-        const Lines before = DocumentText(F());
+        const Lines before = F().Document().CabrilloLines();
         F().Open1->trigger();
         if (!WentOn(asked, answer, before))
             return;
@@ -431,7 +416,7 @@ class Walk {
         Log(QStringLiteral("import logger.adi, answer %1").arg(Name(answer)));
         prompts_.OpenFiles << QStringLiteral("logger.adi");
         const qsizetype asked = prompts_.Questions.size();
-        const Lines before = DocumentText(F());
+        const Lines before = F().Document().CabrilloLines();
         import->trigger();
         if (!WentOn(asked, answer, before))
             return;
@@ -450,7 +435,7 @@ class Walk {
         const Answer answer = QueueAnswer();
         Log(QStringLiteral("new, answer %1").arg(Name(answer)));
         const qsizetype asked = prompts_.Questions.size();
-        const Lines before = DocumentText(F());
+        const Lines before = F().Document().CabrilloLines();
         Key(Qt::Key_N, Qt::ControlModifier);
         if (!WentOn(asked, answer, before))
             return;
@@ -509,7 +494,7 @@ class Walk {
     }
 
     void CheckPromises() {
-        const Lines text = DocumentText(F());
+        const Lines text = F().Document().CabrilloLines();
         CheckReadBack(QStringLiteral("the log's text"), text);
         if (QFile::exists(QStringLiteral("Last.log"))) {
             const Lines backup = ReadLines("Last.log");
@@ -530,7 +515,7 @@ class Walk {
 
         // A fresh scoring of the rows for the station the page shows.
         ContestState state;
-        state.ContestDate = F().State().ContestDate;
+        state.ContestDate = F().Document().ContestDate();
         ClassifyStation(scoringTable_, state, ToCore(F().CallEdit->text()));
         ScoringEngine engine(scoringTable_, state);
         QsoLog log = F().Log();
