@@ -17,6 +17,16 @@ bool IsNumberText(std::string_view text, std::size_t most) {
     return !text.empty() && text.size() <= most && IsDigitText(text);
 }
 
+// to becomes from, each line copied only when it differs: a change touches a few lines of
+// thousands, and copying them all would cost more than the rest of the change.
+void AssignChanged(std::vector<std::string>& to, const std::vector<std::string>& from) {
+    to.resize(from.size());
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        if (to[i] != from[i])
+            to[i] = from[i];
+    }
+}
+
 std::string Quoted(std::string_view text) {
     std::string q = "\"";
     q += text;
@@ -88,7 +98,7 @@ void LogDocument::Changed(const DocumentChange& change, bool modified) {
     // change itself stays done, is told, and the next build tries again.
     std::exception_ptr failed;
     try {
-        lines_ = builder_.Build(station_, log_, state_.ContestDate);
+        AssignChanged(lines_, builder_.Build(station_, log_, state_.ContestDate));
     } catch (...) {
         failed = std::current_exception();
     }

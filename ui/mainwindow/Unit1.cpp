@@ -175,13 +175,16 @@ void TForm1::SetCabrilloLines(const std::vector<std::string>& lines) {
     // adds one, and 5,000 items made again would cost more than the whole rest of it.
     const std::size_t kept = std::min(lines.size(), cabrilloLines_.size());
     for (std::size_t i = 0; i < kept; ++i) {
-        if (lines[i] != cabrilloLines_[i])
+        if (lines[i] != cabrilloLines_[i]) {
             CabrilloLog->item(static_cast<int>(i))->setText(ToUi(lines[i]));
+            cabrilloLines_[i] = lines[i];
+        }
     }
     while (static_cast<std::size_t>(CabrilloLog->count()) > lines.size())
         delete CabrilloLog->takeItem(CabrilloLog->count() - 1);
     for (std::size_t i = kept; i < lines.size(); ++i) CabrilloLog->addItem(ToUi(lines[i]));
-    cabrilloLines_ = lines;
+    cabrilloLines_.resize(lines.size());
+    for (std::size_t i = kept; i < lines.size(); ++i) cabrilloLines_[i] = lines[i];
     // The marks are only seen on the page, which is rebuilt, and so checked, on every arrival;
     // the backup after each QSO need not pay for them.
     ShowLogCheck(PageControl1->currentIndex() == CabrilloLogPage ? lines

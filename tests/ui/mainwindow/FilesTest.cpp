@@ -188,6 +188,9 @@ class FilesTest : public QObject {
         const QString named = QStringLiteral("line %1: no date").arg(file.size() - 1);
         QVERIFY2(w_.Prompts.Informations[0].contains(named),
                  qPrintable(w_.Prompts.Informations[0]));
+        // A save over the file would lose the line: the log opens changed, and says so.
+        QVERIFY(w_.Prompts.Informations[0].contains(QStringLiteral("Saving over the file")));
+        QVERIFY(!F().LogSaved() && F().isWindowModified());
     }
 
     // A value the file's entrant may choose opens selected, whatever class the lists were set

@@ -11,6 +11,7 @@
 #include "UiTestSupport.h"
 #include "common/TextFile.h"
 #include "ui/support/CoreText.h"
+#include "ui/widgets/ComboLists.h"
 #include "ui/widgets/QsoGridModel.h"
 
 using namespace kerolt;
@@ -290,6 +291,96 @@ class LogInputTest : public QObject {
         QCOMPARE(Cell(2, ColCall) + Cell(2, ColMult) + Cell(2, ColPoints) + ' ' +
                      F().ClamedScoreEdit->text(),
                  "K1AAK3 10");
+    }
+
+    // After a save, a grid edit, a deleted row and a station field each mark the log changed
+    // and reach Last.log; the title shows the file and the mark.
+    void changesAfterASaveAreMarkedAndBackedUp() {
+        Qso(QStringLiteral("DL1ABC"));
+        Qso(QStringLiteral("OX3LX"));
+        const auto save = [this] {
+            w_.Prompts.Files << QStringLiteral("saved.log");
+            F().Save1->trigger();
+            QVERIFY(F().LogSaved() && !F().isWindowModified());
+        };
+        const auto changed = [this](const char* what) {
+            QVERIFY2(!F().LogSaved() && F().isWindowModified(), what);
+            QVERIFY2(ReadLines("Last.log") == F().Document().CabrilloLines(), what);
+        };
+        save();
+        QVERIFY(F().windowTitle().startsWith(QStringLiteral("saved.log")));
+        QVERIFY(F().PanelText(FilePanel).endsWith(QStringLiteral("saved.log")));
+        QAbstractItemModel* grid = F().SG->model();
+        QVERIFY(grid->setData(grid->index(1, ColCall), QStringLiteral("OX3XR")));
+        changed("grid edit");
+        save();
+        F().Deletelastrow1->trigger();
+        changed("deleted row");
+        QVERIFY(!ReadLines("Last.log").empty() && Cell(2, ColCall).isEmpty());
+        save();
+        F().NameEdit->setText(QStringLiteral("Hiram"));
+        changed("station field");
+        F().Exit1->trigger();
+        QCOMPARE(w_.Prompts.Questions.size(), 1);
+    }
+
+    // A new callsign re-scores the log at once: SM5QQQ's QSO with DL scores, W1AW's does not.
+    void newCallsignRescoresAtOnce() {
+        Qso(QStringLiteral("DL1ABC"));
+        QCOMPARE(F().ClamedScoreEdit->text(), QStringLiteral("2"));
+        F().CallEdit->setText(QStringLiteral("W1AW"));
+        QCOMPARE(F().ClamedScoreEdit->text(), QStringLiteral("0"));
+        QCOMPARE(Cell(1, ColPoints), QString());  // not in the contest for a DX entrant
+    }
+
+    // Alt+B in the number field takes the typed call to a band where it is no dupe.
+    void verdictFollowsTheBand() {
+        Qso(QStringLiteral("DL1ABC"));
+        TypeInto(F().CallWkdInput, QStringLiteral("DL1ABC"));
+        QCOMPARE(Background(F().CallWkdInput), QColor(255, 101, 117));
+        QVERIFY(Verdict().contains(QStringLiteral("DUPE")));
+        QVERIFY(Focus(F().NrInput));
+        Key(Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(Background(F().CallWkdInput), WindowColour());
+        QVERIFY(!Verdict().contains(QStringLiteral("DUPE")));
+    }
+
+    // New starts an empty log in this year's contest; Open shows the last QSO's band.
+    void newThenOpenAgain() {
+        Qso(QStringLiteral("DL1ABC"));
+        w_.Prompts.Files << QStringLiteral("first.log");
+        F().Save1->trigger();
+        F().New1->trigger();
+        QVERIFY(F().Log().QsoRowCount() == 0 && F().LogSaved());
+        QCOMPARE(F().State().ContestDate, std::string("2026-09-19"));
+        QCOMPARE(F().CallEdit->text(), QStringLiteral("SM5QQQ"));
+        QVERIFY(F().PanelText(FilePanel).isEmpty());
+        SelectEntry(F().FrekvensEdit, 0);
+        w_.Prompts.Files << QStringLiteral("first.log");
+        F().Open1->trigger();
+        QCOMPARE(F().FrekvensEdit->currentText(), QStringLiteral("14000"));
+        QVERIFY(F().Log().QsoRowCount() == 1 && F().LogSaved());
+    }
+
+    // After a crash the next start offers Last.log; Realtime and AutoSave are as they were.
+    void nextStartOffersTheBackup() {
+        F().Realtime1->trigger();
+        Qso(QStringLiteral("DL1ABC"));
+        w_.Form.reset();  // no close: as a power cut
+        w_.Form = std::make_unique<TForm1>(w_.Table, w_.Prompts, w_.Clock);
+        QVERIFY(F().Realtime1->isChecked() && F().AutoSave1->isChecked());
+        w_.Prompts.Answers.push_back(Answer::Yes);
+        F().OfferBackup();
+        QVERIFY(w_.Prompts.Questions.last().startsWith(QStringLiteral("Last.log holds 1 QSO ")));
+        QVERIFY(F().Log().QsoRowCount() == 1 && !F().LogSaved());
+        // Saved, it is offered no more.
+        w_.Prompts.Files << QStringLiteral("saved.log");
+        F().Save1->trigger();
+        w_.Form.reset();
+        w_.Form = std::make_unique<TForm1>(w_.Table, w_.Prompts, w_.Clock);
+        const qsizetype asked = w_.Prompts.Questions.size();
+        F().OfferBackup();
+        QCOMPARE(w_.Prompts.Questions.size(), asked);
     }
 
     void ctrlPageKeysInTheBandListChangeThePage() {
