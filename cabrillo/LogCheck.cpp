@@ -337,7 +337,7 @@ int RunLogCheck(const std::string& fileName, CountryTable& table, const CallList
                 std::ostream& out, std::ostream& err) {
     std::vector<std::string> lines;
     try {
-        lines = ReadLines(fileName);
+        lines = ReadInputLines(fileName).Lines;
         if (!IsCabrilloLog(lines))
             throw KeroltError(fileName + " is not a Cabrillo 3.0 log");
     } catch (const KeroltError& e) {

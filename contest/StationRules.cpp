@@ -42,7 +42,7 @@ std::vector<CategoryRule> BuildTable() {
          "CATEGORY-TRANSMITTER",
          "Category-Transmitter",
          {{"ONE", Yes, Yes}, {"UNLIMITED", Yes, No}}},
-        {Category::Station, "CATEGORY-STATION", "",
+        {Category::Station, "CATEGORY-STATION", "Category-Station",
          OpenToAll({"FIXED", "MOBILE", "PORTABLE", "EXPEDITION", "EXPLORER"})},
         {Category::Overlay,
          "CATEGORY-OVERLAY",

@@ -275,6 +275,9 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     ScoringEngine scoring_;
     bool logSaved_ = true;
     std::string openedContestDate_;  // of the last log opened with QSOs
+    // The opened file's header lines no field holds, and its X-QSO lines: written back.
+    std::vector<std::string> keptHeaderLines_;
+    std::vector<std::string> xQsoLines_;
     QsoGridModel* gridModel_ = nullptr;
     CabrilloLogBuilder cabrilloBuilder_;
     // The lines the "Cabrillo log" page shows, as the core's text.

@@ -31,6 +31,7 @@ StationData TForm1::StationDataFromControls() const {
     data.OperatorComboBox = ToCore(OperatorComboBox->currentText());
     data.PowerComboBox = ToCore(PowerComboBox->currentText());
     data.TransmitterComboBox = ToCore(TransmitterComboBox->currentText());
+    data.StationComboBox = ToCore(StationComboBox->currentText());
     data.OverlayComboBox = ToCore(OverlayComboBox->currentText());
     data.EmailEdit = ToCore(EmailEdit->text());
     data.OperatorsEdit = ToCore(OperatorsEdit->text());
@@ -41,6 +42,8 @@ StationData TForm1::StationDataFromControls() const {
     data.AdrEdit3 = ToCore(AdrEdit3->text());
     data.ClubEdit = ToCore(ClubEdit->text());
     data.Memo1 = Memo1Lines();
+    data.KeptHeaderLines = keptHeaderLines_;
+    data.XQsoLines = xQsoLines_;
     return data;
 }
 

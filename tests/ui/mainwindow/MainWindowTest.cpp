@@ -295,7 +295,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(form_->BandComboBox->currentText(), QStringLiteral("ALL"));
         QVERIFY(!form_->OverlayComboBox->isVisible());
         // Tab skips the hidden overlay list.
-        Focus(form_->PowerComboBox);
+        Focus(form_->StationComboBox);
         Key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form_->Memo1);
 
@@ -390,6 +390,7 @@ class MainWindowTest : public QObject {
                                   form_->OperatorComboBox,
                                   form_->TransmitterComboBox,
                                   form_->PowerComboBox,
+                                  form_->StationComboBox,
                                   form_->OverlayComboBox,
                                   form_->Memo1};
         // A Scandinavian call keeps the overlay list, and so its place in the order.
