@@ -197,8 +197,10 @@ std::string OpenMessage(const CabrilloFile& file) {
         text += (text.empty() ? "" : "\n\n") + p;
     };
     if (const std::size_t n = file.XQsoLines.size(); n > 0)
-        paragraph(std::to_string(n) + (n == 1 ? " X-QSO line is" : " X-QSO lines are") +
-                  " kept as X-QSO lines: not scored, no dupes, in no total.");
+        paragraph(std::to_string(n) +
+                  (n == 1 ? " X-QSO line is kept as an X-QSO line: not scored, no dupe,"
+                          : " X-QSO lines are kept as X-QSO lines: not scored, no dupes,") +
+                  " in no total.");
     if (!file.NotRead.empty()) {
         std::string p = "These lines were not read:";
         for (std::size_t i = 0; i < file.NotRead.size() && i < Shown; ++i)

@@ -391,6 +391,42 @@ TEST(ReadQsoLine, OtherLayoutsFieldsMustStandInPlace) {
     EXPECT_EQ(zero.Row[ColNrSent], "     6");
 }
 
+// Calls are read upper case, from Kerolt's columns and from another program's fields alike.
+TEST(ReadQsoLine, CallsComeOutUpperCase) {
+    for (const char* line :
+         {"QSO: 14000 CW 2019-09-21 1305 sm5qqq        599      1 dl1aaa        599      7",
+          "qso: 14000 CW 2019-09-21 1305 sm5qqq 599 1 dl1aaa 599 7"}) {
+        const QsoLineRead read = ReadQsoLine(line);
+        EXPECT_TRUE(read.Taken()) << line;
+        EXPECT_EQ(read.Row[ColCall], "DL1AAA        ") << line;
+        EXPECT_EQ(read.Value(QsoSource::Cell, ColCall), "DL1AAA") << line;
+        EXPECT_EQ(read.Value(QsoSource::OwnCall), "SM5QQQ") << line;
+    }
+    // Kerolt's columns cut across another program's fields: read by the fields.
+    const QsoLineRead read = ReadQsoLine("QSO: 14025 CW 2026-09-19 1201 SM5QQQ 599 2 K1AR 599 17");
+    EXPECT_EQ(read.Row, QsoRow("14025", "1201", "599", "     2", "K1AR          ", "599", "    17"));
+}
+
+// What Open tells beyond the log, in one message.
+TEST(OpenMessage, NamesWhatTheFileHoldsBeyondItsLog) {
+    CabrilloFile file;
+    EXPECT_EQ(OpenMessage(file), "");
+    file.NotTaken = {{30, "no received number"}};
+    file.XQsoLines = {"X-QSO: a", "X-QSO: b"};
+    file.NotRead = {{4, "no header tag"}};
+    file.Lost = {{6, 0x141}};
+    EXPECT_EQ(OpenMessage(file),
+              "These lines were not read as QSOs:\nline 30: no received number\n\n"
+              "2 X-QSO lines are kept as X-QSO lines: not scored, no dupes, in no total.\n\n"
+              "These lines were not read:\nline 4: no header tag\n\n"
+              "The file is UTF-8; these characters have no Latin-1 form and became \"?\":\n"
+              "line 6: U+0141");
+    file = CabrilloFile{};
+    file.XQsoLines = {"X-QSO: a"};
+    EXPECT_EQ(OpenMessage(file),
+              "1 X-QSO line is kept as an X-QSO line: not scored, no dupe, in no total.");
+}
+
 // Lines Kerolt wrote from rows with blank or short cells: each reads into the cells it was
 // written from, and those cells write it again byte for byte.
 TEST(ReadQsoLine, KeroltsOwnLinesWithBlankColumns) {
