@@ -195,6 +195,10 @@ TEST(RunLogCheck, PrintsFindingsAndExitsByTheWorstLevel) {
         {"note.log", Edited(19, 74, "     0"), 0,
          "@:19: note: received number 0: the QSO gives no points and no multiplier\n", ""},
         {"short.log", {"START-OF-LOG: 3.0", "END-OF-LOG:"}, 2, "", "@ is not a Cabrillo 3.0 log\n"},
+        // UTF-8 read as UTF-8: a name in Nordic letters is no finding, a character Latin-1
+        // lacks is named.
+        {"utf8.log", Edited(15, 0, "NAME: Bj\xC3\xB6rn \xC5\x81"), 0,
+         "@:15: note: U+0141 has no Latin-1 form: read as \"?\"\n", ""},
         {"missing.log", {}, 2, "", "Cannot open file @\n"},
     };
     for (const auto& [name, lines, exitCode, out, err] : cases) {
