@@ -435,14 +435,9 @@ AdifImport ImportAdif(const AdifDocument& doc, const StationData& current) {
 }
 
 AdifImport LoadAdifFile(const std::string& fileName, const StationData& current) {
-    // Read on the window's thread: a file far beyond any contest log is refused before it is.
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, ec);
-    if (!ec && size > MaxAdifFileBytes)
-        throw KeroltError(fileName + " is larger than " +
-                          std::to_string(MaxAdifFileBytes / (1024 * 1024)) +
-                          " MB; export the contest's QSOs alone");
-    return ImportAdif(ReadAdif(ReadText(fileName), fileName), current);
+    // Read on the window's thread: a file far beyond any contest log is refused before it is,
+    // a pipe too.
+    return ImportAdif(ReadAdif(ReadTextAtMost(fileName, MaxAdifFileBytes), fileName), current);
 }
 
 }  // namespace kerolt

@@ -17,10 +17,16 @@ std::string EntryText(const std::vector<std::string>& entries, int index) {
 }
 
 // A list shows the entry's own text; an empty value thereby selects the empty overlay entry.
+// The list's own name, as Kerolt writes a list never picked from, shows that name again.
 void SetEntry(const std::optional<std::string>& value, const std::vector<std::string>& entries,
-              std::string& field) {
-    if (value)
-        field = EntryText(entries, FindEntryIgnoringCase(entries, *value));
+              Category category, std::string& field) {
+    if (!value)
+        return;
+    const std::string_view prompt = CategoryOf(category).Prompt;
+    const int entry = FindEntryIgnoringCase(entries, *value);
+    field = entry < 0 && !prompt.empty() && EqualIgnoringCase(*value, prompt)
+                ? std::string(prompt)
+                : EntryText(entries, entry);
 }
 
 std::string Prompt(Category category) {
@@ -47,6 +53,7 @@ StationData ClearedForFile(const CabrilloFile& file, StationData current) {
     cleared.OperatorComboBox = Prompt(Category::Operator);
     cleared.PowerComboBox = Prompt(Category::Power);
     cleared.TransmitterComboBox = Prompt(Category::Transmitter);
+    cleared.StationComboBox = Prompt(Category::Station);
     cleared.OverlayComboBox = Prompt(Category::Overlay);
     cleared.ClamedScoreEdit = current.ClamedScoreEdit;
     cleared.Memo1 = current.Memo1;
@@ -61,14 +68,15 @@ StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
     if (s.ContestBox) {
         const int contest = FindEntryIgnoringCase(lists.Contest, *s.ContestBox);
         current.ContestIndex = contest < 0 ? NoContest : contest;
-        current.ContestBox = EntryText(lists.Contest, contest);
+        SetEntry(s.ContestBox, lists.Contest, Category::Contest, current.ContestBox);
     }
-    SetEntry(s.AssistedComboBox, lists.Assisted, current.AssistedComboBox);
-    SetEntry(s.BandComboBox, lists.Band, current.BandComboBox);
-    SetEntry(s.OperatorComboBox, lists.Operator, current.OperatorComboBox);
-    SetEntry(s.PowerComboBox, lists.Power, current.PowerComboBox);
-    SetEntry(s.TransmitterComboBox, lists.Transmitter, current.TransmitterComboBox);
-    SetEntry(s.OverlayComboBox, lists.Overlay, current.OverlayComboBox);
+    SetEntry(s.AssistedComboBox, lists.Assisted, Category::Assisted, current.AssistedComboBox);
+    SetEntry(s.BandComboBox, lists.Band, Category::Band, current.BandComboBox);
+    SetEntry(s.OperatorComboBox, lists.Operator, Category::Operator, current.OperatorComboBox);
+    SetEntry(s.PowerComboBox, lists.Power, Category::Power, current.PowerComboBox);
+    SetEntry(s.TransmitterComboBox, lists.Transmitter, Category::Transmitter, current.TransmitterComboBox);
+    SetEntry(s.StationComboBox, lists.Station, Category::Station, current.StationComboBox);
+    SetEntry(s.OverlayComboBox, lists.Overlay, Category::Overlay, current.OverlayComboBox);
     SetText(s.EmailEdit, current.EmailEdit);
     SetText(s.NameEdit, current.NameEdit);
     SetText(s.AdrEdit1, current.AdrEdit1);
@@ -77,6 +85,8 @@ StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
     SetText(s.OperatorsEdit, current.OperatorsEdit);
     SetText(s.ClubEdit, current.ClubEdit);
     current.Memo1 = file.Memo1;
+    current.KeptHeaderLines = file.KeptHeaderLines;
+    current.XQsoLines = file.XQsoLines;
     return current;
 }
 

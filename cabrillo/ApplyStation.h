@@ -8,12 +8,14 @@
 
 #include "cabrillo/CabrilloReader.h"
 #include "cabrillo/StationData.h"
+#include "contest/StationRules.h"
 
 namespace kerolt {
 
 // The entries each station list holds at the moment of opening.
 struct StationLists {
     std::vector<std::string> Contest, Assisted, Band, Operator, Power, Transmitter, Overlay;
+    std::vector<std::string> Station = CategoryEntries(Category::Station);
 };
 
 // Whether the file is another station's log: it names a callsign other than the page's,
@@ -28,9 +30,10 @@ StationData ClearedForFile(const CabrilloFile& file, StationData current);
 
 // Station values after opening: ClearedForFile, then the fields the file gives; a field whose
 // key the file lacks keeps that value. A list value selects the entry equal to it ignoring letter
-// case (the result holds that entry's exact text), or no entry (empty text) when none is equal;
+// case (the result holds that entry's exact text), the list's own name (its prompt, which Kerolt
+// writes for a list never picked from) when the value is that name, else no entry (empty text);
 // ContestIndex follows the contest entry chosen (NoContest when none). Memo1 becomes the file's
-// soapbox lines.
+// soapbox lines, KeptHeaderLines and XQsoLines the file's.
 StationData ApplyCabrilloStation(const CabrilloFile& file, StationData current,
                                  const StationLists& lists);
 

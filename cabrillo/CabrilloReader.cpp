@@ -1,5 +1,6 @@
 #include "cabrillo/CabrilloReader.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "cabrillo/QsoLineReader.h"
@@ -12,82 +13,81 @@ namespace kerolt {
 
 namespace {
 
-// The header keys are expected in column 1; the window of lines they are looked for in ends
-// at line 19, which holds the CLUB line when the writer wrote one.
-constexpr long HeaderWindowEnd = 19;
-
-class FileLines {
-  public:
-    explicit FileLines(const std::vector<std::string>& lines) : lines_(lines) {}
-
-    long Count() const { return static_cast<long>(lines_.size()); }
-
-    // Line k (1-based); a line past the end is an empty line, which holds no key.
-    std::string_view At(long k) const {
-        if (k < 1 || k > Count()) {
-            return {};
-        }
-        return lines_[static_cast<std::size_t>(k - 1)];
-    }
-
-    bool Holds(long k, std::string_view key) const { return Contains(At(k), key); }
-
-  private:
-    const std::vector<std::string>& lines_;
-};
-
-// The trimmed value at a fixed column, at most n characters.
-std::string Value(std::string_view line, long column, long n) {
-    return Trim(Copy(line, column, n));
-}
-
-// A header field set as soon as its line is met: the value from a fixed column, at most n
-// characters, trimmed.
+// A header field: its tag, the most characters its control takes, where it goes.
 struct HeaderField {
-    std::string_view key;
-    long column;
-    long n;
+    std::string_view tag;
+    std::size_t most;
     std::optional<std::string> CabrilloStation::*field;
 };
 
-constexpr HeaderField FieldsBeforeMode[] = {
-    {"CALLSIGN:", 10, 14, &CabrilloStation::CallEdit},
-    {"CONTEST:", 9, 10, &CabrilloStation::ContestBox},
-    {"CATEGORY-ASSISTED:", 19, 20, &CabrilloStation::AssistedComboBox},
-    {"CATEGORY-BAND:", 15, 20, &CabrilloStation::BandComboBox},
+constexpr HeaderField HeaderFields[] = {
+    {"CALLSIGN", 13, &CabrilloStation::CallEdit},
+    {"CONTEST", 9, &CabrilloStation::ContestBox},
+    {"CATEGORY-ASSISTED", 19, &CabrilloStation::AssistedComboBox},
+    {"CATEGORY-BAND", 19, &CabrilloStation::BandComboBox},
+    {"CATEGORY-OPERATOR", 19, &CabrilloStation::OperatorComboBox},
+    {"CATEGORY-POWER", 19, &CabrilloStation::PowerComboBox},
+    {"CATEGORY-TRANSMITTER", 19, &CabrilloStation::TransmitterComboBox},
+    {"CATEGORY-STATION", 19, &CabrilloStation::StationComboBox},
+    {"CATEGORY-OVERLAY", 19, &CabrilloStation::OverlayComboBox},
+    {"EMAIL", 79, &CabrilloStation::EmailEdit},
+    {"NAME", 79, &CabrilloStation::NameEdit},
+    {"OPERATORS", 79, &CabrilloStation::OperatorsEdit},
+    {"CLUB", 79, &CabrilloStation::ClubEdit},
 };
 
-constexpr HeaderField FieldsAfterMode[] = {
-    {"CATEGORY-OPERATOR:", 19, 20, &CabrilloStation::OperatorComboBox},
-    {"CATEGORY-POWER:", 16, 20, &CabrilloStation::PowerComboBox},
-    {"CATEGORY-TRANSMITTER:", 22, 20, &CabrilloStation::TransmitterComboBox},
-    {"CATEGORY-OVERLAY:", 18, 20, &CabrilloStation::OverlayComboBox},
-    {"EMAIL:", 7, 80, &CabrilloStation::EmailEdit},
+constexpr std::size_t AddressMost = 79;
+constexpr std::size_t SoapboxMost = 80;
+
+// Lines the writer makes anew from the log itself: read for nothing, kept for nothing.
+constexpr std::string_view RemadeTags[] = {"START-OF-LOG", "CATEGORY-MODE", "CREATED-BY",
+                                           "CLAIMED-SCORE", "END-OF-LOG"};
+
+// A header line's tag (trimmed, upper case) and what follows its colon; no tag when the line
+// has no colon or nothing before it.
+struct TagLine {
+    std::string tag;
+    std::string_view rest;
 };
 
-// A header key on line k. Without a CLUB line the first soapbox line stands inside the header
-// window; its text is the entrant's own, so a key in it ("OPERATORS: SM5QQQ and SM5XYZ") must
-// not overwrite a station field when the log is opened again.
-bool HeaderHolds(const FileLines& lines, long k, std::string_view key) {
-    return lines.Holds(k, key) && !lines.At(k).starts_with("SOAPBOX:") && !IsQsoLine(lines.At(k));
+std::optional<TagLine> SplitTag(std::string_view line) {
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    std::string tag = UpperAscii(TrimView(line.substr(0, colon)));
+    if (tag.empty() || std::any_of(tag.begin(), tag.end(), IsBlank))
+        return std::nullopt;
+    return TagLine{std::move(tag), line.substr(colon + 1)};
 }
 
-void ReadField(const FileLines& lines, long k, const HeaderField& f, CabrilloStation& station) {
-    if (HeaderHolds(lines, k, f.key)) {
-        station.*f.field = Value(lines.At(k), f.column, f.n);
+// The value after the colon: trimmed, at most `most` characters.
+std::string Value(std::string_view rest, std::size_t most) {
+    return TrimRight(Cut(TrimView(rest), most));
+}
+
+bool IsRemade(std::string_view tag) {
+    for (const std::string_view t : RemadeTags) {
+        if (tag == t)
+            return true;
     }
+    return false;
 }
 
-// Every QSO line after line 1, wherever it stands; a line that cannot be read is named.
-void ReadQsoLines(const FileLines& lines, CabrilloFile& file) {
+// Every QSO line and X-QSO line, in file order.
+void ReadQsoLines(const std::vector<std::string>& lines, CabrilloFile& file) {
     std::optional<QsoLineRead> first;
-    file.Rows.reserve(static_cast<std::size_t>(lines.Count()));
-    for (long k = 2; k <= lines.Count(); ++k) {
-        if (!IsQsoLine(lines.At(k)))
+    file.Rows.reserve(lines.size());
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (IsXQsoLine(line)) {
+            file.XQsoLines.push_back(line);
             continue;
-        QsoLineRead read = ReadQsoLine(lines.At(k));
+        }
+        if (!IsQsoLine(line))
+            continue;
+        QsoLineRead read = ReadQsoLine(line);
         if (!read.Taken()) {
-            file.NotTaken.push_back({k, std::move(read.Why)});
+            file.NotTaken.push_back({static_cast<long>(i) + 1, std::move(read.Why)});
             continue;
         }
         read.Row[ColRow] = std::to_string(file.Rows.size() + 1);
@@ -100,82 +100,79 @@ void ReadQsoLines(const FileLines& lines, CabrilloFile& file) {
     file.ContestDate = ContestDateFromFirstQso(first->Value(QsoSource::Date),
                                                first->Value(QsoSource::Cell, ColTime));
     const QsoLog::Row& last = file.Rows.back();
-    // A blank number (cleared in the grid before the log was saved) tells nothing to go on from.
-    if (const std::string nr = Trim(last[ColNrSent]); !nr.empty())
-        file.NyNrEdit = std::to_string(static_cast<long long>(StrToInt(nr)) + 1);
+    // A blank number (cleared in the grid before the log was saved) or one that is no number
+    // tells nothing to go on from.
+    if (const int nr = DigitsValue(Trim(last[ColNrSent])); nr >= 0)
+        file.NyNrEdit = std::to_string(static_cast<long long>(nr) + 1);
     file.TimeEdit = last[ColTime];
 }
 
 }  // namespace
 
+bool IsXQsoLine(std::string_view line) {
+    constexpr std::string_view key = "X-QSO:";
+    const std::string_view t = TrimView(line);
+    return t.size() >= key.size() && EqualIgnoringCase(t.substr(0, key.size()), key);
+}
+
 bool IsCabrilloLog(const std::vector<std::string>& lines) {
-    return lines.size() >= 5 && Contains(lines[0], "START-OF-LOG:") && Contains(lines[0], "3.0");
+    if (lines.size() < 5)
+        return false;
+    const std::string first = UpperAscii(lines[0]);
+    return Contains(first, "START-OF-LOG:") && Contains(first, "3.0");
 }
 
 CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_view fileName) {
     if (!IsCabrilloLog(fileLines)) {
         throw KeroltError(std::string(fileName) + " is not a Cabrillo 3.0 log");
     }
-    const FileLines lines(fileLines);
-    const long w = lines.Count() < HeaderWindowEnd ? lines.Count() : HeaderWindowEnd;
-
     CabrilloFile file;
     CabrilloStation& station = file.Station;
 
-    // Header pass: the fields up to EMAIL are set as their line is met, so the last one
-    // wins; NAME, OPERATORS and CLUB only note their line.
-    long nameLine = 0;
-    long operatorsLine = 0;
-    long clubLine = 0;
-    for (long k = 2; k <= w; ++k) {
-        for (const HeaderField& f : FieldsBeforeMode) ReadField(lines, k, f, station);
-        // The mode follows from the contest; the line after it is tested in its place.
-        if (HeaderHolds(lines, k, "CATEGORY-MODE:")) {
-            ++k;
+    // The header: every line that is no QSO or X-QSO line, its tags in any order (a header
+    // line after a QSO line too). A field given twice takes the later.
+    std::vector<std::string> addresses;
+    for (std::size_t i = 1; i < fileLines.size(); ++i) {
+        const std::string_view line = fileLines[i];
+        if (IsQsoLine(line) || IsXQsoLine(line))
+            continue;
+        const long k = static_cast<long>(i) + 1;
+        const std::optional<TagLine> tag = SplitTag(line);
+        if (!tag) {
+            if (!IsBlankText(line))
+                file.NotRead.push_back({k, "no header tag"});
+            continue;
         }
-        for (const HeaderField& f : FieldsAfterMode) ReadField(lines, k, f, station);
-        if (HeaderHolds(lines, k, "CLUB:")) {
-            clubLine = k;
+        const HeaderField* field = nullptr;
+        for (const HeaderField& f : HeaderFields) {
+            if (tag->tag == f.tag)
+                field = &f;
         }
-        if (HeaderHolds(lines, k, "NAME:")) {
-            nameLine = k;
-        }
-        if (HeaderHolds(lines, k, "OPERATORS:")) {
-            operatorsLine = k;
+        if (field) {
+            station.*field->field = Value(tag->rest, field->most);
+        } else if (tag->tag == "ADDRESS" && addresses.size() < 3) {
+            addresses.push_back(Value(tag->rest, AddressMost));
+        } else if (tag->tag == "SOAPBOX") {
+            // The writer puts one blank after the colon; the text keeps its own.
+            const std::string_view rest = tag->rest;
+            file.Memo1.push_back(Cut(rest.substr(rest.starts_with(' ') ? 1 : 0), SoapboxMost));
+        } else if (!IsRemade(tag->tag)) {
+            // A fourth ADDRESS line too: kept after the three the page holds.
+            file.KeptHeaderLines.emplace_back(line);
         }
     }
+    // The address lines are one group: a file that gives any gives all three.
+    if (!addresses.empty()) {
+        addresses.resize(3);
+        station.AdrEdit1 = addresses[0];
+        station.AdrEdit2 = addresses[1];
+        station.AdrEdit3 = addresses[2];
+    }
+    // The own call is upper case, as the page's field forces it.
+    if (station.CallEdit)
+        station.CallEdit = UpperAscii(*station.CallEdit);
 
-    if (nameLine > 0) {
-        station.NameEdit = Value(lines.At(nameLine), 6, 80);
-    }
-    long a = 2;
-    while (a <= w && !HeaderHolds(lines, a, "ADDRESS:")) ++a;
-    if (HeaderHolds(lines, a, "ADDRESS:")) {
-        station.AdrEdit1 = Value(lines.At(a), 9, 80);
-    }
-    if (HeaderHolds(lines, a + 1, "ADDRESS:")) {
-        station.AdrEdit2 = Value(lines.At(a + 1), 9, 80);
-    }
-    if (HeaderHolds(lines, a + 2, "ADDRESS:")) {
-        station.AdrEdit3 = Value(lines.At(a + 2), 9, 80);
-    }
-    if (operatorsLine > 0) {
-        station.OperatorsEdit = Value(lines.At(operatorsLine), 11, 80);
-    }
-    if (clubLine > 0) {
-        station.ClubEdit = Value(lines.At(clubLine), 6, 80);
-    }
-
-    // Soapbox: from the first line from 11 on that starts the soapbox or the QSOs.
-    long k = 11;
-    while (k <= lines.Count() && !lines.Holds(k, "SOAPBOX:") && !lines.Holds(k, "QSO:")) ++k;
-    // A QSO line is a QSO whatever it holds, never a soapbox line as well.
-    for (; lines.Holds(k, "SOAPBOX:") && !IsQsoLine(lines.At(k)); ++k) {
-        const std::string_view line = lines.At(k);
-        file.Memo1.push_back(Copy(line, CharAt(line, 9) == ' ' ? 10 : 9, 80));
-    }
-
-    ReadQsoLines(lines, file);
+    ReadQsoLines(fileLines, file);
 
     file.Lines = std::move(fileLines);
     return file;
@@ -193,8 +190,49 @@ std::string NotTakenMessage(const std::vector<NotTakenLine>& notTaken) {
     return text;
 }
 
+bool DiffersFromItsFile(const CabrilloFile& file) {
+    return !file.NotTaken.empty() || !file.NotRead.empty() || !file.Lost.empty();
+}
+
+std::string OpenMessage(const CabrilloFile& file) {
+    constexpr std::size_t Shown = 20;
+    std::string text = NotTakenMessage(file.NotTaken);
+    const auto paragraph = [&](const std::string& p) {
+        text += (text.empty() ? "" : "\n\n") + p;
+    };
+    if (const std::size_t n = file.XQsoLines.size(); n > 0)
+        paragraph(std::to_string(n) +
+                  (n == 1 ? " X-QSO line is kept as an X-QSO line: not scored, no dupe,"
+                          : " X-QSO lines are kept as X-QSO lines: not scored, no dupes,") +
+                  " in no total.");
+    if (!file.NotRead.empty()) {
+        std::string p = "These lines were not read:";
+        for (std::size_t i = 0; i < file.NotRead.size() && i < Shown; ++i)
+            p += "\nline " + std::to_string(file.NotRead[i].Line) + ": " + file.NotRead[i].Why;
+        if (file.NotRead.size() > Shown)
+            p += "\nand " + std::to_string(file.NotRead.size() - Shown) + " more";
+        paragraph(p);
+    }
+    if (!file.NotTaken.empty() || !file.NotRead.empty())
+        paragraph("Saving over the file leaves these lines out.");
+    if (!file.Lost.empty()) {
+        std::string p = "The file is UTF-8; these characters have no Latin-1 form and became \"?\":";
+        for (std::size_t i = 0; i < file.Lost.size() && i < Shown; ++i)
+            p += "\nline " + std::to_string(file.Lost[i].Line) + ": " +
+                 CodePointName(file.Lost[i].Code);
+        if (file.Lost.size() > Shown)
+            p += "\nand " + std::to_string(file.Lost.size() - Shown) + " more";
+        paragraph(p);
+    }
+    return text;
+}
+
 CabrilloFile LoadCabrilloFile(const std::string& fileName) {
-    return ReadCabrilloLog(ReadLines(fileName), fileName);
+    InputLines input = ReadInputLines(fileName);
+    CabrilloFile file = ReadCabrilloLog(std::move(input.Lines), fileName);
+    file.Utf8 = input.Utf8;
+    file.Lost = std::move(input.Lost);
+    return file;
 }
 
 }  // namespace kerolt

@@ -1,14 +1,17 @@
 #pragma once
 
-// Reads a Cabrillo file, as the writer makes it, back into values: the station fields found,
-// the soapbox, the QSO rows and where the log continues. It changes nothing itself; the
-// window selects the list entries, scores the rows and fills its pages from the result.
+// Reads a Cabrillo file back into values: the station fields found, the soapbox, the header
+// lines no field holds, the QSO rows, the X-QSO lines and where the log continues. The header
+// is every line that is no QSO or X-QSO line, its tags in any order and any letter case. It
+// changes nothing itself; the window selects the list entries, scores the rows and fills its
+// pages from the result.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/Text.h"
 #include "contest/QsoLog.h"
 
 namespace kerolt {
@@ -25,6 +28,7 @@ struct CabrilloStation {
     std::optional<std::string> OperatorComboBox;
     std::optional<std::string> PowerComboBox;
     std::optional<std::string> TransmitterComboBox;
+    std::optional<std::string> StationComboBox;
     std::optional<std::string> OverlayComboBox;
     std::optional<std::string> EmailEdit;
     std::optional<std::string> NameEdit;
@@ -35,7 +39,7 @@ struct CabrilloStation {
     std::optional<std::string> ClubEdit;
 };
 
-// A QSO line that could not be read, and why.
+// A line that could not be read, and why.
 struct NotTakenLine {
     long Line = 0;  // 1-based
     std::string Why;
@@ -55,6 +59,15 @@ struct CabrilloFile {
     std::vector<QsoLog::Row> Rows;
     // The QSO lines that could not be read; the rest of the log is taken.
     std::vector<NotTakenLine> NotTaken;
+    // The header lines with a tag no field holds, whole, in file order.
+    std::vector<std::string> KeptHeaderLines;
+    // The X-QSO lines (QSOs the entrant asks the robot to ignore), whole, in file order.
+    std::vector<std::string> XQsoLines;
+    // Lines left unread: the lines that are neither QSO, X-QSO, tagged nor blank.
+    std::vector<NotTakenLine> NotRead;
+    // The file was UTF-8 and converted; the characters Latin-1 cannot hold became '?'.
+    bool Utf8 = false;
+    std::vector<LostCharacter> Lost;
     // Derived from the first QSO row; absent when the file has no QSO, and then the
     // contest date, the next number and the time all stay as they were.
     std::optional<std::string> ContestDate;
@@ -65,7 +78,7 @@ struct CabrilloFile {
 };
 
 // The file is taken when it has at least 5 lines and its first line holds both
-// "START-OF-LOG:" and "3.0".
+// "START-OF-LOG:" (in any letter case) and "3.0".
 bool IsCabrilloLog(const std::vector<std::string>& lines);
 
 // All or nothing: either the whole result, or it raises and nothing is to be applied.
@@ -74,10 +87,22 @@ bool IsCabrilloLog(const std::vector<std::string>& lines);
 // a number.
 CabrilloFile ReadCabrilloLog(std::vector<std::string> lines, std::string_view fileName);
 
+// A line that starts with "X-QSO:" (any case) after optional blanks.
+bool IsXQsoLine(std::string_view line);
+
 // The one message that names the lines not taken; empty when every QSO line was read.
 std::string NotTakenMessage(const std::vector<NotTakenLine>& notTaken);
 
-// ReadLines and ReadCabrilloLog; also raises "Cannot open file %s".
+// What opening the file tells beyond its log: the QSO lines not taken, the X-QSO lines kept,
+// other lines not read (and that a save over the file leaves them out), the characters lost
+// converting UTF-8; empty when there is nothing.
+std::string OpenMessage(const CabrilloFile& file);
+
+// Whether a save would not give the file back: lines were left out or characters lost. Such an
+// opened log counts as changed.
+bool DiffersFromItsFile(const CabrilloFile& file);
+
+// ReadInputLines and ReadCabrilloLog; also raises "Cannot open file %s" and the size refusal.
 CabrilloFile LoadCabrilloFile(const std::string& fileName);
 
 }  // namespace kerolt

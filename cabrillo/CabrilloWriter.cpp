@@ -111,6 +111,9 @@ void AppendHeader(std::vector<std::string>& lines, const StationData& station) {
     lines.push_back("CATEGORY-OPERATOR: " + station.OperatorComboBox);
     lines.push_back("CATEGORY-POWER: " + station.PowerComboBox);
     lines.push_back("CATEGORY-TRANSMITTER: " + station.TransmitterComboBox);
+    // The optional lines are written only when an entry is chosen.
+    if (WritesCategoryLine(Category::Station, station.StationComboBox))
+        lines.push_back("CATEGORY-STATION: " + station.StationComboBox);
     if (WritesCategoryLine(Category::Overlay, station.OverlayComboBox))
         lines.push_back("CATEGORY-OVERLAY: " + station.OverlayComboBox);
     lines.push_back("EMAIL: " + station.EmailEdit);
@@ -125,6 +128,7 @@ void AppendHeader(std::vector<std::string>& lines, const StationData& station) {
         lines.push_back("CLUB: " + station.ClubEdit);
     }
     for (const auto& memoLine : station.Memo1) lines.push_back("SOAPBOX: " + memoLine);
+    lines.insert(lines.end(), station.KeptHeaderLines.begin(), station.KeptHeaderLines.end());
 }
 
 // Only the columns a QSO line shows decide whether it must be made again.
@@ -144,23 +148,26 @@ const std::vector<std::string>& CabrilloLogBuilder::Build(const StationData& sta
                                                           const QsoLog& log,
                                                           const std::string& contestDate) {
     std::vector<std::string> header;
-    header.reserve(station.Memo1.size() + 20);
+    header.reserve(station.Memo1.size() + station.KeptHeaderLines.size() + 21);
     AppendHeader(header, station);
     const std::string_view mode = CabrilloQsoMode(station.ContestIndex);
     // The QSO lines sit behind the header in lines_; they are kept only while nothing that every
     // line shows, nor their place, changed.
-    if (station.CallEdit != ownCall_ || mode != mode_ || contestDate != contestDate_ ||
+    // The QSO lines carry the call as the header does: a blank typed before it is no part of it.
+    const std::string ownCall = Trim(station.CallEdit);
+    if (ownCall != ownCall_ || mode != mode_ || contestDate != contestDate_ ||
         header.size() != headerLines_) {
         rows_.clear();
         lines_.clear();
-        ownCall_ = station.CallEdit;
+        ownCall_ = ownCall;
         mode_ = mode;
         contestDate_ = contestDate;
         headerLines_ = header.size();
     }
     const auto qsoRows = static_cast<std::size_t>(log.QsoRowCount());
     rows_.resize(std::min(rows_.size(), qsoRows));
-    lines_.resize(headerLines_ + qsoRows + 1);
+    const std::size_t xQsos = station.XQsoLines.size();
+    lines_.resize(headerLines_ + qsoRows + xQsos + 1);
     std::move(header.begin(), header.end(), lines_.begin());
     for (std::size_t i = 0; i < qsoRows; ++i) {
         const QsoLog::Row& row = log.RowAt(static_cast<int>(i) + 1);
@@ -174,6 +181,8 @@ const std::vector<std::string>& CabrilloLogBuilder::Build(const StationData& sta
             rows_[i] = row;
         }
     }
+    std::copy(station.XQsoLines.begin(), station.XQsoLines.end(),
+              lines_.begin() + static_cast<long>(headerLines_ + qsoRows));
     lines_.back() = "END-OF-LOG:";
     return lines_;
 }

@@ -335,17 +335,24 @@ std::string FormatFinding(std::string_view file, const Finding& finding) {
 
 int RunLogCheck(const std::string& fileName, CountryTable& table, const CallList* known,
                 std::ostream& out, std::ostream& err) {
-    std::vector<std::string> lines;
+    InputLines input;
     try {
-        lines = ReadLines(fileName);
-        if (!IsCabrilloLog(lines))
+        input = ReadInputLines(fileName);
+        if (!IsCabrilloLog(input.Lines))
             throw KeroltError(fileName + " is not a Cabrillo 3.0 log");
     } catch (const KeroltError& e) {
         err << e.what() << '\n';
         return 2;
     }
+    std::vector<Finding> findings = CheckCabrilloLog(input.Lines, table, known);
+    // A UTF-8 character that Latin-1 cannot hold is read as "?": said, not hidden.
+    for (const LostCharacter& lost : input.Lost)
+        findings.push_back({static_cast<int>(lost.Line), FindingLevel::Note,
+                            CodePointName(lost.Code) + " has no Latin-1 form: read as \"?\""});
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.Line < b.Line; });
     bool problem = false;
-    for (const Finding& f : CheckCabrilloLog(lines, table, known)) {
+    for (const Finding& f : findings) {
         out << FormatFinding(fileName, f) << '\n';
         problem = problem || f.Level == FindingLevel::Problem;
     }

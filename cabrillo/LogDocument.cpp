@@ -235,11 +235,4 @@ int BackupQsoCount(const std::vector<std::string>& lines) {
     }));
 }
 
-std::string OpenedNotTakenMessage(const std::vector<NotTakenLine>& notTaken) {
-    std::string message = NotTakenMessage(notTaken);
-    if (!message.empty())
-        message += "\nSaving over the file leaves these lines out.";
-    return message;
-}
-
 }  // namespace kerolt

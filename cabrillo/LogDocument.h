@@ -41,11 +41,6 @@ std::string CellRefusal(int col, std::string_view text, int contestEntry);
 // without leading zeros, as a commit writes it.
 std::string CellValue(int col, std::string_view text);
 
-struct NotTakenLine;
-// The reader's message for lines of an opened file it did not take, and that a save over the
-// file leaves them out; empty when every line was taken.
-std::string OpenedNotTakenMessage(const std::vector<NotTakenLine>& notTaken);
-
 // The QSOs a backup holds: its QSO lines when it is a Cabrillo 3.0 log, else none.
 int BackupQsoCount(const std::vector<std::string>& lines);
 

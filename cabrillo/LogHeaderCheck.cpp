@@ -46,7 +46,7 @@ class HeaderChecker {
         const std::size_t colon = text.find(':');
         if (colon == std::string_view::npos)
             return;
-        const std::string_view tag = text.substr(0, colon);
+        const std::string tag = UpperAscii(TrimView(text.substr(0, colon)));
         const std::string value = Trim(text.substr(colon + 1));
         for (const CategoryRule& rule : CategoryTable()) {
             if (tag == rule.Tag) {
@@ -56,7 +56,7 @@ class HeaderChecker {
         }
         if (tag == "CALLSIGN") {
             callLine_ = line;
-            header_.Call = value;
+            header_.Call = UpperAscii(value);
         } else if (tag == "ADDRESS" && ++addresses_ == MostAddressLines + 1) {
             Problem(line, "more than four ADDRESS lines");
         } else if (tag == "CLAIMED-SCORE") {
@@ -86,6 +86,12 @@ class HeaderChecker {
             Problem(callLine_, "CALLSIGN is empty");
         if (header_.Of(Category::Contest).Line == 0)
             Problem(1, "no CONTEST line");
+        // The lines the station page always writes: missing is as empty.
+        for (const Category id : {Category::Assisted, Category::Band, Category::Operator,
+                                  Category::Power, Category::Transmitter}) {
+            if (header_.Of(id).Line == 0)
+                Problem(1, "no " + std::string(CategoryOf(id).Tag) + " line: it has no value");
+        }
         if (endLine_ == 0)
             Problem(lastLine, "no END-OF-LOG line");
         header_.Contest =

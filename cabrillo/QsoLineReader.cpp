@@ -1,7 +1,7 @@
 #include "cabrillo/QsoLineReader.h"
 
 #include <algorithm>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "cabrillo/CabrilloWriter.h"
@@ -74,6 +74,11 @@ bool ReadOwnColumns(std::string_view line, bool exact, QsoLineRead& read) {
         raw[i] = line.substr(from, static_cast<std::size_t>(f.Width));
         // Kerolt always writes its mode: a line without one was made by someone else.
         if (f.Source == QsoSource::Mode && !IsOwnMode(raw[i]))
+            return false;
+        // Each field holds one word or nothing: columns that cut across another program's
+        // fields ("SM5QQQ 599 2 K") are no Kerolt line, however its length fits.
+        const std::string_view word = TrimView(raw[i]);
+        if (std::any_of(word.begin(), word.end(), IsBlank))
             return false;
     }
     if (!CouldBeOwnDate(raw))
@@ -195,28 +200,54 @@ std::string_view CellValue(const QsoLineField& f, std::string_view word) {
     return word.substr(first == std::string_view::npos ? word.size() - 1 : first);
 }
 
-// Why fields read by words cannot be a QSO; empty when they can.
+// A report where a call should stand: two or three characters, a digit first, then digits or
+// the cut nines ("5NN").
+bool LooksLikeReport(std::string_view w) {
+    if (w.size() < 2 || w.size() > 3 || !IsDigit(w.front()))
+        return false;
+    return std::all_of(w.begin() + 1, w.end(), [](char c) { return IsDigit(c) || c == 'N' || c == 'n'; });
+}
+
+// A date's shape: DDDD-DD-DD, whatever its numbers.
+bool DateShaped(std::string_view w) {
+    if (w.size() != 10)
+        return false;
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        if (i == 4 || i == 7 ? w[i] != '-' : !IsDigit(w[i]))
+            return false;
+    }
+    return true;
+}
+
+// Why fields read by words stand shifted (a field left out moves the others into its place);
+// empty when each field is of its kind. Values that are wrong only in their numbers (a time
+// 2400, a date 2026-09-31, a report 5NN) are taken as written: the log check names them. A
+// field left out moves a report into a call's place; the date keeps its shape, as the contest
+// date is taken from it.
 std::string WhyNoQso(const std::vector<std::string_view>& words) {
     const auto word = [&](QsoSource source, int cell = -1) {
         return words[static_cast<std::size_t>(&QsoField(source, cell) - QsoLineFields.data())];
     };
     const auto quoted = Quote;
-    if (!IsCalendarDate(word(QsoSource::Date)))
+    if (!DateShaped(word(QsoSource::Date)))
         return "date " + quoted(word(QsoSource::Date)) + " is no date";
-    if (!IsValidTime(word(QsoSource::Cell, ColTime)))
-        return "time " + quoted(word(QsoSource::Cell, ColTime)) + " is no time";
-    for (const auto& [what, rst, nr] : {std::tuple{"sent", ColRstSent, ColNrSent},
-                                        std::tuple{"received", ColRstRcvd, ColNrRcvd}}) {
-        const std::string_view report = word(QsoSource::Cell, rst);
-        if (!IsReport(report, NoContest))
-            return std::string(what) + " report " + quoted(report) + " is no report";
-        if (!IsDigitText(word(QsoSource::Cell, nr)))
-            return std::string(what) + " number " + quoted(word(QsoSource::Cell, nr)) +
-                   " is no number";
-        if (rst == ColRstSent && !CanBeCall(word(QsoSource::Cell, ColCall)))
-            return quoted(word(QsoSource::Cell, ColCall)) + " cannot be a call";
+    for (const auto& [what, call] : {std::pair{"sent call", word(QsoSource::OwnCall)},
+                                     std::pair{"call", word(QsoSource::Cell, ColCall)}}) {
+        if (IsDigitText(call) || LooksLikeReport(call))
+            return std::string(what) + " " + quoted(call) + " is a number, not a call";
     }
     return {};
+}
+
+// Calls are upper case wherever they are scored, checked or exported.
+void UpperCalls(QsoLineRead& read) {
+    for (const QsoSource source : {QsoSource::OwnCall, QsoSource::Cell}) {
+        const int cell = source == QsoSource::Cell ? ColCall : -1;
+        std::string& value =
+            read.Values[static_cast<std::size_t>(&QsoField(source, cell) - QsoLineFields.data())];
+        value = UpperAscii(value);
+    }
+    read.Row[ColCall] = UpperAscii(read.Row[ColCall]);
 }
 
 }  // namespace
@@ -226,7 +257,8 @@ const std::string& QsoLineRead::Value(QsoSource source, int cell) const {
 }
 
 bool IsQsoLine(std::string_view line) {
-    return TrimView(line).starts_with(QsoKey);
+    const std::string_view t = TrimView(line);
+    return t.size() >= QsoKey.size() && EqualIgnoringCase(t.substr(0, QsoKey.size()), QsoKey);
 }
 
 QsoLineRead ReadQsoLine(std::string_view line) {
@@ -239,8 +271,10 @@ QsoLineRead ReadQsoLine(std::string_view line) {
     // search comes before the plain columns: a blank cell moves the fields after it, and the
     // columns would then cut a field in two.
     for (const bool exact : {true, false}) {
-        if (OwnFieldSearch(line, exact).Run(read) || ReadOwnColumns(line, exact, read))
+        if (OwnFieldSearch(line, exact).Run(read) || ReadOwnColumns(line, exact, read)) {
+            UpperCalls(read);
             return read;
+        }
     }
 
     const std::vector<std::string_view> words = Words(AfterKey(line));
@@ -264,6 +298,7 @@ QsoLineRead ReadQsoLine(std::string_view line) {
             read.Row[static_cast<std::size_t>(f.Cell)] =
                 Copy(QsoFieldText(f, CellValue(f, words[i])), 1, f.Width);
     }
+    UpperCalls(read);
     return read;
 }
 

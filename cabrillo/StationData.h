@@ -18,6 +18,7 @@ struct StationData {
     std::string OperatorComboBox;
     std::string PowerComboBox;
     std::string TransmitterComboBox;
+    std::string StationComboBox;  // CATEGORY-STATION: written only when an entry is chosen
     std::string OverlayComboBox;
     std::string EmailEdit;
     std::string OperatorsEdit;
@@ -28,6 +29,11 @@ struct StationData {
     std::string AdrEdit3;
     std::string ClubEdit;
     std::vector<std::string> Memo1;  // soapbox lines
+    // A file's header lines that no field holds, whole and in their order: written after the
+    // program's own header lines.
+    std::vector<std::string> KeptHeaderLines;
+    // A file's X-QSO lines, whole: written after the QSO lines, never scored.
+    std::vector<std::string> XQsoLines;
 
     bool operator==(const StationData&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "common/KeroltError.h"
 
@@ -160,6 +161,90 @@ std::string ZeroPadded(int n, int width) {
     if (n >= 0 && static_cast<int>(text.size()) < width)
         text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
     return text;
+}
+
+namespace {
+
+// The code point of the UTF-8 sequence at i and its length, or length 0 when the bytes there
+// are no valid sequence (overlong forms, surrogates and codes beyond U+10FFFF are not).
+std::pair<char32_t, std::size_t> Utf8At(std::string_view s, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b0 = byte(i);
+    std::size_t n = 0;
+    char32_t code = 0;
+    char32_t least = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        n = 2, code = b0 & 0x1F, least = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        n = 3, code = b0 & 0x0F, least = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        n = 4, code = b0 & 0x07, least = 0x10000;
+    } else {
+        return {0, 0};
+    }
+    if (i + n > s.size())
+        return {0, 0};
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return {0, 0};
+        code = (code << 6) | (byte(i + k) & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return {0, 0};
+    return {code, n};
+}
+
+}  // namespace
+
+DecodedText DecodeFileText(std::string bytes) {
+    DecodedText decoded;
+    bool nonAscii = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t n = Utf8At(bytes, i).second;
+        if (n == 0) {
+            decoded.Text = std::move(bytes);
+            return decoded;
+        }
+        nonAscii = true;
+        i += n;
+    }
+    if (!nonAscii) {
+        decoded.Text = std::move(bytes);
+        return decoded;
+    }
+    decoded.Utf8 = true;
+    decoded.Text.reserve(bytes.size());
+    long line = 1;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const char c = bytes[i];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            if (c == '\n' || (c == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+                ++line;
+            decoded.Text += c;
+            ++i;
+            continue;
+        }
+        const auto [code, n] = Utf8At(bytes, i);
+        if (code <= 0xFF) {
+            decoded.Text += static_cast<char>(code);
+        } else {
+            decoded.Text += '?';
+            decoded.Lost.push_back({line, code});
+        }
+        i += n;
+    }
+    return decoded;
+}
+
+std::string CodePointName(char32_t code) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string digits;
+    for (char32_t c = code; c != 0 || digits.size() < 4; c >>= 4) digits.insert(digits.begin(), Hex[c & 0xF]);
+    return "U+" + digits;
 }
 
 }  // namespace kerolt

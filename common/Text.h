@@ -63,4 +63,26 @@ int DigitsValue(std::string_view s);
 // n in decimal with leading zeros up to width characters; a negative n is written as it is.
 std::string ZeroPadded(int n, int width);
 
+// A character of a UTF-8 file that Latin-1 has no place for.
+struct LostCharacter {
+    long Line = 0;        // 1-based, counting line ends as SplitLines does
+    char32_t Code = 0;    // its code point
+    bool operator==(const LostCharacter&) const = default;
+};
+
+// A file's bytes as the program's Latin-1 text.
+struct DecodedText {
+    std::string Text;
+    bool Utf8 = false;  // the bytes were valid UTF-8 holding non-ASCII, and were converted
+    // The characters beyond U+00FF, each written as '?'.
+    std::vector<LostCharacter> Lost;
+};
+
+// Valid UTF-8 holding non-ASCII is converted to Latin-1; any other bytes (ASCII, Latin-1, bytes
+// that are no UTF-8) are taken as Latin-1, byte for byte.
+DecodedText DecodeFileText(std::string bytes);
+
+// "U+0141".
+std::string CodePointName(char32_t code);
+
 }  // namespace kerolt

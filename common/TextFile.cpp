@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "common/KeroltError.h"
+#include "common/Text.h"
 
 namespace kerolt {
 
@@ -53,6 +54,41 @@ std::string ReadText(const std::string& fileName) {
 
 std::vector<std::string> ReadLines(const std::string& fileName) {
     return SplitLines(ReadText(fileName));
+}
+
+std::string ReadTextAtMost(const std::string& fileName, std::uintmax_t limit) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(fileName, ec))
+        ThrowCannotOpen(fileName);
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in)
+        ThrowCannotOpen(fileName);
+    // The size a file claims is not trusted (a pipe claims none): one byte past the limit is
+    // what tells.
+    std::string text;
+    constexpr std::size_t Chunk = 64 * 1024;
+    while (in && text.size() <= limit) {
+        const std::size_t old = text.size();
+        const std::size_t want =
+            std::min<std::uintmax_t>(Chunk, limit + 1 - static_cast<std::uintmax_t>(old));
+        text.resize(old + want);
+        in.read(text.data() + old, static_cast<std::streamsize>(want));
+        text.resize(old + static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad())
+        ThrowCannotOpen(fileName);
+    if (text.size() > limit) {
+        constexpr std::uintmax_t MB = 1024 * 1024;
+        const std::string most = limit % MB == 0 ? std::to_string(limit / MB) + " MB"
+                                                 : std::to_string(limit) + " bytes";
+        throw KeroltError(fileName + " is larger than " + most + ", the most Kerolt reads");
+    }
+    return text;
+}
+
+InputLines ReadInputLines(const std::string& fileName) {
+    DecodedText decoded = DecodeFileText(ReadTextAtMost(fileName));
+    return {SplitLines(decoded.Text), decoded.Utf8, std::move(decoded.Lost)};
 }
 
 namespace {

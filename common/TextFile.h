@@ -2,14 +2,33 @@
 
 // Text files are handled whole: read completely into lines, written completely.
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "common/Text.h"
 
 namespace kerolt {
 
 // The whole file, byte for byte. Raises "Cannot open file %s" when it cannot be opened or read.
 std::string ReadText(const std::string& fileName);
+
+// The most a file from outside may hold: far beyond any contest log.
+inline constexpr std::uintmax_t InputFileLimit = 16 * 1024 * 1024;
+
+// The whole file when it holds at most `limit` bytes; at most limit + 1 bytes are read, whatever
+// kind of file it is (a pipe too). Raises "%s is larger than N MB" for a larger one and "Cannot
+// open file %s" when it cannot be opened or read.
+std::string ReadTextAtMost(const std::string& fileName, std::uintmax_t limit = InputFileLimit);
+
+// A file from outside as the program's lines: ReadTextAtMost, DecodeFileText, SplitLines.
+struct InputLines {
+    std::vector<std::string> Lines;
+    bool Utf8 = false;
+    std::vector<LostCharacter> Lost;
+};
+InputLines ReadInputLines(const std::string& fileName);
 
 // The lines of a file; a line ends at CR LF, LF or CR. A last line without a line end counts;
 // a file ending in a line end has no empty line after it. 8-bit text, taken byte for byte.

@@ -44,7 +44,7 @@ std::vector<CategoryRule> BuildTable() {
          "CATEGORY-TRANSMITTER",
          "Category-Transmitter",
          {{"ONE", Yes, Yes}, {"UNLIMITED", Yes, No}}},
-        {Category::Station, "CATEGORY-STATION", "",
+        {Category::Station, "CATEGORY-STATION", "Category-Station",
          OpenToAll({"FIXED", "MOBILE", "PORTABLE", "EXPEDITION", "EXPLORER"})},
         {Category::Overlay,
          "CATEGORY-OVERLAY",
@@ -110,7 +110,10 @@ const std::vector<std::string>& PowerEntries() {
 }
 
 bool WritesCategoryLine(Category id, std::string_view value) {
-    return id != Category::Overlay || !EqualIgnoringCase(Trim(value), CategoryOf(id).Prompt);
+    if (id == Category::Station && IsBlankText(value))
+        return false;
+    return (id != Category::Overlay && id != Category::Station) ||
+           !EqualIgnoringCase(Trim(value), CategoryOf(id).Prompt);
 }
 
 const std::vector<std::string>& OverlayEntries() {

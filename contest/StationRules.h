@@ -56,9 +56,10 @@ const std::vector<std::string>& PowerEntries();
 // The first entry is the empty overlay.
 const std::vector<std::string>& OverlayEntries();
 
-// Whether the header takes a line for the category's value. The overlay line is optional and
-// most entrants have none: an overlay list never picked (still showing its prompt) gives no
-// line. Every other category has its line, whatever it shows.
+// Whether the header takes a line for the category's value. The overlay and station lines are
+// optional and most entrants have none: such a list never picked (still showing its prompt)
+// gives no line, nor does an empty station value. Every other category has its line, whatever
+// it shows.
 bool WritesCategoryLine(Category id, std::string_view value);
 
 // The lists that depend on the entrant's class. Only Scandinavians may pick a single band or

@@ -12,7 +12,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     try {
-        const kerolt::CabrilloFile file = kerolt::ReadCabrilloLog(kerolt::SplitLines(text), "fuzz");
+        // As a file is opened: decoded first (UTF-8 or Latin-1), then read.
+        const kerolt::DecodedText decoded = kerolt::DecodeFileText(text);
+        if (decoded.Text.size() > text.size() || (!decoded.Utf8 && decoded.Text != text))
+            __builtin_trap();
+        const kerolt::CabrilloFile file =
+            kerolt::ReadCabrilloLog(kerolt::SplitLines(decoded.Text), "fuzz");
         // What the window relies on: every row has a number and a field in each column.
         const auto callWidth = static_cast<std::size_t>(
             kerolt::QsoField(kerolt::QsoSource::Cell, kerolt::ColCall).Width);
@@ -26,7 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         }
         // Every QSO line after line 1 is taken or named, once.
-        if (file.Rows.size() + file.NotTaken.size() > file.Lines.size())
+        if (file.Rows.size() + file.NotTaken.size() + file.XQsoLines.size() +
+                file.KeptHeaderLines.size() + file.NotRead.size() >
+            file.Lines.size())
             __builtin_trap();
         for (const auto& notTaken : file.NotTaken) {
             if (notTaken.Line < 2 || notTaken.Line > static_cast<long>(file.Lines.size()) ||

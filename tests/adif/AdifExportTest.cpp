@@ -109,11 +109,24 @@ TEST(RunAdifExport, NamesTheBrokenLineAndExitsWithOne) {
         {{good}, 0, ""},
         {{good, "QSO: 3510 CW 2026-09-19 1400 SM5QQQ 599 006 599 011 0"},
          1,
-         "@:24: QSO line not read: \"599\" cannot be a call\n"},
+         "@:24: QSO line not read: call \"599\" is a number, not a call\n"},
         {{"QSO:  3500 CW 2026-09-19 13O2 SM5QQQ        599      5 DL1ABC        599     12"},
          1,
          "@: left out: QSO 1 (DL1ABC 2026-09-19 13O2): time \"13O2\" is no time\n"},
     };
+    // Calls in lower case go out in upper case.
+    {
+        std::vector<std::string> lines =
+            BuildCabrilloLog(testing::SampleStation(SacCw), QsoLog(), "");
+        lines.back() = "QSO: 3510 CW 2026-09-19 1400 sm5qqq 599 006 dl1abc 599 011";
+        lines.push_back("END-OF-LOG:");
+        const std::string log = (dir / "lower.log").string();
+        WriteLines(log, lines);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunAdifExport(log, "", {}, out, err), 0);
+        EXPECT_NE(out.str().find("<CALL:6>DL1ABC"), std::string::npos) << out.str();
+        EXPECT_NE(out.str().find("<STATION_CALLSIGN:6>SM5QQQ"), std::string::npos);
+    }
     for (const auto& [qsos, code, message] : cases) {
         std::vector<std::string> lines =
             BuildCabrilloLog(testing::SampleStation(SacCw), QsoLog(), "");

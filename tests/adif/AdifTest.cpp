@@ -297,7 +297,7 @@ TEST(AdifTest, FilesLargerThanAContestLogCouldBeAreRefusedUnread) {
         const char* refusal;  // empty: read
     } cases[] = {
         {16 * 1024 * 1024, ""},
-        {16 * 1024 * 1024 + 1, " is larger than 16 MB; export the contest's QSOs alone"},
+        {16 * 1024 * 1024 + 1, " is larger than 16 MB, the most Kerolt reads"},
     };
     for (const auto& c : cases) {
         const std::string name = (dir / "big.adi").string();

@@ -76,6 +76,7 @@ TEST(ApplyCabrilloStation, AnotherStationStartsFromAnEmptyPage) {
             expected.OperatorComboBox = "Category-Operator";
             expected.PowerComboBox = "Category-Power";
             expected.TransmitterComboBox = "Category-Transmitter";
+            expected.StationComboBox = "Category-Station";
             expected.OverlayComboBox = "Category-Overlay";
             expected.ClamedScoreEdit = "1234";
         }

@@ -179,5 +179,32 @@ TEST(CabrilloRoundTrip, ThroughAFileOnDisk) {
     EXPECT_EQ(file.Lines, text);
 }
 
+// A callsign typed with a blank in front, and rows with blank or short cells: the file reads
+// back into the same rows and writes again byte for byte.
+TEST(CabrilloRoundTrip, BlankInFrontOfTheCallAndBlankOrShortCells) {
+    using testing::QsoRow;
+    const std::vector<QsoLog::Row> rows{
+        QsoRow(" 3500", "1305", "599", "1", "OH2QQQ", "599", ""),
+        QsoRow(" 3500", "1306", "599", "2", "OH2QQR", "", "7"),
+        QsoRow(" 7000", "1307", "5", "3", "DL1AAA", "5", "8"),
+        QsoRow("14000", "1308", "", "", "K1AR", "599", "9"),
+        QsoRow("14000", "1309", "599", "5", "", "599", "10"),
+        QsoRow("14000", "1310", "59", "6", "W1AW", "59", "11"),
+    };
+    for (const char* call : {" SM5QQQ", "SM5QQQ", "  SM5QQQ "}) {
+        StationData station = testing::SampleStation(SacCw);
+        station.CallEdit = call;
+        const Lines text = BuildCabrilloLog(station, testing::LogOf(rows), "2019-09-21");
+        const CabrilloFile file = ReadCabrilloLog(text, "own.log");
+        EXPECT_TRUE(file.NotTaken.empty()) << call;
+        ASSERT_EQ(file.Rows.size(), rows.size()) << call;
+        StationData reread;
+        reread.ClamedScoreEdit = station.ClamedScoreEdit;
+        QsoLog relog;
+        Apply(file, reread, relog);
+        EXPECT_EQ(BuildCabrilloLog(reread, relog, "2019-09-21"), text) << call;
+    }
+}
+
 }  // namespace
 }  // namespace kerolt

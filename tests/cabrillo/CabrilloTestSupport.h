@@ -46,6 +46,7 @@ inline StationData FreshStation() {
     s.OperatorComboBox = "Category-Operator";
     s.PowerComboBox = "Category-Power";
     s.TransmitterComboBox = "Category-Transmitter";
+    s.StationComboBox = "Category-Station";
     s.OverlayComboBox = "Category-Overlay";
     return s;
 }

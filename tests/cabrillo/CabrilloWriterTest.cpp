@@ -150,9 +150,9 @@ TEST(BuildCabrilloLog, FullLogInOrder) {
         "SOAPBOX: Fine conditions",
         "SOAPBOX: ",
         "SOAPBOX:  73 ",
-        // The header trims the callsign, the QSO lines do not.
-        "QSO:  3500 CW 2019-09-21 1305  SM5QQQ       599      1 OH2QQQ        599     23",
-        "QSO: 14000 CW 2019-09-22 0130  SM5QQQ       599      2 DL1QQQ        599    105",
+        // The QSO lines trim the callsign as the header does.
+        "QSO:  3500 CW 2019-09-21 1305 SM5QQQ        599      1 OH2QQQ        599     23",
+        "QSO: 14000 CW 2019-09-22 0130 SM5QQQ        599      2 DL1QQQ        599    105",
         "END-OF-LOG:",
     };
     EXPECT_EQ(BuildCabrilloLog(station, log, "2019-09-21"), expected);

@@ -111,8 +111,22 @@ TEST(CheckCabrilloLog, FindsEachFault) {
         {19,
          0,
          "QSO: 3500 CW 2019-09-21 1305 DL1QQQ 599 1 599 12 0",
-         {{19, P, "QSO line not read: \"599\" cannot be a call"},
+         {{19, P, "QSO line not read: call \"599\" is a number, not a call"},
           {20, P, "sent number 1 is missing"}}},
+        // Fields all there: taken as written, and what is wrong is named.
+        {19,
+         0,
+         "QSO: 3500 CW 2019-09-31 2400 DL1QQQ 5NN 1 SM5AAA 599 12",
+         {{19, P, "sent report \"5NN\""},
+          {19, P, "time \"2400\""},
+          {19, P, "date \"2019-09-31\" is no date"}}},
+        // Calls in lower case are the calls.
+        {19, 0, "qso: 3500 CW 2019-09-21 1305 dl1qqq 599 1 sm5aaa 599 12", {}},
+        {2, 0, "callsign: dl1qqq", {}},
+        // A line the station page always writes, missing, is named as an empty one.
+        {4, 0, "X-ASSISTED: NON-ASSISTED", {{1, P, "no CATEGORY-ASSISTED line: it has no value"}}},
+        {9, 0, "X-TRANSMITTER: ONE", {{1, P, "no CATEGORY-TRANSMITTER line: it has no value"}}},
+        {10, 0, "X-OVERLAY:", {}},
         {8, 0, "CATEGORY-POWER: MEDIUM", {{8, P, "\"MEDIUM\" is not one of"}}},
         {6, 0, "CATEGORY-MODE: SSB", {{6, P, "does not match CONTEST"}}},
         {5, 0, "CATEGORY-BAND: LOW-BAND", {{21, P, "QSO on 20 m in a"}, {22, P, "QSO on 20 m"}}},
@@ -181,6 +195,10 @@ TEST(RunLogCheck, PrintsFindingsAndExitsByTheWorstLevel) {
         {"note.log", Edited(19, 74, "     0"), 0,
          "@:19: note: received number 0: the QSO gives no points and no multiplier\n", ""},
         {"short.log", {"START-OF-LOG: 3.0", "END-OF-LOG:"}, 2, "", "@ is not a Cabrillo 3.0 log\n"},
+        // UTF-8 read as UTF-8: a name in Nordic letters is no finding, a character Latin-1
+        // lacks is named.
+        {"utf8.log", Edited(15, 0, "NAME: Bj\xC3\xB6rn \xC5\x81"), 0,
+         "@:15: note: U+0141 has no Latin-1 form: read as \"?\"\n", ""},
         {"missing.log", {}, 2, "", "Cannot open file @\n"},
     };
     for (const auto& [name, lines, exitCode, out, err] : cases) {

@@ -215,13 +215,6 @@ TEST_F(LogDocumentTest, CellsThatCameInBadAreKnown) {
     EXPECT_FALSE(doc_.CellIsBad(1, ColTime));
 }
 
-TEST(OpenedNotTakenMessageTest, SaysASaveLeavesTheLinesOut) {
-    EXPECT_EQ(OpenedNotTakenMessage({}), "");
-    const std::string message = OpenedNotTakenMessage({{12, "no call"}});
-    EXPECT_NE(message.find("12"), std::string::npos);
-    EXPECT_NE(message.find("Saving over the file leaves these lines out."), std::string::npos);
-}
-
 }  // namespace
 }  // namespace kerolt
 

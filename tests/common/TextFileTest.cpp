@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "common/KeroltError.h"
 
@@ -119,6 +120,29 @@ TEST_F(TextFileTest, ALinkKeepsPointingAtTheReplacedFile) {
     WriteLines(link.string(), {"NEW"});
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Slurp(real), "NEW\r\n");
+}
+
+// The limit holds whatever the file: a regular file and a pipe alike, one byte past it refused.
+TEST_F(TextFileTest, ReadsAtMostTheLimit) {
+    const auto file = dir_ / "big.log";
+    std::ofstream(file, std::ios::binary) << std::string(1000, 'x');
+    EXPECT_EQ(ReadTextAtMost(file.string(), 1000).size(), 1000u);
+    try {
+        ReadTextAtMost(file.string(), 999);
+        FAIL() << "read";
+    } catch (const KeroltError& e) {
+        EXPECT_EQ(std::string(e.what()), file.string() + " is larger than 999 bytes, the most Kerolt reads");
+    }
+
+    const auto fifo = dir_ / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << std::string(5000, 'y'); });
+    EXPECT_THROW(ReadTextAtMost(fifo.string(), 4999), KeroltError);
+    writer.join();
+    std::thread again([&] { std::ofstream(fifo, std::ios::binary) << std::string(5000, 'y'); });
+    EXPECT_EQ(ReadTextAtMost(fifo.string(), 5000).size(), 5000u);
+    again.join();
+    EXPECT_EQ(InputFileLimit, 16u * 1024 * 1024);
 }
 
 }  // namespace

@@ -91,5 +91,35 @@ TEST(FindEntryIgnoringCase, FirstEqualEntryIgnoringAsciiCase) {
     EXPECT_EQ(FindEntryIgnoringCase({"ROOKIE"}, ""), -1);
 }
 
+// Valid UTF-8 with non-ASCII becomes Latin-1; anything else stays byte for byte.
+TEST(DecodeFileText, Utf8ToLatin1ElseAsIs) {
+    const struct {
+        std::string bytes;
+        std::string text;
+        bool utf8;
+        std::vector<LostCharacter> lost;
+    } cases[] = {
+        {"plain ASCII\r\n", "plain ASCII\r\n", false, {}},
+        {"Bj\xC3\xB6rn \xC3\x85str\xC3\xB6m", "Bj\xF6rn \xC5str\xF6m", true, {}},
+        {"Bj\xF6rn", "Bj\xF6rn", false, {}},                  // Latin-1
+        {"\xC3\xB6 \xF6", "\xC3\xB6 \xF6", false, {}},         // UTF-8 and Latin-1 mixed
+        {"\xC3", "\xC3", false, {}},                          // cut sequence
+        {"\xC0\xB6", "\xC0\xB6", false, {}},                  // overlong
+        {"\xED\xA0\x80", "\xED\xA0\x80", false, {}},          // surrogate
+        {"\xF4\x90\x80\x80", "\xF4\x90\x80\x80", false, {}},  // beyond U+10FFFF
+        {"\xC3\xBF", "\xFF", true, {}},                        // U+00FF, the last Latin-1 one
+        {"a\nb\r\nc\rd \xC4\x80", "a\nb\r\nc\rd ?", true, {{4, 0x100}}},
+        {"\xF0\x9F\x93\xBB", "?", true, {{1, 0x1F4FB}}},
+    };
+    for (const auto& c : cases) {
+        const DecodedText d = DecodeFileText(c.bytes);
+        EXPECT_EQ(d.Text, c.text) << c.bytes;
+        EXPECT_EQ(d.Utf8, c.utf8) << c.bytes;
+        EXPECT_EQ(d.Lost, c.lost) << c.bytes;
+    }
+    EXPECT_EQ(CodePointName(0x2014), "U+2014");
+    EXPECT_EQ(CodePointName(0x1F4FB), "U+1F4FB");
+}
+
 }  // namespace
 }  // namespace kerolt

@@ -42,12 +42,14 @@ TEST(ChoicesForClass, OnlyScandinaviansPickABandAnOverlayOrMoreTransmitters) {
     EXPECT_EQ(other.Transmitter, std::vector<std::string>{"ONE"});
 }
 
-// Only an overlay never picked goes without its header line; the other lists keep theirs.
-TEST(WritesCategoryLine, AnOverlayNeverPickedHasNone) {
+// Only an overlay or station never picked goes without its header line; the others keep theirs.
+TEST(WritesCategoryLine, AnOptionalListNeverPickedHasNone) {
     const std::tuple<Category, const char*, bool> cases[] = {
         {Category::Overlay, "Category-Overlay", false}, {Category::Overlay, "CATEGORY-OVERLAY", false},
         {Category::Overlay, "", true},                  {Category::Overlay, "ROOKIE", true},
         {Category::Power, "Category-Power", true},      {Category::Band, "ALL", true},
+        {Category::Station, "Category-Station", false}, {Category::Station, " ", false},
+        {Category::Station, "PORTABLE", true},
     };
     for (const auto& [id, value, written] : cases)
         EXPECT_EQ(WritesCategoryLine(id, value), written) << value;

@@ -285,6 +285,8 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     void WatchGridExit(QWidget* widget);
 
     void ShowOpenedStation(const CabrilloFile& file);
+    // The document's contest date follows the contest shown, in the opened log's year.
+    LogPageDefaults FollowContestDate();
 
     // Unit1MultList.cpp: the mult table's lists, one per band.
     void ShowMultLists();
@@ -303,6 +305,9 @@ class TForm1 : public QMainWindow, public TForm1Controls {
     bool writingStation_ = false;
     bool backupUnsavedNoted_ = false;  // what the settings last heard of Last.log
     std::string openedContestDate_;  // of the open log, when it had QSOs
+    // The opened file's header lines no field holds, and its X-QSO lines: written back.
+    std::vector<std::string> keptHeaderLines_;
+    std::vector<std::string> xQsoLines_;
     QsoGridModel* gridModel_ = nullptr;
     // The lines the "Cabrillo log" page shows, as the core's text.
     std::vector<std::string> cabrilloLines_;

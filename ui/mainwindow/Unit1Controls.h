@@ -59,6 +59,7 @@ struct TForm1Controls {
     QComboBox* OperatorComboBox = nullptr;
     QComboBox* TransmitterComboBox = nullptr;
     QComboBox* PowerComboBox = nullptr;
+    QComboBox* StationComboBox = nullptr;
     QComboBox* OverlayComboBox = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QLineEdit* ClamedScoreEdit = nullptr;

@@ -42,10 +42,15 @@ void TForm1::ConnectStationSync() {
                             AdrEdit3, ClubEdit})
         connect(edit, &QLineEdit::textChanged, this, sync);
     for (QComboBox* list : {ContestBox, AssistedComboBox, BandComboBox, OperatorComboBox,
-                            PowerComboBox, TransmitterComboBox, OverlayComboBox}) {
+                            PowerComboBox, TransmitterComboBox, StationComboBox, OverlayComboBox}) {
         connect(list, &QComboBox::currentTextChanged, this, sync);
         connect(list, &QComboBox::currentIndexChanged, this, sync);
     }
+    // The QSOs are dated in the contest shown, from the moment it is chosen.
+    connect(ContestBox, &QComboBox::currentIndexChanged, this, [this] {
+        if (!writingStation_)
+            Guard([this] { FollowContestDate(); });
+    });
     connect(Memo1, &QPlainTextEdit::textChanged, this, sync);
     doc_.SetListener([this](const DocumentChange& change) { OnDocumentChanged(change); });
     gridModel_->SetCellEditor(
@@ -132,6 +137,7 @@ void TForm1::New1Click() {
         return;
     // The station page stays; the log and its date start again, in this year's contest.
     openedContestDate_.clear();
+    xQsoLines_.clear();  // they go with the QSOs
     const LogPageDefaults defaults =
         ::kerolt::PrepareLogPage(ContestBox->currentIndex(), clock_.Year());
     doc_.Replace(StationDataFromControls(), {}, defaults.ContestDate, std::string(), false);

@@ -39,10 +39,10 @@ void TForm1::LoadCabrilloLog() {
     const Hourglass hourglass;
     // The whole file is read and checked before anything changes.
     const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
-    // The log is in its file, unless lines were left out: a save over it would lose them.
-    ShowOpenedFile(file, NativeName(QFileInfo(*chosen).absoluteFilePath()), !file.NotTaken.empty());
-    if (const std::string notTaken = OpenedNotTakenMessage(file.NotTaken); !notTaken.empty())
-        prompts_.ShowInformation(ToUi(notTaken));
+    // The log is in its file, unless a save would not give the file back.
+    ShowOpenedFile(file, NativeName(QFileInfo(*chosen).absoluteFilePath()), DiffersFromItsFile(file));
+    if (const std::string message = OpenMessage(file); !message.empty())
+        prompts_.ShowInformation(ToUi(message));
 }
 
 void TForm1::ShowOpenedFile(const CabrilloFile& file, const std::string& fileName,
@@ -91,6 +91,7 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
         {OperatorComboBox, &StationData::OperatorComboBox},
         {PowerComboBox, &StationData::PowerComboBox},
         {TransmitterComboBox, &StationData::TransmitterComboBox},
+        {StationComboBox, &StationData::StationComboBox},
         {OverlayComboBox, &StationData::OverlayComboBox}};
     for (const auto& [list, value] : prompted) {
         if (cleared.*value != before.*value)
@@ -109,7 +110,7 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
     const StationLists entries{ListEntries(ContestBox),     ListEntries(AssistedComboBox),
                                ListEntries(BandComboBox),   ListEntries(OperatorComboBox),
                                ListEntries(PowerComboBox),  ListEntries(TransmitterComboBox),
-                               ListEntries(OverlayComboBox)};
+                               ListEntries(OverlayComboBox), ListEntries(StationComboBox)};
     // The page as it stood, its lists as the class now sets them up.
     StationData current = StationDataFromControls();
     current.CallEdit = before.CallEdit;
@@ -122,12 +123,19 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
         {OperatorComboBox, read.OperatorComboBox.has_value(), data.OperatorComboBox},
         {PowerComboBox, read.PowerComboBox.has_value(), data.PowerComboBox},
         {TransmitterComboBox, read.TransmitterComboBox.has_value(), data.TransmitterComboBox},
+        {StationComboBox, read.StationComboBox.has_value(), data.StationComboBox},
         {OverlayComboBox, read.OverlayComboBox.has_value(), data.OverlayComboBox}};
     // The core chose each entry; its own text finds it (none when the text is empty and no
     // entry is).
     for (const auto& [list, inFile, entry] : lists) {
-        if (inFile)
-            SelectEntry(list, list->findText(ToUi(entry)));
+        if (!inFile)
+            continue;
+        // Not an entry and not empty: the list's own name, shown again as no entry chosen.
+        const int index = list->findText(ToUi(entry));
+        if (index < 0 && !entry.empty())
+            SetListText(list, ToUi(entry));
+        else
+            SelectEntry(list, index);
     }
     EmailEdit->setText(ToUi(data.EmailEdit));
     NameEdit->setText(ToUi(data.NameEdit));
@@ -137,6 +145,8 @@ void TForm1::ShowOpenedStation(const CabrilloFile& file) {
     OperatorsEdit->setText(ToUi(data.OperatorsEdit));
     ClubEdit->setText(ToUi(data.ClubEdit));
     SetMemo1Lines(data.Memo1);
+    keptHeaderLines_ = data.KeptHeaderLines;
+    xQsoLines_ = data.XQsoLines;
 }
 
 // --- Save and exit ----------------------------------------------------------------------------

@@ -218,6 +218,7 @@ void TForm1::BuildStationPage() {
     OperatorComboBox = new QComboBox;
     TransmitterComboBox = new QComboBox;
     PowerComboBox = new QComboBox;
+    StationComboBox = new QComboBox;
     OverlayComboBox = new QComboBox;
     const std::pair<QComboBox*, Category> categoryLists[] = {
         {ContestBox, Category::Contest},
@@ -226,6 +227,7 @@ void TForm1::BuildStationPage() {
         {OperatorComboBox, Category::Operator},
         {TransmitterComboBox, Category::Transmitter},
         {PowerComboBox, Category::Power},
+        {StationComboBox, Category::Station},
         {OverlayComboBox, Category::Overlay}};
     for (const auto& [list, category] : categoryLists)
         SetUpList(list, ToUi(CategoryOf(category).Prompt), ToUi(CategoryEntries(category)));
@@ -234,7 +236,8 @@ void TForm1::BuildStationPage() {
     panelLayout->setSpacing(3);
     panelLayout->addWidget(Label12);
     for (QComboBox* list : {ContestBox, AssistedComboBox, BandComboBox, OperatorComboBox,
-                            TransmitterComboBox, PowerComboBox, OverlayComboBox}) {
+                            TransmitterComboBox, PowerComboBox, StationComboBox,
+                            OverlayComboBox}) {
         list->setFixedWidth(150);
         panelLayout->addWidget(list);
     }
@@ -296,6 +299,7 @@ void TForm1::SetTabOrder() {
                           OperatorComboBox,
                           TransmitterComboBox,
                           PowerComboBox,
+                          StationComboBox,
                           OverlayComboBox,
                           Memo1};
     for (std::size_t i = 0; i + 1 < std::size(station); ++i) {

@@ -31,6 +31,7 @@ StationData TForm1::StationDataFromControls() const {
     data.OperatorComboBox = ToCore(OperatorComboBox->currentText());
     data.PowerComboBox = ToCore(PowerComboBox->currentText());
     data.TransmitterComboBox = ToCore(TransmitterComboBox->currentText());
+    data.StationComboBox = ToCore(StationComboBox->currentText());
     data.OverlayComboBox = ToCore(OverlayComboBox->currentText());
     data.EmailEdit = ToCore(EmailEdit->text());
     data.OperatorsEdit = ToCore(OperatorsEdit->text());
@@ -41,6 +42,8 @@ StationData TForm1::StationDataFromControls() const {
     data.AdrEdit3 = ToCore(AdrEdit3->text());
     data.ClubEdit = ToCore(ClubEdit->text());
     data.Memo1 = Memo1Lines();
+    data.KeptHeaderLines = keptHeaderLines_;
+    data.XQsoLines = xQsoLines_;
     return data;
 }
 
@@ -133,14 +136,20 @@ bool TForm1::ClubEditKeyPress(QKeyEvent* key) {
     return EnterMovesTo(key, Memo1);
 }
 
-void TForm1::PrepareLogPage() {
+LogPageDefaults TForm1::FollowContestDate() {
     // An opened log keeps its year: mending last year's log must not move its QSO dates.
     const LogPageDefaults defaults = ::kerolt::PrepareLogPage(
         ContestBox->currentIndex(), ContestYear(openedContestDate_, clock_.Year()));
-    // A year without a calendar row keeps the contest date; no contest keeps the reports.
-    SyncStation();
+    // A year without a calendar row keeps the contest date.
     if (!defaults.ContestDate.empty())
         doc_.SetContestDate(defaults.ContestDate);
+    return defaults;
+}
+
+void TForm1::PrepareLogPage() {
+    SyncStation();
+    const LogPageDefaults defaults = FollowContestDate();
+    // No contest keeps the reports.
     ShowDefaultReports(defaults.Report);
     MyCall->setText(CallEdit->text());
     DateLabel->setText(ToUi(QsoDate(doc_.ContestDate(), ToCore(TimeEdit->text()))));

@@ -125,14 +125,11 @@ class FilesTest : public QObject {
     }
 
     void failedOpenChangesNothing() {
-        Lines badNr = SampleLog();
-        badNr[badNr.size() - 2].replace(48, 6, "    4x");
         const std::pair<const char*, QString> cases[] = {
             {"dialog cancelled", QString()},
             {"missing file", QStringLiteral("missing.log")},
             {"refused file",
              Write("old.log", Edited(SampleLog(), {{"START", "START-OF-LOG: 2.0"}}))},
-            {"bad Nr in the last row", Write("bad.log", badNr)},
         };
         for (const auto& [what, file] : cases) {
             OpenedAndChanged();
@@ -191,6 +188,25 @@ class FilesTest : public QObject {
         // A save over the file would lose the line: the log opens changed, and says so.
         QVERIFY(w_.Prompts.Informations[0].contains(QStringLiteral("Saving over the file")));
         QVERIFY(!F().LogSaved() && F().isWindowModified());
+    }
+
+    // Another logger's UTF-8 file: the name shows its letters, the station list its entry, the
+    // X-QSO line is told of and saved again.
+    void openReadsUtf8StationListAndXQso() {
+        Lines file = Edited(SampleLog(), {{"NAME:", "NAME: Bj\xC3\xB6rn \xC3\x85str\xC3\xB6m"}});
+        file.insert(file.begin() + 5, "category-station: portable");
+        file.insert(file.end() - 1, "X-QSO: 14000 CW 2019-09-21 1306 SM5QQQ 599 9 W1AW 599 9");
+        OpenFile(Write("utf8.log", file));
+        QCOMPARE(F().NameEdit->text(), QStringLiteral("Bj\u00F6rn \u00C5str\u00F6m"));
+        QCOMPARE(F().StationComboBox->currentText(), QStringLiteral("PORTABLE"));
+        QCOMPARE(w_.Prompts.Informations.size(), 1);
+        QVERIFY(w_.Prompts.Informations[0].contains(QStringLiteral("1 X-QSO line is kept")));
+        w_.Prompts.Files << "saved.log";
+        F().Save1->trigger();
+        const Lines saved = ReadLines("saved.log");
+        QVERIFY(std::ranges::count(saved, std::string("CATEGORY-STATION: PORTABLE")) == 1);
+        QCOMPARE(saved[saved.size() - 2], file[file.size() - 2]);
+        QVERIFY(std::ranges::count(saved, std::string("NAME: Bj\xF6rn \xC5str\xF6m")) == 1);
     }
 
     // A value the file's entrant may choose opens selected, whatever class the lists were set
