@@ -46,16 +46,8 @@ std::string CellRefusal(int col, std::string_view text, int contestEntry) {
         case ColTime:
             return IsValidTime(value) ? std::string() : BadTimeText(value);
         case ColRstSent:
-        case ColRstRcvd: {
-            // The contest's default report has the length its mode takes; without a contest
-            // either length will do.
-            const std::size_t digits = DefaultReport(contestEntry).size();
-            const char* what = col == ColRstSent ? "sent" : "received";
-            if (digits > 0 ? IsValidRst(value, digits)
-                           : IsValidRst(value, 2) || IsValidRst(value, 3))
-                return {};
-            return BadRstText(what, value, digits > 0 ? digits : 3);
-        }
+        case ColRstRcvd:
+            return ReportFault(col == ColRstSent ? "sent" : "received", value, contestEntry);
         case ColNrSent:
             return IsNumberText(value, 6) ? std::string()
                                           : "sent number " + Quoted(value) + " is not a number";
