@@ -12,7 +12,8 @@
 namespace {
 
 void Check(kerolt::CountryTable& table, const std::string& call) {
-    const std::string c = kerolt::NormalizePortableCall(call);
+    // The call as the lookup reads it: a location suffix first, then a portable suffix.
+    const std::string c = kerolt::NormalizePortableCall(table.LocationCall(call));
     if (&table.Find(c) != &table.FindByWalk(c))
         std::abort();
     const kerolt::EntityRecord before = table.CurrentEntity();

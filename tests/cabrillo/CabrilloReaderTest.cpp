@@ -131,18 +131,19 @@ TEST(ReadCabrilloLog, HeaderTagRules) {
         "CATEGORY-MODE: SSB",
         "a line without a tag",
         "",
+        "CATEGORY-TRANSMITTER: Category-Transmitter",  // the longest list text, whole
     };
     const CabrilloFile file = ReadCabrilloLog(lines, "x.log");
     const CabrilloStation& s = file.Station;
     EXPECT_EQ(s.CallEdit, "SM5QQQ/ABCDEF");
     EXPECT_EQ(s.ContestBox, "SAC-CW-LO");
     EXPECT_EQ(s.BandComboBox, "80m");
-    EXPECT_EQ(s.PowerComboBox, "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(s.PowerComboBox, "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(s.TransmitterComboBox, "Category-Transmitter");
     EXPECT_EQ(s.NameEdit, "Second");
     EXPECT_EQ(s.EmailEdit, std::string(79, 'e'));
     EXPECT_EQ(s.OperatorsEdit, "");
-    EXPECT_FALSE(s.AssistedComboBox || s.OperatorComboBox || s.TransmitterComboBox ||
-                 s.OverlayComboBox || s.StationComboBox || s.AdrEdit1 || s.ClubEdit);
+    EXPECT_FALSE(s.AssistedComboBox || s.OperatorComboBox || s.OverlayComboBox || s.StationComboBox || s.AdrEdit1 || s.ClubEdit);
     // Lines the writer makes anew are not kept; a line without a tag is named.
     EXPECT_TRUE(file.KeptHeaderLines.empty());
     EXPECT_EQ(file.NotRead, (std::vector<NotTakenLine>{{14, "no header tag"}}));
