@@ -47,7 +47,8 @@ callsign of at least three characters.
 
 The menus open with Alt and their underlined letter: Alt+F for File, Alt+U for
 SetUp, Alt+H for Help, and Alt+K runs Check. F10 opens the File menu; the arrow
-keys go on from there. Ctrl+O opens a log, Ctrl+S saves it, F1 shows this help.
+keys go on from there. Ctrl+N starts a new log; Ctrl+O opens a log, Ctrl+S saves it,
+F1 shows this help.
 
 On the "Log input" page:
 • The date follows from the contest you chose: Kerolt knows the contest weekend
@@ -61,11 +62,13 @@ On the "Log input" page:
   focus). You may also type the time as four digits, HHMM.
 • Realtime mode (SetUp, Realtime) keeps the time field at the computer's clock,
   once a second. The computer clock must be set to UTC for this.
-• AutoSave (SetUp, AutoSave) is on from the start: after every QSO Kerolt writes
+• AutoSave (SetUp, AutoSave) is on at the first start: after every change of
+  the log (a QSO, a correction, a deleted row, a station field) Kerolt writes
   the whole Cabrillo log to the file Last.log in the folder it was started from.
-  Click SetUp, AutoSave to switch it off. If Kerolt or the computer stops, start
-  Kerolt again, open Last.log with File, Open... and, when you log live, switch
-  Realtime on again.
+  Click SetUp, AutoSave to switch it off. Realtime and AutoSave stay as you left
+  them for the next start. If Kerolt or the computer stops, start Kerolt again in
+  the same folder: when Last.log holds QSOs that are in no saved file, Kerolt
+  offers to open it.
 • The sent serial number starts at 1 and counts up by itself after every QSO
   (up to five digits). You can change it, and the sent and received reports, by
   typing in their fields; Enter in the sent report or sent number field takes
@@ -172,11 +175,19 @@ or press Enter, type the number and press Enter to log it anyway.
 
 To correct the log, click a cell of the grid and type; move around with the
 mouse, Tab and the arrow keys. To delete the last QSO, right-click the grid and
-choose "Delete last row". When you leave the grid, Kerolt scores the whole log
-again with your corrections.
+choose "Delete last row". A correction follows the rules of the entry fields: a
+value the field would not take is refused, the old one stays and the status bar
+says why. Kerolt scores the whole log again with each correction. Cells that
+came in bad from a file are pink until you correct them.
+
+File, New (Ctrl+N) starts an empty log in this year's contest; the station page
+stays. Whenever the log has changed since it was last saved or opened, the
+window's title shows a * and Kerolt asks before the log goes (Exit, Open,
+Import, New).
 
 The "Cabrillo log" page shows the log as it will be sent; it cannot be edited
-there. The Check command of the menu bar gives it a quick check. Lines that a
+there. The Check command of the menu bar (Alt+K, from any page) tells how many
+problems and notes the check finds and names the first few. Lines that a
 log robot would question are marked red (a problem) or yellow (a note); point
 at a marked line to see why: a QSO outside the contest weekend, a frequency
 on a band SAC does not use or outside its band plan, a category value the rules

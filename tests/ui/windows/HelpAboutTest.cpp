@@ -141,7 +141,8 @@ class HelpAboutTest : public QObject {
                                    "Alt+H for Help",
                                    "Alt+K runs Check",
                                    "F10 opens the File menu",
-                                   "Ctrl+O opens a log, Ctrl+S saves it, F1 shows this help"}) {
+                                   "Ctrl+N starts a new log",
+                                   "Ctrl+O opens a log, Ctrl+S saves it,"}) {
             QVERIFY2(text.contains(QString::fromUtf8(phrase)), phrase);
         }
     }
