@@ -39,13 +39,23 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-std::string ReadText(const std::string& fileName) {
+namespace {
+
+// A folder opens as a stream on some systems and reads as nothing: it is refused as one.
+std::ifstream OpenForReading(const std::string& fileName) {
     std::error_code ec;
     if (std::filesystem::is_directory(fileName, ec))
         ThrowCannotOpen(fileName);
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         ThrowCannotOpen(fileName);
+    return in;
+}
+
+}  // namespace
+
+std::string ReadText(const std::string& fileName) {
+    std::ifstream in = OpenForReading(fileName);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         ThrowCannotOpen(fileName);
@@ -57,12 +67,7 @@ std::vector<std::string> ReadLines(const std::string& fileName) {
 }
 
 std::string ReadTextAtMost(const std::string& fileName, std::uintmax_t limit) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(fileName, ec))
-        ThrowCannotOpen(fileName);
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in)
-        ThrowCannotOpen(fileName);
+    std::ifstream in = OpenForReading(fileName);
     // The size a file claims is not trusted (a pipe claims none): one byte past the limit is
     // what tells.
     std::string text;
