@@ -411,9 +411,14 @@ std::string MessageOf(const Taking& taking, const Choice& choice, std::size_t re
             message += RefusalTexts[k];
         }
     }
-    message += "\n" + taking.Named();
-    if (taking.Refused > NamedMost)
-        message += "\nand " + std::to_string(taking.Refused - NamedMost) + " more";
+    // Piece by piece: g++ 12 sees a false overlap in "\n" + text at -O3.
+    message += '\n';
+    message += taking.Named();
+    if (taking.Refused > NamedMost) {
+        message += "\nand ";
+        message += std::to_string(taking.Refused - NamedMost);
+        message += " more";
+    }
     return message;
 }
 
