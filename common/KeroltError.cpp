@@ -3,15 +3,15 @@
 namespace kerolt {
 
 void ThrowNotAnInteger(std::string_view text) {
-    throw KeroltError("'" + std::string(text) + "' is not a valid integer value");
+    throw KeroltError({KT("Files", "'%1' is not a valid integer value"), {std::string(text)}});
 }
 
 void ThrowCannotOpen(std::string_view fileName) {
-    throw KeroltError("Cannot open file " + std::string(fileName));
+    throw KeroltError({KT("Files", "Cannot open file %1"), {std::string(fileName)}});
 }
 
 void ThrowCannotCreate(std::string_view fileName) {
-    throw KeroltError("Cannot create file " + std::string(fileName));
+    throw KeroltError({KT("Files", "Cannot create file %1"), {std::string(fileName)}});
 }
 
 }  // namespace kerolt

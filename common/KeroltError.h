@@ -4,13 +4,21 @@
 #include <string>
 #include <string_view>
 
+#include "common/Message.h"
+
 namespace kerolt {
 
 // The one error the core raises: a failed conversion or file operation, carrying the message
 // that the window shows in a message box.
+// what() is the English text; the window shows Text() translated.
 class KeroltError : public std::runtime_error {
   public:
-    explicit KeroltError(const std::string& message) : std::runtime_error(message) {}
+    explicit KeroltError(const Message& message)
+        : std::runtime_error(message.English()), message_(message) {}
+    const Message& Text() const { return message_; }
+
+  private:
+    Message message_;
 };
 
 // "'%s' is not a valid integer value"

@@ -5,7 +5,7 @@ set -euo pipefail
 # Qt Charts' CMake files need Qt OpenGL's, which Debian packs apart from qt6-base-dev.
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
   hamradio-files libhamlib-dev libhamlib-utils fonts-liberation fonts-comic-neue fontconfig
   xvfb xauth imagemagick
   dpkg-dev file lintian appstream desktop-file-utils

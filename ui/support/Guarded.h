@@ -7,6 +7,7 @@
 #include <exception>
 #include <utility>
 
+#include "common/KeroltError.h"
 #include "ui/support/CoreText.h"
 #include "ui/support/Prompts.h"
 
@@ -16,10 +17,12 @@ template <typename Fn>
 void Guarded(Prompts& prompts, Fn&& fn) noexcept {
     try {
         std::forward<Fn>(fn)();
+    } catch (const KeroltError& e) {
+        prompts.ShowError(Translate(e.Text()));
     } catch (const std::exception& e) {
         prompts.ShowError(ToUi(e.what()));
     } catch (...) {
-        prompts.ShowError(QStringLiteral("Unknown error"));
+        prompts.ShowError(QCoreApplication::translate("Files", "Unknown error"));
     }
 }
 
