@@ -94,7 +94,7 @@ class Checker {
                  {std::pair{"sent", ColRstSent}, std::pair{"received", ColRstRcvd}}) {
                 const std::string rst = qso.Value(QsoSource::Cell, cell);
                 if (!IsValidRst(rst, rstDigits))
-                    Problem(line, BadRstText(what, rst, rstDigits));
+                    Problem(line, BadRstText(what, rst, rstDigits).English());
             }
         }
 
@@ -233,7 +233,7 @@ class Checker {
     void Time(int line, const std::string& time) {
         const std::optional<int> minute = ContestMinute("", time);
         if (!minute) {
-            Problem(line, BadTimeText(time));
+            Problem(line, BadTimeText(time).English());
             return;
         }
         if (*minute < lastMinute_)

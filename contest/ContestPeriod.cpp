@@ -39,9 +39,10 @@ bool InContestPeriod(int contestEntry, std::string_view date, std::string_view t
     return !ContestWeekendOf(contestEntry, date, time).empty();
 }
 
-std::string ContestPeriodText(std::string_view contestDate) {
-    return std::string(contestDate) + " " + std::string(ContestStartTime) + " to " +
-           QsoDate(contestDate, ContestEndTime) + " " + std::string(ContestEndTime) + " UTC";
+Message ContestPeriodText(std::string_view contestDate) {
+    return Message(KT("Import", "%1 %2 to %3 %4 UTC"),
+                   {std::string(contestDate), std::string(ContestStartTime),
+                    QsoDate(contestDate, ContestEndTime), std::string(ContestEndTime)});
 }
 
 std::optional<int> ContestMinute(std::string_view contestDate, std::string_view time) {

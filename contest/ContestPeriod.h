@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Message.h"
 namespace kerolt {
 
 // The contest starts at this hour UTC on its first day (the Saturday) and ends a minute
@@ -33,7 +34,7 @@ bool InContestPeriod(int contestEntry, std::string_view date, std::string_view t
 
 // The period that starts on a contest date, as messages name it:
 // "2026-10-10 1200 to 2026-10-11 1159 UTC".
-std::string ContestPeriodText(std::string_view contestDate);
+Message ContestPeriodText(std::string_view contestDate);
 
 // The minute of the contest (0 at 1200 on the contest date, ContestMinutes - 1 at 1159 the next
 // day) of a QSO logged at an HHMM time, its day by QsoDate; none for a time that is no HHMM

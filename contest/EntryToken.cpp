@@ -15,14 +15,6 @@ namespace {
 // one, and never overflow.
 constexpr std::size_t MaxKhzDigits = 5;
 
-std::string Quoted(std::string_view text) {
-    // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) on "'" + string.
-    std::string quoted = "'";
-    quoted += text;
-    quoted += '\'';
-    return quoted;
-}
-
 std::string BandRanges() {
     std::string text;
     for (const AmateurBand& band : ContestAmateurBands()) {
@@ -33,12 +25,12 @@ std::string BandRanges() {
     return text;
 }
 
-CallNumber Refused(std::string_view text, std::string_view expected) {
+CallNumber Refused(std::string_view text, Message expected) {
     return {CallNumberKind::Refused,
             {},
             0,
             NoBand,
-            Quoted(text) + " taken as nothing: " + std::string(expected)};
+            Message(KT("Entry", "'%1' taken as nothing: %2"), {std::string(text), std::move(expected)})};
 }
 
 // The whole kHz of a typed value on a contest band, and the band.
@@ -53,7 +45,7 @@ std::optional<std::pair<long, BandIndex>> TypedKhz(std::string_view text) {
 }
 
 CallNumber TakenTime(std::string time) {
-    std::string note = "time " + time;
+    Message note(KT("Entry", "time %1"), {time});
     return {CallNumberKind::Time, std::move(time), 0, NoBand, std::move(note)};
 }
 
@@ -71,11 +63,11 @@ CallNumber ReadCallNumber(std::string_view text, std::string_view timeField, boo
     if (digitsOnly && text.size() <= 2) {
         const int minute = DigitsValue(text);
         if (minute > 59)
-            return Refused(text, "expected a minute 00-59");
+            return Refused(text, KT("Entry", "expected a minute 00-59"));
         if (realtime)
-            return Refused(text, "Realtime is on, the clock keeps the time");
+            return Refused(text, KT("Entry", "Realtime is on, the clock keeps the time"));
         if (!IsValidTime(timeField))
-            return Refused(text, "a minute needs the hour of a time HHMM in the time field");
+            return Refused(text, KT("Entry", "a minute needs the hour of a time HHMM in the time field"));
         int hour = DigitsValue(timeField.substr(0, 2));
         if (minute < DigitsValue(timeField.substr(2)))
             hour = (hour + 1) % 24;
@@ -85,20 +77,22 @@ CallNumber ReadCallNumber(std::string_view text, std::string_view timeField, boo
         const std::string time = ZeroPadded(DigitsValue(text), 4);
         if (IsValidTime(time)) {
             if (realtime)
-                return Refused(text, "Realtime is on, the clock keeps the time");
+                return Refused(text, KT("Entry", "Realtime is on, the clock keeps the time"));
             return TakenTime(time);
         }
     }
     if (const auto khz = TypedKhz(text)) {
-        std::string note = "frequency " + std::string(text) + " kHz from this QSO on";
-        if (!digitsOnly)
-            note += ", logged as " + std::to_string(khz->first);
+        Message note =
+            digitsOnly ? Message(KT("Entry", "frequency %1 kHz from this QSO on"), {std::string(text)})
+                       : Message(KT("Entry", "frequency %1 kHz from this QSO on, logged as %2"),
+                                 {std::string(text), std::to_string(khz->first)});
         return {CallNumberKind::Frequency, {}, khz->first, khz->second, std::move(note)};
     }
-    const std::string onBand = "kHz on a contest band (" + BandRanges() + ")";
     if (digitsOnly && text.size() <= 4)
-        return Refused(text, "expected a time HHMM (hours 00-23, minutes 00-59) or " + onBand);
-    return Refused(text, "expected " + onBand);
+        return Refused(text, Message(KT("Entry", "expected a time HHMM (hours 00-23, minutes 00-59) "
+                                                 "or kHz on a contest band (%1)"),
+                                     {BandRanges()}));
+    return Refused(text, Message(KT("Entry", "expected kHz on a contest band (%1)"), {BandRanges()}));
 }
 
 ReceivedEntry SplitReceived(std::string_view text) {
@@ -124,13 +118,16 @@ std::string FilterReceived(std::string_view text) {
     return kept;
 }
 
-std::string ReceivedNote(std::string_view text, int contestEntry) {
+Message ReceivedNote(std::string_view text, int contestEntry) {
     const std::string rst = SplitReceived(text).Rst;
     if (rst.empty() || IsReport(rst, contestEntry))
         return {};
     const std::size_t digits = ReportDigits(contestEntry);
-    return "the report " + Quoted(rst) + " after the number is not a valid RST" +
-           (digits == 3 ? " on CW (such as 599)" : digits == 2 ? " on SSB (such as 59)" : "");
+    const TextTemplate note =
+        digits == 3   ? KT("Entry", "the report '%1' after the number is not a valid RST on CW (such as 599)")
+        : digits == 2 ? KT("Entry", "the report '%1' after the number is not a valid RST on SSB (such as 59)")
+                      : KT("Entry", "the report '%1' after the number is not a valid RST");
+    return Message(note, {rst});
 }
 
 }  // namespace kerolt

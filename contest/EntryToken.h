@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Message.h"
 #include "contest/ContestRules.h"
 
 namespace kerolt {
@@ -25,7 +26,7 @@ struct CallNumber {
     std::string Time;  // HHMM, for a time or a minute
     long Khz = 0;      // whole kHz, for a frequency
     BandIndex Band = NoBand;
-    std::string Note;  // what was taken, or why nothing was
+    Message Note;  // what was taken, or why nothing was
 };
 
 // What the call field's text stands for when Space ends it. One or two digits: the minute,
@@ -51,6 +52,6 @@ ReceivedEntry SplitReceived(std::string_view text);
 std::string FilterReceived(std::string_view text);
 // Why the field's text cannot be logged as it stands: a report after the number that is no
 // report of the contest's mode (IsReport: "57" on CW, "5NN", one digit); empty when it can.
-std::string ReceivedNote(std::string_view text, int contestEntry);
+Message ReceivedNote(std::string_view text, int contestEntry);
 
 }  // namespace kerolt

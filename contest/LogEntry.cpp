@@ -54,17 +54,15 @@ bool IsReport(std::string_view rst, int contestEntry) {
     return IsValidRst(rst, 2) || IsValidRst(rst, 3);
 }
 
-std::string ReportFault(std::string_view what, std::string_view rst, int contestEntry) {
+Message ReportFault(std::string_view what, std::string_view rst, int contestEntry) {
     if (IsReport(rst, contestEntry))
         return {};
     const std::size_t digits = ReportDigits(contestEntry);
     if (digits > 0)
         return BadRstText(what, rst, digits);
-    std::string text(what);
-    text += " report \"";
-    text += rst;
-    text += "\" is no report";
-    return text;
+    if (what == "sent")
+        return Message(KT("Entry", "sent report \"%1\" is no report"), {std::string(rst)});
+    return Message(KT("Entry", "received report \"%1\" is no report"), {std::string(rst)});
 }
 
 char EntryChar(EntryField field, char c) {
@@ -107,9 +105,9 @@ std::string FilterText(EntryField field, std::string_view text) {
 std::string PastedText(EntryField field, std::string_view text, std::size_t staying) {
     std::string kept = FilterText(field, text);
     if (field == EntryField::Call && staying + kept.size() > MaxCallLength)
-        throw KeroltError("The call would be " + std::to_string(staying + kept.size()) +
-                          " characters long; a call has at most " + std::to_string(MaxCallLength) +
-                          ". Nothing was pasted.");
+        throw KeroltError(Message(
+            KT("Entry", "The call would be %1 characters long; a call has at most %2. Nothing was pasted."),
+            {std::to_string(staying + kept.size()), std::to_string(MaxCallLength)}));
     return kept;
 }
 
@@ -127,16 +125,19 @@ bool CanCommit(const QsoEntry& entry, bool bandChosen) {
 
 QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
     if (entry.Time.size() != 4)
-        throw KeroltError("The time '" + entry.Time + "' is not four digits (HHMM)");
+        throw KeroltError(
+            Message(KT("Entry", "The time '%1' is not four digits (HHMM)"), {entry.Time}));
     for (const std::string& report : {entry.RstSent, entry.RstRcvd}) {
         if (report.size() < 2 || report.size() > 3)
-            throw KeroltError("The report '" + report + "' is not two or three digits");
+            throw KeroltError(
+                Message(KT("Entry", "The report '%1' is not two or three digits"), {report}));
     }
     if (entry.Call.size() > MaxCallLength)
-        throw KeroltError("The call '" + entry.Call + "' is longer than " +
-                          std::to_string(MaxCallLength) + " characters");
+        throw KeroltError(Message(KT("Entry", "The call '%1' is longer than %2 characters"),
+                                  {entry.Call, std::to_string(MaxCallLength)}));
     if (!CanBeCall(entry.Call))
-        throw KeroltError("'" + entry.Call + "' cannot be a call: a call has letters and digits");
+        throw KeroltError(Message(
+            KT("Entry", "'%1' cannot be a call: a call has letters and digits"), {entry.Call}));
     QsoLog::Row row;
     row[ColRow] = std::to_string(qsoNumber);
     row[ColFreq] = entry.Frequency;
@@ -149,23 +150,22 @@ QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry) {
     return row;
 }
 
-std::string BadTimeText(std::string_view time) {
-    std::string text = "time \"";
-    text += time;
-    text += "\" is not a valid HHMM time";
-    return text;
+Message BadTimeText(std::string_view time) {
+    return Message(KT("Entry", "time \"%1\" is not a valid HHMM time"), {std::string(time)});
 }
 
-std::string BadRstText(std::string_view what, std::string_view rst, std::size_t digits) {
-    std::string text(what);
-    text += " report \"";
-    text += rst;
-    text += digits == 3 ? "\" is not a valid RST on CW" : "\" is not a valid RST on SSB";
-    return text;
+Message BadRstText(std::string_view what, std::string_view rst, std::size_t digits) {
+    const bool sent = what == "sent";
+    const TextTemplate text =
+        digits == 3 ? (sent ? KT("Entry", "sent report \"%1\" is not a valid RST on CW")
+                            : KT("Entry", "received report \"%1\" is not a valid RST on CW"))
+                    : (sent ? KT("Entry", "sent report \"%1\" is not a valid RST on SSB")
+                            : KT("Entry", "received report \"%1\" is not a valid RST on SSB"));
+    return Message(text, {std::string(rst)});
 }
 
-std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry) {
-    std::vector<std::string> findings;
+std::vector<Message> EntryFindings(const QsoEntry& entry, int contestEntry) {
+    std::vector<Message> findings;
     if (!IsValidTime(entry.Time))
         findings.push_back(BadTimeText(entry.Time));
     for (const auto& [what, rst] :
@@ -178,14 +178,14 @@ std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry) 
 
 std::string NextSentNumber(std::string_view nrSent) {
     if (IsBlankText(nrSent))
-        throw KeroltError(
-            "The sent number is empty: type the number this QSO was given in the "
-            "sent Nr field, then Enter again");
+        throw KeroltError(Message(
+            KT("Entry", "The sent number is empty: type the number this QSO was given in the "
+                        "sent Nr field, then Enter again")));
     std::string next = std::to_string(static_cast<long long>(StrToInt(nrSent)) + 1);
     if (next.size() > MaxSentNrLength)
-        throw KeroltError("The sent number " + next + " would have more than " +
-                          std::to_string(MaxSentNrLength) +
-                          " digits, which the QSO line cannot hold");
+        throw KeroltError(Message(
+            KT("Entry", "The sent number %1 would have more than %2 digits, which the QSO line cannot hold"),
+            {next, std::to_string(MaxSentNrLength)}));
     return next;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Message.h"
 #include "contest/QsoLog.h"
 
 namespace kerolt {
@@ -29,7 +30,7 @@ std::size_t ReportDigits(int contestEntry);
 bool IsReport(std::string_view rst, int contestEntry);
 // The words for a report that IsReport refuses ("received report \"57\" is not a valid RST
 // on CW"); empty when it is one.
-std::string ReportFault(std::string_view what, std::string_view rst, int contestEntry);
+Message ReportFault(std::string_view what, std::string_view rst, int contestEntry);
 
 // The entry fields with a character filter, and the grid with its cell editor. The call
 // field also takes decimal points while it holds a number (a frequency typed there); the
@@ -82,12 +83,12 @@ QsoLog::Row CommittedRow(int qsoNumber, const QsoEntry& entry);
 
 // The log check's words for a time that is no HHMM time, and for a report ("sent" or
 // "received") that is no RST of the number of digits the contest's mode takes.
-std::string BadTimeText(std::string_view time);
-std::string BadRstText(std::string_view what, std::string_view rst, std::size_t digits);
+Message BadTimeText(std::string_view time);
+Message BadRstText(std::string_view what, std::string_view rst, std::size_t digits);
 
 // What the log check will find in a committed entry's time and reports, in its words; the
 // reports are judged only in a chosen contest. Empty for a sound entry.
-std::vector<std::string> EntryFindings(const QsoEntry& entry, int contestEntry);
+std::vector<Message> EntryFindings(const QsoEntry& entry, int contestEntry);
 
 // The most digits of a sent number: the sent-number field shows them whole, the QSO line's
 // column holds one more.

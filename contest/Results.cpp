@@ -65,8 +65,10 @@ std::string Field(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-std::string QsoCount(int n) {
-    return std::to_string(n) + (n == 1 ? " QSO" : " QSOs");
+Message QsoCount(int n) {
+    if (n == 1)
+        return Message(KT("Results", "%1 QSO"), {std::to_string(n)});
+    return Message(KT("Results", "%1 QSOs"), {std::to_string(n)});
 }
 
 std::string ResultsBandName(BandIndex band) {
@@ -126,19 +128,22 @@ ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
     return results;
 }
 
-std::vector<std::string> ResultsFigures(const ContestResults& results) {
-    std::vector<std::string> lines{"Score: " + std::to_string(results.Score),
-                                   "Operating time: " + Duration(results.FirstToLastMinutes),
-                                   "On the air: " + Duration(results.OnAirMinutes) +
-                                       " (breaks of " + std::to_string(BreakMinutes) +
-                                       " min or more left out)",
-                                   "Best 60 min: " + QsoCount(results.BestHourQsos)};
+std::vector<Message> ResultsFigures(const ContestResults& results) {
+    std::vector<Message> lines{
+        Message(KT("Results", "Score: %1"), {std::to_string(results.Score)}),
+        Message(KT("Results", "Operating time: %1"), {Duration(results.FirstToLastMinutes)}),
+        Message(KT("Results", "On the air: %1 (breaks of %2 min or more left out)"),
+                {Duration(results.OnAirMinutes), std::to_string(BreakMinutes)}),
+        Message(KT("Results", "Best 60 min: %1"), {QsoCount(results.BestHourQsos)})};
     if (results.UntimedQsos > 0)
-        lines.push_back("Without a time: " + QsoCount(results.UntimedQsos));
+        lines.emplace_back(KT("Results", "Without a time: %1"),
+                           std::vector<Message>{QsoCount(results.UntimedQsos)});
     if (results.NotInContest > 0)
-        lines.push_back("Not in the contest, not counted: " + QsoCount(results.NotInContest));
+        lines.emplace_back(KT("Results", "Not in the contest, not counted: %1"),
+                           std::vector<Message>{QsoCount(results.NotInContest)});
     if (results.OffBand > 0)
-        lines.push_back("On no contest band, not counted: " + QsoCount(results.OffBand));
+        lines.emplace_back(KT("Results", "On no contest band, not counted: %1"),
+                           std::vector<Message>{QsoCount(results.OffBand)});
     return lines;
 }
 
@@ -158,14 +163,17 @@ RateLine BuildRateLine(const QsoLog& log, std::string_view contestDate) {
     return rate;
 }
 
-std::string RateLineText(const RateLine& rate) {
-    return "Last 60 min: " + std::to_string(rate.LastHourQsos) + "  Last 10: " +
-           (rate.LastTenRate ? std::to_string(*rate.LastTenRate) + "/h" : std::string("-"));
+Message RateLineText(const RateLine& rate) {
+    const Message lastTen = rate.LastTenRate
+                                ? Message(KT("Results", "%1/h"), {std::to_string(*rate.LastTenRate)})
+                                : Message("-");
+    return Message(KT("Results", "Last 60 min: %1  Last 10: %2"),
+                   {std::to_string(rate.LastHourQsos), lastTen});
 }
 
-std::string Duration(int minutes) {
-    return std::to_string(minutes / MinutesPerHour) + " h " +
-           std::to_string(minutes % MinutesPerHour) + " min";
+Message Duration(int minutes) {
+    return Message(KT("Results", "%1 h %2 min"), {std::to_string(minutes / MinutesPerHour),
+                                                  std::to_string(minutes % MinutesPerHour)});
 }
 
 std::vector<std::string> ResultsSummary(const SummaryStation& station,
@@ -185,8 +193,8 @@ std::vector<std::string> ResultsSummary(const SummaryStation& station,
         lines.push_back(line(ResultsBandName(static_cast<BandIndex>(band)), results.Bands[band]));
     lines.push_back(line("Total", results.Total));
     lines.push_back("Score: " + std::to_string(results.Score));
-    lines.push_back("Operating time: " + Duration(results.FirstToLastMinutes) + " (on the air " +
-                    Duration(results.OnAirMinutes) + ")");
+    lines.push_back("Operating time: " + Duration(results.FirstToLastMinutes).English() +
+                    " (on the air " + Duration(results.OnAirMinutes).English() + ")");
     return lines;
 }
 

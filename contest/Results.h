@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Message.h"
 #include "contest/ContestPeriod.h"
 #include "contest/ContestRules.h"
 #include "contest/QsoLog.h"
@@ -54,7 +55,7 @@ struct ContestResults {
 };
 
 // "1 QSO", "0 QSOs", "2 QSOs".
-std::string QsoCount(int n);
+Message QsoCount(int n);
 
 // "80m" ... "10m"; "other" for NoBand.
 std::string ResultsBandName(BandIndex band);
@@ -73,7 +74,7 @@ ContestResults BuildResults(const QsoLog& log, const ScoringEngine& scoring,
 
 // The figures beside the table: score, times, the best hour, and the rows not counted (a line
 // only when there are any).
-std::vector<std::string> ResultsFigures(const ContestResults& results);
+std::vector<Message> ResultsFigures(const ContestResults& results);
 
 // QSOs that count (CountsInContest) in the 60 minutes up to the latest one's time, and the rate of the latest ten QSOs per
 // hour (none while fewer than two QSOs or all in one minute).
@@ -84,10 +85,10 @@ struct RateLine {
     bool operator==(const RateLine&) const = default;
 };
 RateLine BuildRateLine(const QsoLog& log, std::string_view contestDate);
-std::string RateLineText(const RateLine& rate);
+Message RateLineText(const RateLine& rate);
 
 // Minutes as "20 h 7 min".
-std::string Duration(int minutes);
+Message Duration(int minutes);
 
 // Who sent the log, for the summary. Categories are the category lists' texts; a list that
 // shows its placeholder, or the empty overlay, is left out.
@@ -96,7 +97,7 @@ struct SummaryStation {
     std::string Contest;
     std::vector<std::string> Categories;
 };
-// The lines that score-reporting sites ask for: call, contest, categories, QSOs (dupes in, as
+// The lines that score-reporting sites ask for, in English as they take them: call, contest, categories, QSOs (dupes in, as
 // everywhere) with the dupes beside them and multipliers per band, score and operating time.
 std::vector<std::string> ResultsSummary(const SummaryStation& station,
                                         const ContestResults& results);

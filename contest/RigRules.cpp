@@ -36,13 +36,15 @@ bool ModeFitsContest(int contestEntry, std::string_view mode) {
     return true;
 }
 
-std::string RigPanelText(const std::optional<RigReading>& reading, int contestEntry) {
+Message RigPanelText(const std::optional<RigReading>& reading, int contestEntry) {
     if (!reading)
-        return "no rig";
-    std::string text = std::to_string(KhzFromHz(reading->Hz)) + " " + reading->Mode;
-    if (!ModeFitsContest(contestEntry, reading->Mode))
-        text += contestEntry == SacCw ? " (not CW)" : " (not SSB)";
-    return text;
+        return Message(KT("Rig", "no rig"));
+    const std::string khz = std::to_string(KhzFromHz(reading->Hz));
+    if (ModeFitsContest(contestEntry, reading->Mode))
+        return Message(KT("Rig", "%1 %2"), {khz, reading->Mode});
+    if (contestEntry == SacCw)
+        return Message(KT("Rig", "%1 %2 (not CW)"), {khz, reading->Mode});
+    return Message(KT("Rig", "%1 %2 (not SSB)"), {khz, reading->Mode});
 }
 
 std::string FrequencyCell(std::optional<long> rigKhz, std::string_view bandEntry) {

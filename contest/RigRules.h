@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/Message.h"
 #include "contest/ContestRules.h"
 
 namespace kerolt {
@@ -28,7 +29,7 @@ bool ModeFitsContest(int contestEntry, std::string_view mode);
 
 // The rig's status panel: "no rig" without a reading, else kHz and mode ("14025 CW"), with
 // the contest's mode in brackets when the rig's does not fit ("14025 USB (not CW)").
-std::string RigPanelText(const std::optional<RigReading>& reading, int contestEntry);
+Message RigPanelText(const std::optional<RigReading>& reading, int contestEntry);
 
 // The frequency cell of a committed QSO: the rig's kHz when the rig is on the band the
 // selector shows, else the selector's band text (a band chosen by hand, a rig outside the

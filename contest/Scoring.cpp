@@ -171,8 +171,8 @@ QsoScore ScoringEngine::Evaluate(std::string_view rawCall, BandIndex band,
     return score;
 }
 
-std::string ScoringEngine::CallVerdict(std::string_view call, BandIndex band,
-                                       std::string_view nrRcvd) const {
+Message ScoringEngine::CallVerdict(std::string_view call, BandIndex band,
+                                   std::string_view nrRcvd) const {
     if (IsCallFieldNumber(Trim(call)))
         return {};
     return VerdictText(Evaluate(call, band, nrRcvd));
@@ -270,26 +270,30 @@ ScoreDisplay ScoringEngine::RescoreLog(QsoLog& log) {
     return display;
 }
 
-std::string VerdictText(const QsoScore& score) {
+Message VerdictText(const QsoScore& score) {
     switch (score.Standing) {
         case QsoStanding::NoCall:
             return {};
         case QsoStanding::ScandinavianPair:
-            return "0 pts: Scandinavian with Scandinavian";
+            return Message(KT("Score", "0 pts: Scandinavian with Scandinavian"));
         case QsoStanding::NotInContest:
-            return "0 pts: not in the contest";
+            return Message(KT("Score", "0 pts: not in the contest"));
         case QsoStanding::Scored:
             break;
     }
     // A dupe after a "000" QSO still brings the multiplier that QSO could not.
     if (score.NewMult)
-        return "NEW MULT " + score.Mult;
+        return Message(KT("Score", "NEW MULT %1"), {score.Mult});
     if (score.Dupe)
-        return "DUPE";
+        return Message(KT("Score", "DUPE"));
     if (score.ZeroNumber)
-        return "0 pts: received 000";
-    return std::to_string(score.Points) + (score.Points == 1 ? " pt" : " pts") +
-           (score.NoCountry ? ": no country found" : "");
+        return Message(KT("Score", "0 pts: received 000"));
+    const std::string points = std::to_string(score.Points);
+    if (score.NoCountry)
+        return score.Points == 1 ? Message(KT("Score", "%1 pt: no country found"), {points})
+                                 : Message(KT("Score", "%1 pts: no country found"), {points});
+    return score.Points == 1 ? Message(KT("Score", "%1 pt"), {points})
+                             : Message(KT("Score", "%1 pts"), {points});
 }
 
 std::vector<std::string> ScoringEngine::ScoreSummary() const {

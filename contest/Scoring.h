@@ -11,6 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "common/Message.h"
 #include "contest/ContestRules.h"
 #include "contest/QsoLog.h"
 #include "country/CTY.h"
@@ -69,7 +70,7 @@ struct QsoScore {
 // The short verdict shown while a call is typed: "DUPE", "NEW MULT OH2", "2 pts", or
 // "0 pts: " and the reason, "3 pts: no country found"; empty for no call and for a number
 // (a time or a frequency typed in the call field).
-std::string VerdictText(const QsoScore& score);
+Message VerdictText(const QsoScore& score);
 
 // Whether a received number scores in the contest of a contest date (YYYY-MM-DD): from the
 // contest of ScoringEngine::ZeroNumberRuleYear on, a zero ("0", "000") gives no points and no
@@ -109,7 +110,7 @@ class ScoringEngine {
     // the call's entity).
     QsoScore Evaluate(std::string_view call, BandIndex band, std::string_view nrRcvd) const;
     // VerdictText of Evaluate: what Enter would give the typed QSO.
-    std::string CallVerdict(std::string_view call, BandIndex band, std::string_view nrRcvd) const;
+    Message CallVerdict(std::string_view call, BandIndex band, std::string_view nrRcvd) const;
 
     // Scores one QSO into the stores; sets CurrentMult and CurrentPoints.
     void TallyQso(std::string_view call, BandIndex band, std::string_view nrRcvd);

@@ -98,8 +98,8 @@ TEST(ContestWeekendOf, TheSaturdayOfTheWeekendAQsoIsIn) {
 }
 
 TEST(ContestPeriodText, SaturdayNoonToSundayAMinuteBefore) {
-    EXPECT_EQ(ContestPeriodText("2026-10-10"), "2026-10-10 1200 to 2026-10-11 1159 UTC");
-    EXPECT_EQ(ContestPeriodText("2026-09-30"), "2026-09-30 1200 to 2026-10-01 1159 UTC");
+    EXPECT_EQ(ContestPeriodText("2026-10-10").English(), "2026-10-10 1200 to 2026-10-11 1159 UTC");
+    EXPECT_EQ(ContestPeriodText("2026-09-30").English(), "2026-09-30 1200 to 2026-10-01 1159 UTC");
 }
 
 // Minute 0 is Saturday 1200, minute 1439 Sunday 1159; the day comes from the contest date.

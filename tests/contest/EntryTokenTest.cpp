@@ -159,8 +159,8 @@ TEST(CallNumber, NotesSayWhatWasTakenOrExpected) {
         {"7.025", false, std::string("'7.025' taken as nothing: expected ") + RangesText},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ReadCallNumber(c.text, "1358", c.realtime).Note, c.note) << c.text;
-    EXPECT_EQ(ReadCallNumber("05", "", false).Note,
+        EXPECT_EQ(ReadCallNumber(c.text, "1358", c.realtime).Note.English(), c.note) << c.text;
+    EXPECT_EQ(ReadCallNumber("05", "", false).Note.English(),
               "'05' taken as nothing: a minute needs the hour of a time HHMM in the time field");
 }
 
@@ -207,7 +207,7 @@ TEST(Received, TheReportAfterTheNumberIsTheQsos) {
         const ReceivedEntry entry = SplitReceived(c.text);
         EXPECT_EQ(entry.Nr, c.nr) << c.text;
         EXPECT_EQ(entry.Rst, c.rst) << c.text;
-        EXPECT_EQ(ReceivedNote(c.text, c.contest), c.note) << c.text << ' ' << c.contest;
+        EXPECT_EQ(ReceivedNote(c.text, c.contest).English(), c.note) << c.text << ' ' << c.contest;
     }
 }
 

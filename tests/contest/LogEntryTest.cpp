@@ -89,10 +89,10 @@ TEST(IsReport, ByTheContestsMode) {
     };
     for (const auto& [rst, contest, report] : cases)
         EXPECT_EQ(IsReport(rst, contest), report) << rst << ' ' << contest;
-    EXPECT_EQ(ReportFault("received", "5NN", NoContest), "received report \"5NN\" is no report");
-    EXPECT_EQ(ReportFault("received", "5NN", SacCw),
+    EXPECT_EQ(ReportFault("received", "5NN", NoContest).English(), "received report \"5NN\" is no report");
+    EXPECT_EQ(ReportFault("received", "5NN", SacCw).English(),
               "received report \"5NN\" is not a valid RST on CW");
-    EXPECT_EQ(ReportFault("received", "599", SacCw), "");
+    EXPECT_EQ(ReportFault("received", "599", SacCw).English(), "");
 }
 
 // Time, sent and received report, contest, and the findings joined by " | ".
@@ -111,9 +111,9 @@ TEST(LogEntryTest, FindingsNameBadTimesAndReports) {
     };
     for (const auto& [time, sent, rcvd, contest, expected] : cases) {
         std::string found;
-        for (const std::string& f :
+        for (const Message& f :
              EntryFindings({"14000", time, sent, "7", "K1A", rcvd, "1"}, contest))
-            found += (found.empty() ? "" : " | ") + f;
+            found += (found.empty() ? "" : " | ") + f.English();
         EXPECT_EQ(found, expected) << time << ' ' << sent;
     }
 }

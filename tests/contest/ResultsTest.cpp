@@ -85,7 +85,7 @@ TEST_F(ResultsTest, TableTimesAndHoursOfAKnownLog) {
               "Operating time: 12 h 12 min (on the air 0 h 30 min)\n");
 
     std::string figures;
-    for (const std::string& line : ResultsFigures(results)) figures += line + "\n";
+    for (const Message& line : ResultsFigures(results)) figures += line.English() + "\n";
     EXPECT_EQ(figures,
               "Score: 90\nOperating time: 12 h 12 min\n"
               "On the air: 0 h 30 min (breaks of 30 min or more left out)\n"
@@ -127,7 +127,7 @@ TEST(ResultsText, QsoCountsSpeakInTheSingularForOne) {
         int n;
         const char* text;
     } cases[] = {{0, "0 QSOs"}, {1, "1 QSO"}, {2, "2 QSOs"}, {11, "11 QSOs"}};
-    for (const auto& [n, text] : cases) EXPECT_EQ(QsoCount(n), text);
+    for (const auto& [n, text] : cases) EXPECT_EQ(QsoCount(n).English(), text);
 }
 
 TEST_F(ResultsTest, RateLineOnAShortLog) {
@@ -148,7 +148,7 @@ TEST_F(ResultsTest, RateLineOnAShortLog) {
         log_ = QsoLog();
         const RateLine line = BuildRateLine(Logged(qsos), "2026-09-19");
         EXPECT_EQ(line, rate) << qsos;
-        EXPECT_EQ(RateLineText(line), text) << qsos;
+        EXPECT_EQ(RateLineText(line).English(), text) << qsos;
     }
 }
 

@@ -183,7 +183,7 @@ TEST(DupeKey, TheWholeCallUpToTheField) {
 TEST_F(ScoringTest, PortableCallsThatDifferAfterEleven) {
     Log("KH6/DL1ABC/P", Band20);
     EXPECT_FALSE(engine_.IsDupe("KH6/DL1ABC/M", Band20));
-    EXPECT_EQ(engine_.CallVerdict("KH6/DL1ABC/M", Band20, "1").find("DUPE"), std::string::npos);
+    EXPECT_EQ(engine_.CallVerdict("KH6/DL1ABC/M", Band20, "1").English().find("DUPE"), std::string::npos);
 }
 
 // An opened log hands over each call padded to its column; it scores as the call typed.
@@ -406,9 +406,9 @@ TEST(CallVerdict, ZeroNumberFirstThenTheSameStationWithANumber) {
     for (const auto& [date, firstNr, firstVerdict, secondVerdict] : cases) {
         ContestState state{true, true, ScandinavianClass, date};
         ScoringEngine engine(table, state);
-        EXPECT_EQ(engine.CallVerdict("DL1ABC", Band20, firstNr), firstVerdict) << date;
+        EXPECT_EQ(engine.CallVerdict("DL1ABC", Band20, firstNr).English(), firstVerdict) << date;
         engine.ScoreQso("DL1ABC", Band20, firstNr);
-        EXPECT_EQ(engine.CallVerdict("DL1ABC", Band20, "12"), secondVerdict) << date;
+        EXPECT_EQ(engine.CallVerdict("DL1ABC", Band20, "12").English(), secondVerdict) << date;
     }
 }
 
@@ -432,7 +432,7 @@ TEST(CallVerdict, OneCallOfEachKind) {
         ContestState state{scandinavian, true, "", ""};
         ScoringEngine engine(table, state);
         engine.ScoreQso(scandinavian ? "DL1ABC" : "SM5XYZ", Band20, "1");
-        EXPECT_EQ(engine.CallVerdict(call, Band20, nr), verdict) << call << ' ' << nr;
+        EXPECT_EQ(engine.CallVerdict(call, Band20, nr).English(), verdict) << call << ' ' << nr;
     }
 }
 

@@ -329,8 +329,8 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const QsoEntry entry = EntryFromControls();
     if (!CanCommit(entry, FrekvensEdit->currentIndex() >= 0))
         return false;
-    if (const std::string note = ReceivedNote(ToCore(NrInput->text()), ContestBox->currentIndex()); !note.empty()) {
-        SetPanelText(EntityPanel, ToUi(note));
+    if (const Message note = ReceivedNote(ToCore(NrInput->text()), ContestBox->currentIndex()); !note.Empty()) {
+        SetPanelText(EntityPanel, Translate(note));
         return false;
     }
     // Whole or not at all: whatever can fail is read before the log changes. The sent number
@@ -350,7 +350,9 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     NyNrEdit->setText(ToUi(nextNr));
     doc_.CommitQso(CommittedRow(doc_.Log().QsoCounter, entry));
     // A time or report the check will call a problem is logged as typed, and said at once.
-    const QStringList findings = ToUi(EntryFindings(entry, ContestBox->currentIndex()));
+    QStringList findings;
+    for (const Message& finding : EntryFindings(entry, ContestBox->currentIndex()))
+        findings << Translate(finding);
     if (!findings.isEmpty())
         SetPanelText(EntityPanel, findings.join(QStringLiteral("; ")));
 

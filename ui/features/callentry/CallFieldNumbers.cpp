@@ -31,7 +31,7 @@ bool CallFieldNumbers::TakeCallNumber() {
             form_.ClearTypedCall();
             break;
     }
-    form_.SetPanelText(EntityPanel, ToUi(number.Note));
+    form_.SetPanelText(EntityPanel, Translate(number.Note));
     return true;
 }
 

@@ -29,8 +29,8 @@ CallVerdict::CallVerdict(TForm1& form) : QObject(&form), form_(form) {
 
 void CallVerdict::ShowCallVerdict() {
     const QString verdict =
-        ToUi(form_.Scoring().CallVerdict(ToCore(form_.TypedCall()), form_.TypedBand(),
-                                         SplitReceived(ToCore(form_.TypedNumber())).Nr));
+        Translate(form_.Scoring().CallVerdict(ToCore(form_.TypedCall()), form_.TypedBand(),
+                                              SplitReceived(ToCore(form_.TypedNumber())).Nr));
     if (verdict == VerdictLabel->text())
         return;
     VerdictLabel->setText(verdict);

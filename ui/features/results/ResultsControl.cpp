@@ -29,7 +29,7 @@ ResultsControl::ResultsControl(TForm1& form) : QObject(&form), form_(form) {
     rateLine_ = new QLabel;
     rateLine_->setObjectName(QStringLiteral("RateLabel"));
     rateLine_->setFont(PixelFont(QStringLiteral("Courier New"), 11));
-    rateLine_->setText(ToUi(RateLineText(RateLine())));
+    rateLine_->setText(Translate(RateLineText(RateLine())));
     // A long line wraps in the column beside the grid instead of widening it over the grid.
     rateLine_->setWordWrap(true);
     rateLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -55,7 +55,7 @@ void ResultsControl::Open() {
 
 void ResultsControl::Show() {
     const ContestState& state = form_.State();
-    rateLine_->setText(ToUi(RateLineText(BuildRateLine(form_.Log(), state.ContestDate))));
+    rateLine_->setText(Translate(RateLineText(BuildRateLine(form_.Log(), state.ContestDate))));
     if (window_ && window_->isVisible())
         window_->ShowResults(BuildResults(form_.Log(), form_.Scoring(), state.ContestDate));
 }

@@ -126,7 +126,9 @@ void ResultsWindow::ShowResults(const ContestResults& results) {
     };
     for (int band = Band80; band <= BandCount; ++band) fill(band - 1, results.Bands[band]);
     fill(TotalRow, results.Total);
-    figures_->setText(ToUi(ResultsFigures(results)).join(QLatin1Char('\n')));
+    QStringList figures;
+    for (const Message& figure : ResultsFigures(results)) figures << Translate(figure);
+    figures_->setText(figures.join(QLatin1Char('\n')));
 
     int highest = 0;
     const QList<QBarSet*> sets = hourSeries_->barSets();

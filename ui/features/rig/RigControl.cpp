@@ -63,7 +63,7 @@ void RigControl::Changed(int followBand) {
     if (followBand != NoBand)
         form_.SelectBand(followBand - 1);
     panel_->setText(
-        ToUi(RigPanelText(rig_->Reading(), form_.StationDataFromControls().ContestIndex)));
+        Translate(RigPanelText(rig_->Reading(), form_.StationDataFromControls().ContestIndex)));
 }
 
 }  // namespace kerolt
