@@ -20,7 +20,7 @@ class Lexer {
 
     AdifDocument Read() {
         if (text_.find('\0') != std::string_view::npos)
-            Fail(std::string(fileName_) + " is not an ADIF file");
+            Fail(Message(KT("Import", "%1 is not an ADIF file"), {std::string(fileName_)}));
         AdifDocument doc;
         AdifRecord fields;
         bool anyTag = false;
@@ -32,12 +32,12 @@ class Lexer {
             lastTag = at;
             const std::size_t close = text_.find('>', at);
             if (close == std::string_view::npos)
-                FailAt(at, "the tag has no closing '>'");
+                FailAt(at, KT("Import", "the tag has no closing '>'"));
             const std::string_view tag = text_.substr(at + 1, close - at - 1);
             const std::size_t colon = tag.find(':');
             const std::string name = UpperAscii(tag.substr(0, colon));
             if (name.empty() || !std::all_of(name.begin(), name.end(), IsNameChar))
-                FailAt(at, "'<" + ShownText(tag) + ">' is no ADIF tag");
+                FailAt(at, Message(KT("Import", "'<%1>' is no ADIF tag"), {ShownText(tag)}));
             if (colon == std::string_view::npos) {
                 if (name == "EOR") {
                     if (!fields.empty())
@@ -46,12 +46,12 @@ class Lexer {
                     fields.reserve(doc.Records.empty() ? 0 : doc.Records.back().size());
                 } else if (name == "EOH") {
                     if (headerSeen || !doc.Records.empty())
-                        FailAt(at, "<EOH> after the header");
+                        FailAt(at, KT("Import", "<EOH> after the header"));
                     headerSeen = true;
                     doc.Header = std::move(fields);
                     fields.clear();
                 } else {
-                    FailAt(at, "the field <" + ShownText(name) + "> has no length");
+                    FailAt(at, Message(KT("Import", "the field <%1> has no length"), {ShownText(name)}));
                 }
                 at = close + 1;
                 continue;
@@ -60,24 +60,25 @@ class Lexer {
                 tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
             const int length = DigitsValue(lengthText);
             if (length < 0)
-                FailAt(at, "the field <" + ShownText(name) + "> has no length");
+                FailAt(at, Message(KT("Import", "the field <%1> has no length"), {ShownText(name)}));
             const std::size_t start = close + 1;
             if (static_cast<std::size_t>(length) > text_.size() - start)
-                FailAt(at, "the field <" + ShownText(name) + "> runs past the end of the file");
+                FailAt(at, Message(KT("Import", "the field <%1> runs past the end of the file"),
+                                   {ShownText(name)}));
             fields.emplace_back(name, text_.substr(start, static_cast<std::size_t>(length)));
             at = start + static_cast<std::size_t>(length);
         }
         if (!anyTag)
-            Fail(std::string(fileName_) + " is not an ADIF file");
+            Fail(Message(KT("Import", "%1 is not an ADIF file"), {std::string(fileName_)}));
         if (!fields.empty())
-            FailAt(lastTag, "the last record has no <EOR>");
+            FailAt(lastTag, KT("Import", "the last record has no <EOR>"));
         return doc;
     }
 
   private:
-    [[noreturn]] static void Fail(const std::string& message) { throw KeroltError(message); }
+    [[noreturn]] static void Fail(const Message& message) { throw KeroltError(message); }
 
-    [[noreturn]] void FailAt(std::size_t at, const std::string& why) const {
+    [[noreturn]] void FailAt(std::size_t at, const Message& why) const {
         long line = 1;
         for (std::size_t i = 0; i < at; ++i) {
             // CR LF, LF and CR each end a line.
@@ -85,7 +86,7 @@ class Lexer {
                 (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
                 ++line;
         }
-        Fail(std::string(fileName_) + ": line " + std::to_string(line) + ": " + why);
+        Fail(Message(KT("Import", "%1: line %2: %3"), {std::string(fileName_), std::to_string(line), why}));
     }
 
     std::string_view text_;
@@ -104,6 +105,16 @@ std::string_view FieldOf(const AdifRecord& record, std::string_view name) {
 
 std::string ShownText(std::string_view text, std::size_t most) {
     return text.size() <= most ? std::string(text) : Cut(text, most) + "...";
+}
+
+std::string MessageLines::English() const {
+    std::string text;
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        if (i > 0)
+            text += '\n';
+        text += Lines[i].English();
+    }
+    return text;
 }
 
 std::string AdifField(std::string_view name, std::string_view data) {

@@ -32,14 +32,14 @@ enum Refusal : std::size_t {
     RefusalCount
 };
 
-constexpr std::string_view RefusalTexts[] = {"no call",
-                                             "no valid date (YYYYMMDD)",
-                                             "no valid time (HHMM)",
-                                             "in another mode",
-                                             "not on a contest band",
-                                             "outside the contest period",
-                                             "no received number",
-                                             "not fit for the log"};
+constexpr TextTemplate RefusalTexts[] = {KT("Import", "no call"),
+                                         KT("Import", "no valid date (YYYYMMDD)"),
+                                         KT("Import", "no valid time (HHMM)"),
+                                         KT("Import", "in another mode"),
+                                         KT("Import", "not on a contest band"),
+                                         KT("Import", "outside the contest period"),
+                                         KT("Import", "no received number"),
+                                         KT("Import", "not fit for the log")};
 static_assert(std::size(RefusalTexts) == RefusalCount);
 
 // The most QSOs named one by one in the message; the counts cover the rest.
@@ -148,8 +148,22 @@ const std::string& ContestName(int contest) {
     return ContestEntries()[static_cast<std::size_t>(contest)];
 }
 
-std::string WeekendText(const Weekend& w) {
-    return ContestName(w.Contest) + " " + ContestPeriodText(w.Date);
+Message WeekendText(const Weekend& w) {
+    return Message(KT("Import", "%1 %2"), {ContestName(w.Contest), ContestPeriodText(w.Date)});
+}
+
+// A report of the QSO that a commit would refuse, as a sentence of its own.
+Message ReportSentence(std::string_view what, std::string_view rst, int contest) {
+    const bool sent = what == "sent";
+    const std::size_t digits = ReportDigits(contest);
+    const TextTemplate text =
+        digits == 3   ? (sent ? KT("Import", "The sent report \"%1\" is not a valid RST on CW")
+                              : KT("Import", "The received report \"%1\" is not a valid RST on CW"))
+        : digits == 2 ? (sent ? KT("Import", "The sent report \"%1\" is not a valid RST on SSB")
+                              : KT("Import", "The received report \"%1\" is not a valid RST on SSB"))
+                      : (sent ? KT("Import", "The sent report \"%1\" is no report")
+                              : KT("Import", "The received report \"%1\" is no report"));
+    return Message(text, {std::string(rst)});
 }
 
 enum class ChosenBy { Page, Most, MostNoneOnPage, NoWeekend };
@@ -244,7 +258,10 @@ class Taking {
         try {
             row = RowOf(q);
         } catch (const KeroltError& e) {
-            Refuse(q, Unfit, ShownText(e.what(), UnfitWordsMost));
+            // Words too long for the message are cut in English, a value then.
+            const std::string english = e.what();
+            Refuse(q, Unfit,
+                   english.size() <= UnfitWordsMost ? e.Text() : Message(ShownText(english, UnfitWordsMost)));
             return;
         }
         if (StationCall.empty())
@@ -259,13 +276,12 @@ class Taking {
 
     // The first NamedMost refused QSOs, a line each: first those of the contest's weekend and
     // those that fit no weekend (a logbook's other QSOs would hide them), then the others.
-    std::string Named() const {
-        std::string named;
-        std::size_t shown = 0;
-        for (const std::vector<std::string>* lines : {&named_, &namedOutside_}) {
-            for (const std::string& line : *lines) {
-                if (shown++ < NamedMost)
-                    named += line;
+    std::vector<Message> Named() const {
+        std::vector<Message> named;
+        for (const std::vector<Message>* lines : {&named_, &namedOutside_}) {
+            for (const Message& line : *lines) {
+                if (named.size() < NamedMost)
+                    named.push_back(line);
             }
         }
         return named;
@@ -315,26 +331,28 @@ class Taking {
                 NumberOf(*q.Record, "SRX")});
         // The rule of a typed report and of an opened log's: "5NN" or 57 on CW is refused.
         for (const auto& [what, rst] : {std::pair{"sent", &sent}, {"received", &rcvd}}) {
-            if (const std::string fault = ReportFault(what, *rst, contest_); !fault.empty())
-                throw KeroltError("The " + fault);
+            if (!IsReport(*rst, contest_))
+                throw KeroltError(ReportSentence(what, *rst, contest_));
         }
         return row;
     }
 
-    void Refuse(const AdifQso& q, Refusal why, std::string_view words) {
+    void Refuse(const AdifQso& q, Refusal why, Message words) {
         ++Counts[why];
         ++Refused;
-        std::vector<std::string>& lines =
+        std::vector<Message>& lines =
             why == OtherMode || why == OutsidePeriod ? namedOutside_ : named_;
         if (lines.size() < NamedMost)
-            lines.push_back("\nQSO " + std::to_string(q.Number) + " (" +
-                            (q.Call.empty() ? "-" : ShownText(q.Call)) + " " + ShownText(q.Date) +
-                            " " + ShownText(q.Time) + "): " + std::string(words));
+            lines.emplace_back(KT("Import", "QSO %1 (%2 %3 %4): %5"),
+                               std::vector<Message>{std::to_string(q.Number),
+                                                    q.Call.empty() ? "-" : ShownText(q.Call),
+                                                    ShownText(q.Date), ShownText(q.Time),
+                                                    std::move(words)});
     }
 
     int contest_;
     std::string weekend_;  // empty: none, every QSO is outside
-    std::vector<std::string> named_, namedOutside_;
+    std::vector<Message> named_, namedOutside_;
 };
 
 // The log of the QSOs taken, in the order of their dates and times, and what the page gets.
@@ -370,55 +388,68 @@ CabrilloFile LogOf(Taking& taking, const Weekend& used, const StationData& curre
     return file;
 }
 
-// Which contest and period the import went by, and why.
-std::string ChoiceText(const Choice& choice) {
-    if (choice.By == ChosenBy::NoWeekend)
-        return "No QSO lies in a " + ContestName(SacCw) + " or " + ContestName(SacSsb) +
-               " weekend (Saturday " + std::string(ContestStartTime) + " to Sunday " +
-               std::string(ContestEndTime) + " UTC).";
-    std::string text = WeekendText(choice.Used);
+// Which contest and period the import went by, and why: a line, and a second one when the
+// file has more QSOs in another weekend.
+void AddChoice(const Choice& choice, std::vector<Message>& lines) {
+    if (choice.By == ChosenBy::NoWeekend) {
+        lines.emplace_back(KT("Import", "No QSO lies in a %1 or %2 weekend (Saturday %3 to Sunday %4 UTC)."),
+                           std::vector<Message>{ContestName(SacCw), ContestName(SacSsb),
+                                                std::string(ContestStartTime),
+                                                std::string(ContestEndTime)});
+        return;
+    }
+    const Message used = WeekendText(choice.Used);
     if (choice.By == ChosenBy::Page)
-        text += ", the contest on the station page.";
+        lines.emplace_back(KT("Import", "%1, the contest on the station page."), std::vector<Message>{used});
+    else if (choice.By == ChosenBy::Most)
+        lines.emplace_back(KT("Import", "%1, the contest weekend with the most QSOs in the file."),
+                           std::vector<Message>{used});
     else
-        text += ", the contest weekend with the most QSOs in the file.";
-    if (choice.By == ChosenBy::MostNoneOnPage)
-        text +=
-            " It has none in " + ContestName(choice.Page) + ", the contest on the station page.";
+        lines.emplace_back(KT("Import", "%1, the contest weekend with the most QSOs in the file. "
+                                        "It has none in %2, the contest on the station page."),
+                           std::vector<Message>{used, ContestName(choice.Page)});
     if (choice.Larger.Qsos > 0)
-        text += "\nThe file has more QSOs (" + std::to_string(choice.Larger.Qsos) + ") in " +
-                WeekendText(choice.Larger) + ": choose " + ContestName(choice.Larger.Contest) +
-                " on the station page to take those.";
-    return text;
+        lines.emplace_back(KT("Import", "The file has more QSOs (%1) in %2: choose %3 on the "
+                                        "station page to take those."),
+                           std::vector<Message>{std::to_string(choice.Larger.Qsos),
+                                                WeekendText(choice.Larger),
+                                                ContestName(choice.Larger.Contest)});
 }
 
 // Empty when every record was taken.
-std::string MessageOf(const Taking& taking, const Choice& choice, std::size_t records,
-                      std::size_t taken) {
-    if (records == 0)
-        return "The file holds no QSO.";
+MessageLines MessageOf(const Taking& taking, const Choice& choice, std::size_t records,
+                       std::size_t taken) {
+    MessageLines message;
+    if (records == 0) {
+        message.Lines.emplace_back(KT("Import", "The file holds no QSO."));
+        return message;
+    }
     if (taking.Refused == 0)
-        return {};
-    std::string message = ChoiceText(choice) + "\n" + std::to_string(taken) + " of " +
-                          std::to_string(records) + (records == 1 ? " QSO" : " QSOs") + " taken";
-    if (choice.By != ChosenBy::NoWeekend)
-        message += ", " + std::to_string(taking.Outside()) + " outside that contest";
-    message += "; not taken:";
+        return message;
+    std::vector<Message>& lines = message.Lines;
+    AddChoice(choice, lines);
+    const std::vector<Message> counts{std::to_string(taken), std::to_string(records),
+                                      std::to_string(taking.Outside())};
+    if (choice.By == ChosenBy::NoWeekend)
+        lines.emplace_back(records == 1 ? KT("Import", "%1 of %2 QSO taken; not taken:")
+                                        : KT("Import", "%1 of %2 QSOs taken; not taken:"),
+                           counts);
+    else
+        lines.emplace_back(
+            records == 1 ? KT("Import", "%1 of %2 QSO taken, %3 outside that contest; not taken:")
+                         : KT("Import", "%1 of %2 QSOs taken, %3 outside that contest; not taken:"),
+            counts);
     for (std::size_t k = 0; k < RefusalCount; ++k) {
-        if (taking.Counts[k] > 0) {
-            message += '\n';
-            message += std::to_string(taking.Counts[k]);
-            message += ' ';
-            message += RefusalTexts[k];
-        }
+        if (taking.Counts[k] > 0)
+            lines.emplace_back(KT("Import", "%1 %2"),
+                               std::vector<Message>{std::to_string(taking.Counts[k]), RefusalTexts[k]});
     }
-    // Piece by piece: g++ 12 sees a false overlap in "\n" + text at -O3.
-    message += '\n';
-    message += taking.Named();
-    if (taking.Refused > NamedMost) {
-        message += "\nand ";
-        message += std::to_string(taking.Refused - NamedMost);
-        message += " more";
-    }
+    // A blank line before the QSOs named.
+    lines.emplace_back("");
+    for (Message& line : taking.Named()) lines.push_back(std::move(line));
+    if (taking.Refused > NamedMost)
+        lines.emplace_back(KT("Import", "and %1 more"),
+                           std::vector<Message>{std::to_string(taking.Refused - NamedMost)});
     return message;
 }
 

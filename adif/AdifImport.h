@@ -17,7 +17,7 @@ struct AdifImport {
     // keeps the soapbox the page has.
     CabrilloFile File;
     // Empty when every QSO was taken; else how many were not and why, naming them.
-    std::string Message;
+    MessageLines Message;
 };
 
 // The contest and its weekend: among the weekends (Saturday 1200 to Sunday 1159 UTC, by the

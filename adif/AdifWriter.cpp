@@ -57,15 +57,15 @@ std::string AdifBandName(BandIndex band, const AmateurBand* amateur) {
 }
 
 // Why a row cannot be written as a record: a CALL, QSO_DATE or TIME_ON that is none.
-std::string WhyNoRecord(const std::string& call, const std::string& date, const std::string& time) {
+Message WhyNoRecord(const std::string& call, const std::string& date, const std::string& time) {
     if (call.empty())
-        return "no call";
+        return Message(KT("Export", "no call"));
     if (!CanBeCall(call))
-        return "\"" + call + "\" cannot be a call";
+        return Message(KT("Export", "\"%1\" cannot be a call"), {call});
     if (!IsCalendarDate(date))
-        return "date \"" + date + "\" is no date";
+        return Message(KT("Export", "date \"%1\" is no date"), {date});
     if (!IsValidTime(time))
-        return "time \"" + time + "\" is no time";
+        return Message(KT("Export", "time \"%1\" is no time"), {time});
     return {};
 }
 
@@ -127,9 +127,10 @@ AdifLog BuildAdifLog(const StationData& station, const QsoLog& log, std::string_
         const std::string time = Trim(row[ColTime]);
         const std::string freq = Trim(row[ColFreq]);
         std::string date = QsoDate(contestDate, row[ColTime]);
-        if (const std::string why = WhyNoRecord(call, date, time); !why.empty()) {
-            adif.LeftOut.push_back("QSO " + std::to_string(r) + " (" + (call.empty() ? "-" : call) +
-                                   " " + date + " " + time + "): " + why);
+        if (const Message why = WhyNoRecord(call, date, time); !why.Empty()) {
+            adif.LeftOut.emplace_back(KT("Export", "QSO %1 (%2 %3 %4): %5"),
+                                      std::vector<Message>{std::to_string(r), call.empty() ? "-" : call,
+                                                           date, time, why});
             continue;
         }
         date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
@@ -157,14 +158,16 @@ AdifLog BuildAdifLog(const StationData& station, const QsoLog& log, std::string_
     return adif;
 }
 
-std::string LeftOutMessage(const std::vector<std::string>& leftOut) {
+MessageLines LeftOutMessage(const std::vector<Message>& leftOut) {
+    MessageLines text;
     if (leftOut.empty())
-        return {};
+        return text;
     constexpr std::size_t Shown = 20;
-    std::string text = "These QSOs were left out of the ADIF file:";
-    for (std::size_t i = 0; i < leftOut.size() && i < Shown; ++i) text += "\n" + leftOut[i];
+    text.Lines.emplace_back(KT("Export", "These QSOs were left out of the ADIF file:"));
+    for (std::size_t i = 0; i < leftOut.size() && i < Shown; ++i) text.Lines.push_back(leftOut[i]);
     if (leftOut.size() > Shown)
-        text += "\nand " + std::to_string(leftOut.size() - Shown) + " more";
+        text.Lines.emplace_back(KT("Export", "and %1 more"),
+                                std::vector<Message>{std::to_string(leftOut.size() - Shown)});
     return text;
 }
 
@@ -173,11 +176,11 @@ std::string ProposedAdifName(std::string_view call) {
     return name.replace(name.size() - 4, 4, ".adi");
 }
 
-std::string AdifExportRefusal(std::string_view call, const QsoLog& log) {
+Message AdifExportRefusal(std::string_view call, const QsoLog& log) {
     if (IsBlankText(call))
-        return "The log has no callsign: type it on the \"Data input\" page, then export.";
+        return Message(KT("Export", "The log has no callsign: type it on the \"Data input\" page, then export."));
     if (log.QsoRowCount() == 0)
-        return "The log has no QSOs: there is nothing to export.";
+        return Message(KT("Export", "The log has no QSOs: there is nothing to export."));
     return {};
 }
 
@@ -210,7 +213,8 @@ int RunAdifExport(const std::string& logName, const std::string& outName,
         // What did not go out is told after what did, each line and each QSO by name.
         for (const NotTakenLine& line : file.NotTaken)
             err << logName << ':' << line.Line << ": QSO line not read: " << line.Why << '\n';
-        for (const std::string& qso : adif.LeftOut) err << logName << ": left out: " << qso << '\n';
+        for (const Message& qso : adif.LeftOut)
+            err << logName << ": left out: " << qso.English() << '\n';
         return file.NotTaken.empty() && adif.LeftOut.empty() ? AdifWritten : AdifWrittenWithout;
     } catch (const KeroltError& e) {
         err << e.what() << '\n';

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "adif/Adif.h"
 #include "cabrillo/CabrilloReader.h"
 #include "cabrillo/StationData.h"
 #include "contest/QsoLog.h"
@@ -19,7 +20,7 @@ namespace kerolt {
 struct AdifLog {
     std::vector<std::string> Lines;
     // One text per QSO left out: "QSO 3 (599 2026-09-19 1400): "599" cannot be a call".
-    std::vector<std::string> LeftOut;
+    std::vector<Message> LeftOut;
 };
 
 // One record per QSO row: CALL, QSO_DATE, TIME_ON, BAND, FREQ (only for a frequency on an
@@ -33,7 +34,7 @@ AdifLog BuildAdifLog(const StationData& station, const QsoLog& log, std::string_
                      std::chrono::sys_seconds created);
 
 // The one message that names the QSOs left out; empty when none was.
-std::string LeftOutMessage(const std::vector<std::string>& leftOut);
+MessageLines LeftOutMessage(const std::vector<Message>& leftOut);
 
 // The proposed name of the export: the callsign with every "/" as "-", plus ".adi".
 std::string ProposedAdifName(std::string_view call);
@@ -41,7 +42,7 @@ std::string ProposedAdifName(std::string_view call);
 // Why the log cannot be exported, in the user's words; empty when it can. Without a callsign
 // the file would be named ".adi" and its records name no station; without QSOs it would hold
 // nothing.
-std::string AdifExportRefusal(std::string_view call, const QsoLog& log);
+Message AdifExportRefusal(std::string_view call, const QsoLog& log);
 
 // The ADIF text of a read Cabrillo log: its QSO rows, with the callsign, contest and operators
 // its header gives.

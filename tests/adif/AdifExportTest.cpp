@@ -69,32 +69,35 @@ TEST(BuildAdifLog, LeavesOutAndNamesWhatIsNoQso) {
     ASSERT_EQ(doc.Records.size(), 2u);
     EXPECT_EQ(FieldOf(doc.Records[0], "CALL"), "DL1ABC");
     EXPECT_EQ(FieldOf(doc.Records[1], "CALL"), "A1");
-    EXPECT_EQ(adif.LeftOut, (std::vector<std::string>{
+    std::vector<std::string> leftOut;
+    for (const Message& qso : adif.LeftOut) leftOut.push_back(qso.English());
+    EXPECT_EQ(leftOut, (std::vector<std::string>{
                                 "QSO 2 (599 2019-09-21 1306): \"599\" cannot be a call",
                                 "QSO 3 (DL2ABC 2019-09-21 13O2): time \"13O2\" is no time",
                                 "QSO 5 (DL3ABC 2019-09-21 2400): time \"2400\" is no time",
                                 "QSO 6 (- 2019-09-21 1310): no call",
                                 "QSO 7 (DL//P 2019-09-21 1311): \"DL//P\" cannot be a call",
                             }));
-    EXPECT_EQ(LeftOutMessage(adif.LeftOut).substr(0, 53),
+    EXPECT_EQ(LeftOutMessage(adif.LeftOut).English().substr(0, 53),
               "These QSOs were left out of the ADIF file:\nQSO 2 (599");
-    EXPECT_EQ(LeftOutMessage({}), "");
+    EXPECT_EQ(LeftOutMessage({}).English(), "");
     // Twenty QSOs are named in the message, the rest counted.
-    std::vector<std::string> many;
+    std::vector<Message> many;
     for (int i = 1; i <= 21; ++i) many.push_back("Q" + std::to_string(i));
-    const std::string shown = LeftOutMessage(many);
+    const std::string shown = LeftOutMessage(many).English();
     EXPECT_NE(shown.find("\nQ20\nand 1 more"), std::string::npos) << shown;
     EXPECT_EQ(shown.find("Q21"), std::string::npos) << shown;
     many.pop_back();
-    EXPECT_EQ(LeftOutMessage(many).find("more"), std::string::npos);
+    EXPECT_EQ(LeftOutMessage(many).English().find("more"), std::string::npos);
 
     // A contest date that gives no date leaves every QSO of its day out.
     const AdifLog undated = BuildAdifLog(
         testing::SampleStation(SacCw),
         testing::LogOf({testing::QsoRow("14000", "1305", "599", "1", "DL1ABC", "599", "7")}),
         "2019-09/21", {});
-    EXPECT_EQ(undated.LeftOut,
-              (std::vector<std::string>{
+    ASSERT_EQ(undated.LeftOut.size(), 1u);
+    EXPECT_EQ(undated.LeftOut[0].English(),
+              (std::string{
                   "QSO 1 (DL1ABC 2019-09/21 1305): date \"2019-09/21\" is no date"}));
 }
 

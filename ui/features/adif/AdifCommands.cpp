@@ -14,6 +14,16 @@
 
 namespace kerolt {
 
+namespace {
+
+QString Translated(const MessageLines& message) {
+    QStringList lines;
+    for (const Message& line : message.Lines) lines << Translate(line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 AdifCommands::AdifCommands(TForm1& form, Clock& clock)
     : QObject(&form), form_(form), clock_(clock) {
     ImportAdif1 = new QAction(QStringLiteral("&Import ADIF..."), this);
@@ -37,9 +47,8 @@ AdifCommands::AdifCommands(TForm1& form, Clock& clock)
 
 void AdifCommands::ExportAdif1Click() {
     const StationData station = form_.StationDataFromControls();
-    if (const std::string refusal = AdifExportRefusal(station.CallEdit, form_.Log());
-        !refusal.empty()) {
-        form_.Dialogs().ShowInformation(ToUi(refusal));
+    if (const Message refusal = AdifExportRefusal(station.CallEdit, form_.Log()); !refusal.Empty()) {
+        form_.Dialogs().ShowInformation(Translate(refusal));
         return;
     }
     // Beside the log the window shows, else in the working folder.
@@ -53,7 +62,7 @@ void AdifCommands::ExportAdif1Click() {
         BuildAdifLog(station, form_.Log(), form_.State().ContestDate, clock_.UtcNow());
     WriteLines(NativeName(*chosen), adif.Lines);
     if (!adif.LeftOut.empty())
-        form_.Dialogs().ShowInformation(ToUi(LeftOutMessage(adif.LeftOut)));
+        form_.Dialogs().ShowInformation(Translated(LeftOutMessage(adif.LeftOut)));
 }
 
 void AdifCommands::ImportAdif1Click() {
@@ -67,8 +76,8 @@ void AdifCommands::ImportAdif1Click() {
     // The imported log exists in no Cabrillo file yet: it comes from the ADIF file, changed.
     if (!import.File.Rows.empty())
         form_.ShowOpenedFile(import.File, NativeName(QFileInfo(*chosen).absoluteFilePath()), true);
-    if (!import.Message.empty())
-        form_.Dialogs().ShowInformation(ToUi(import.Message));
+    if (!import.Message.Empty())
+        form_.Dialogs().ShowInformation(Translated(import.Message));
 }
 
 }  // namespace kerolt
