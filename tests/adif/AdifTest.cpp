@@ -151,6 +151,21 @@ TEST(AdifTest, BadFilesAreRefusedWithTheirLine) {
     }
 }
 
+// The file name and the line are values; the fault is a template of its own inside the line's.
+TEST(AdifTest, ParseErrorsNestTheirFault) {
+    try {
+        ReadAdif("<CALL>DL1A<EOR>", "in.adi");
+        ADD_FAILURE() << "read";
+    } catch (const KeroltError& e) {
+        const Message& text = e.Text();
+        EXPECT_STREQ(text.Template().Source, "%1: line %2: %3");
+        ASSERT_EQ(text.Args().size(), 3u);
+        EXPECT_EQ(text.Args()[0].Value(), "in.adi");
+        EXPECT_EQ(text.Args()[1].Value(), "1");
+        EXPECT_STREQ(text.Args()[2].Template().Source, "the field <%1> has no length");
+    }
+}
+
 TEST(AdifTest, ImportTakesOnlyDatesAndTimesOfTheCalendarAndTheClock) {
     // SAC-CW 2019: Saturday 21 September 1200 to Sunday 22 September 1159.
     const std::string first = Qso("DL1ABC", "20190921", "1300", "<BAND:3>20M<MODE:2>CW");

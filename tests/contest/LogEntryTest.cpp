@@ -95,6 +95,23 @@ TEST(IsReport, ByTheContestsMode) {
     EXPECT_EQ(ReportFault("received", "599", SacCw).English(), "");
 }
 
+// Each side and mode has a whole sentence of its own for the translator; the report is its value.
+TEST(LogEntryTest, ReportFaultsAreWholeTemplates) {
+    const std::tuple<const char*, const char*, int, const char*> cases[] = {
+        {"sent", "5NN", NoContest, "sent report \"%1\" is no report"},
+        {"received", "5NN", NoContest, "received report \"%1\" is no report"},
+        {"sent", "57", SacCw, "sent report \"%1\" is not a valid RST on CW"},
+        {"received", "579", SacSsb, "received report \"%1\" is not a valid RST on SSB"},
+    };
+    for (const auto& [what, rst, contest, source] : cases) {
+        const Message fault = ReportFault(what, rst, contest);
+        EXPECT_STREQ(fault.Template().Source, source) << what << ' ' << rst;
+        ASSERT_EQ(fault.Args().size(), 1u);
+        EXPECT_EQ(fault.Args()[0].Value(), rst);
+    }
+    EXPECT_TRUE(ReportFault("sent", "599", SacCw).Empty());
+}
+
 // Time, sent and received report, contest, and the findings joined by " | ".
 TEST(LogEntryTest, FindingsNameBadTimesAndReports) {
     const std::tuple<const char*, const char*, const char*, int, std::string> cases[] = {

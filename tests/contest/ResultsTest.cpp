@@ -128,6 +128,9 @@ TEST(ResultsText, QsoCountsSpeakInTheSingularForOne) {
         const char* text;
     } cases[] = {{0, "0 QSOs"}, {1, "1 QSO"}, {2, "2 QSOs"}, {11, "11 QSOs"}};
     for (const auto& [n, text] : cases) EXPECT_EQ(QsoCount(n).English(), text);
+    // One QSO and two have templates of their own, never a glued ending.
+    EXPECT_STREQ(QsoCount(1).Template().Source, "%1 QSO");
+    EXPECT_STREQ(QsoCount(2).Template().Source, "%1 QSOs");
 }
 
 TEST_F(ResultsTest, RateLineOnAShortLog) {
