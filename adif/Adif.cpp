@@ -51,7 +51,8 @@ class Lexer {
                     doc.Header = std::move(fields);
                     fields.clear();
                 } else {
-                    FailAt(at, Message(KT("Import", "the field <%1> has no length"), {ShownText(name)}));
+                    FailAt(at, Message(KT("Import", "the field <%1> has no length"),
+                                       {ShownText(name)}));
                 }
                 at = close + 1;
                 continue;
@@ -60,7 +61,8 @@ class Lexer {
                 tag.substr(colon + 1, tag.find(':', colon + 1) - colon - 1);
             const int length = DigitsValue(lengthText);
             if (length < 0)
-                FailAt(at, Message(KT("Import", "the field <%1> has no length"), {ShownText(name)}));
+                FailAt(at,
+                       Message(KT("Import", "the field <%1> has no length"), {ShownText(name)}));
             const std::size_t start = close + 1;
             if (static_cast<std::size_t>(length) > text_.size() - start)
                 FailAt(at, Message(KT("Import", "the field <%1> runs past the end of the file"),
@@ -86,7 +88,8 @@ class Lexer {
                 (text_[i] == '\r' && (i + 1 >= text_.size() || text_[i + 1] != '\n')))
                 ++line;
         }
-        Fail(Message(KT("Import", "%1: line %2: %3"), {std::string(fileName_), std::to_string(line), why}));
+        Fail(Message(KT("Import", "%1: line %2: %3"),
+                     {std::string(fileName_), std::to_string(line), why}));
     }
 
     std::string_view text_;

@@ -157,12 +157,13 @@ Message ReportSentence(std::string_view what, std::string_view rst, int contest)
     const bool sent = what == "sent";
     const std::size_t digits = ReportDigits(contest);
     const TextTemplate text =
-        digits == 3   ? (sent ? KT("Import", "The sent report \"%1\" is not a valid RST on CW")
-                              : KT("Import", "The received report \"%1\" is not a valid RST on CW"))
-        : digits == 2 ? (sent ? KT("Import", "The sent report \"%1\" is not a valid RST on SSB")
-                              : KT("Import", "The received report \"%1\" is not a valid RST on SSB"))
-                      : (sent ? KT("Import", "The sent report \"%1\" is no report")
-                              : KT("Import", "The received report \"%1\" is no report"));
+        digits == 3 ? (sent ? KT("Import", "The sent report \"%1\" is not a valid RST on CW")
+                            : KT("Import", "The received report \"%1\" is not a valid RST on CW"))
+        : digits == 2
+            ? (sent ? KT("Import", "The sent report \"%1\" is not a valid RST on SSB")
+                    : KT("Import", "The received report \"%1\" is not a valid RST on SSB"))
+            : (sent ? KT("Import", "The sent report \"%1\" is no report")
+                    : KT("Import", "The received report \"%1\" is no report"));
     return Message(text, {std::string(rst)});
 }
 
@@ -261,7 +262,8 @@ class Taking {
             // Words too long for the message are cut in English, a value then.
             const std::string english = e.what();
             Refuse(q, Unfit,
-                   english.size() <= UnfitWordsMost ? e.Text() : Message(ShownText(english, UnfitWordsMost)));
+                   english.size() <= UnfitWordsMost ? e.Text()
+                                                    : Message(ShownText(english, UnfitWordsMost)));
             return;
         }
         if (StationCall.empty())
@@ -343,11 +345,11 @@ class Taking {
         std::vector<Message>& lines =
             why == OtherMode || why == OutsidePeriod ? namedOutside_ : named_;
         if (lines.size() < NamedMost)
-            lines.emplace_back(KT("Import", "QSO %1 (%2 %3 %4): %5"),
-                               std::vector<Message>{std::to_string(q.Number),
-                                                    q.Call.empty() ? "-" : ShownText(q.Call),
-                                                    ShownText(q.Date), ShownText(q.Time),
-                                                    std::move(words)});
+            lines.emplace_back(
+                KT("Import", "QSO %1 (%2 %3 %4): %5"),
+                std::vector<Message>{std::to_string(q.Number),
+                                     q.Call.empty() ? "-" : ShownText(q.Call), ShownText(q.Date),
+                                     ShownText(q.Time), std::move(words)});
     }
 
     int contest_;
@@ -392,28 +394,31 @@ CabrilloFile LogOf(Taking& taking, const Weekend& used, const StationData& curre
 // file has more QSOs in another weekend.
 void AddChoice(const Choice& choice, std::vector<Message>& lines) {
     if (choice.By == ChosenBy::NoWeekend) {
-        lines.emplace_back(KT("Import", "No QSO lies in a %1 or %2 weekend (Saturday %3 to Sunday %4 UTC)."),
-                           std::vector<Message>{ContestName(SacCw), ContestName(SacSsb),
-                                                std::string(ContestStartTime),
-                                                std::string(ContestEndTime)});
+        lines.emplace_back(
+            KT("Import", "No QSO lies in a %1 or %2 weekend (Saturday %3 to Sunday %4 UTC)."),
+            std::vector<Message>{ContestName(SacCw), ContestName(SacSsb),
+                                 std::string(ContestStartTime), std::string(ContestEndTime)});
         return;
     }
     const Message used = WeekendText(choice.Used);
     if (choice.By == ChosenBy::Page)
-        lines.emplace_back(KT("Import", "%1, the contest on the station page."), std::vector<Message>{used});
+        lines.emplace_back(KT("Import", "%1, the contest on the station page."),
+                           std::vector<Message>{used});
     else if (choice.By == ChosenBy::Most)
         lines.emplace_back(KT("Import", "%1, the contest weekend with the most QSOs in the file."),
                            std::vector<Message>{used});
     else
-        lines.emplace_back(KT("Import", "%1, the contest weekend with the most QSOs in the file. "
-                                        "It has none in %2, the contest on the station page."),
+        lines.emplace_back(KT("Import",
+                              "%1, the contest weekend with the most QSOs in the file. "
+                              "It has none in %2, the contest on the station page."),
                            std::vector<Message>{used, ContestName(choice.Page)});
     if (choice.Larger.Qsos > 0)
-        lines.emplace_back(KT("Import", "The file has more QSOs (%1) in %2: choose %3 on the "
-                                        "station page to take those."),
-                           std::vector<Message>{std::to_string(choice.Larger.Qsos),
-                                                WeekendText(choice.Larger),
-                                                ContestName(choice.Larger.Contest)});
+        lines.emplace_back(
+            KT("Import",
+               "The file has more QSOs (%1) in %2: choose %3 on the "
+               "station page to take those."),
+            std::vector<Message>{std::to_string(choice.Larger.Qsos), WeekendText(choice.Larger),
+                                 ContestName(choice.Larger.Contest)});
 }
 
 // Empty when every record was taken.
@@ -441,8 +446,9 @@ MessageLines MessageOf(const Taking& taking, const Choice& choice, std::size_t r
             counts);
     for (std::size_t k = 0; k < RefusalCount; ++k) {
         if (taking.Counts[k] > 0)
-            lines.emplace_back(KT("Import", "%1 %2"),
-                               std::vector<Message>{std::to_string(taking.Counts[k]), RefusalTexts[k]});
+            lines.emplace_back(
+                KT("Import", "%1 %2"),
+                std::vector<Message>{std::to_string(taking.Counts[k]), RefusalTexts[k]});
     }
     // A blank line before the QSOs named.
     lines.emplace_back("");

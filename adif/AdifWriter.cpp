@@ -128,9 +128,10 @@ AdifLog BuildAdifLog(const StationData& station, const QsoLog& log, std::string_
         const std::string freq = Trim(row[ColFreq]);
         std::string date = QsoDate(contestDate, row[ColTime]);
         if (const Message why = WhyNoRecord(call, date, time); !why.Empty()) {
-            adif.LeftOut.emplace_back(KT("Export", "QSO %1 (%2 %3 %4): %5"),
-                                      std::vector<Message>{std::to_string(r), call.empty() ? "-" : call,
-                                                           date, time, why});
+            adif.LeftOut.emplace_back(
+                KT("Export", "QSO %1 (%2 %3 %4): %5"),
+                std::vector<Message>{std::to_string(r), call.empty() ? "-" : call, date, time,
+                                     why});
             continue;
         }
         date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
@@ -178,7 +179,8 @@ std::string ProposedAdifName(std::string_view call) {
 
 Message AdifExportRefusal(std::string_view call, const QsoLog& log) {
     if (IsBlankText(call))
-        return Message(KT("Export", "The log has no callsign: type it on the \"Data input\" page, then export."));
+        return Message(KT(
+            "Export", "The log has no callsign: type it on the \"Data input\" page, then export."));
     if (log.QsoRowCount() == 0)
         return Message(KT("Export", "The log has no QSOs: there is nothing to export."));
     return {};

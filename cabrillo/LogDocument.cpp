@@ -47,7 +47,8 @@ std::string CellRefusal(int col, std::string_view text, int contestEntry) {
             return IsValidTime(value) ? std::string() : BadTimeText(value).English();
         case ColRstSent:
         case ColRstRcvd:
-            return ReportFault(col == ColRstSent ? "sent" : "received", value, contestEntry).English();
+            return ReportFault(col == ColRstSent ? "sent" : "received", value, contestEntry)
+                .English();
         case ColNrSent:
             return IsNumberText(value, 6) ? std::string()
                                           : "sent number " + Quoted(value) + " is not a number";

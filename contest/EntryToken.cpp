@@ -30,7 +30,8 @@ CallNumber Refused(std::string_view text, Message expected) {
             {},
             0,
             NoBand,
-            Message(KT("Entry", "'%1' taken as nothing: %2"), {std::string(text), std::move(expected)})};
+            Message(KT("Entry", "'%1' taken as nothing: %2"),
+                    {std::string(text), std::move(expected)})};
 }
 
 // The whole kHz of a typed value on a contest band, and the band.
@@ -67,7 +68,8 @@ CallNumber ReadCallNumber(std::string_view text, std::string_view timeField, boo
         if (realtime)
             return Refused(text, KT("Entry", "Realtime is on, the clock keeps the time"));
         if (!IsValidTime(timeField))
-            return Refused(text, KT("Entry", "a minute needs the hour of a time HHMM in the time field"));
+            return Refused(text,
+                           KT("Entry", "a minute needs the hour of a time HHMM in the time field"));
         int hour = DigitsValue(timeField.substr(0, 2));
         if (minute < DigitsValue(timeField.substr(2)))
             hour = (hour + 1) % 24;
@@ -83,16 +85,19 @@ CallNumber ReadCallNumber(std::string_view text, std::string_view timeField, boo
     }
     if (const auto khz = TypedKhz(text)) {
         Message note =
-            digitsOnly ? Message(KT("Entry", "frequency %1 kHz from this QSO on"), {std::string(text)})
-                       : Message(KT("Entry", "frequency %1 kHz from this QSO on, logged as %2"),
-                                 {std::string(text), std::to_string(khz->first)});
+            digitsOnly
+                ? Message(KT("Entry", "frequency %1 kHz from this QSO on"), {std::string(text)})
+                : Message(KT("Entry", "frequency %1 kHz from this QSO on, logged as %2"),
+                          {std::string(text), std::to_string(khz->first)});
         return {CallNumberKind::Frequency, {}, khz->first, khz->second, std::move(note)};
     }
     if (digitsOnly && text.size() <= 4)
-        return Refused(text, Message(KT("Entry", "expected a time HHMM (hours 00-23, minutes 00-59) "
-                                                 "or kHz on a contest band (%1)"),
+        return Refused(text, Message(KT("Entry",
+                                        "expected a time HHMM (hours 00-23, minutes 00-59) "
+                                        "or kHz on a contest band (%1)"),
                                      {BandRanges()}));
-    return Refused(text, Message(KT("Entry", "expected kHz on a contest band (%1)"), {BandRanges()}));
+    return Refused(text,
+                   Message(KT("Entry", "expected kHz on a contest band (%1)"), {BandRanges()}));
 }
 
 ReceivedEntry SplitReceived(std::string_view text) {
@@ -124,9 +129,11 @@ Message ReceivedNote(std::string_view text, int contestEntry) {
         return {};
     const std::size_t digits = ReportDigits(contestEntry);
     const TextTemplate note =
-        digits == 3   ? KT("Entry", "the report '%1' after the number is not a valid RST on CW (such as 599)")
-        : digits == 2 ? KT("Entry", "the report '%1' after the number is not a valid RST on SSB (such as 59)")
-                      : KT("Entry", "the report '%1' after the number is not a valid RST");
+        digits == 3
+            ? KT("Entry", "the report '%1' after the number is not a valid RST on CW (such as 599)")
+        : digits == 2
+            ? KT("Entry", "the report '%1' after the number is not a valid RST on SSB (such as 59)")
+            : KT("Entry", "the report '%1' after the number is not a valid RST");
     return Message(note, {rst});
 }
 

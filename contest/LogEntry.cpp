@@ -106,7 +106,8 @@ std::string PastedText(EntryField field, std::string_view text, std::size_t stay
     std::string kept = FilterText(field, text);
     if (field == EntryField::Call && staying + kept.size() > MaxCallLength)
         throw KeroltError(Message(
-            KT("Entry", "The call would be %1 characters long; a call has at most %2. Nothing was pasted."),
+            KT("Entry",
+               "The call would be %1 characters long; a call has at most %2. Nothing was pasted."),
             {std::to_string(staying + kept.size()), std::to_string(MaxCallLength)}));
     return kept;
 }
@@ -178,13 +179,15 @@ std::vector<Message> EntryFindings(const QsoEntry& entry, int contestEntry) {
 
 std::string NextSentNumber(std::string_view nrSent) {
     if (IsBlankText(nrSent))
-        throw KeroltError(Message(
-            KT("Entry", "The sent number is empty: type the number this QSO was given in the "
-                        "sent Nr field, then Enter again")));
+        throw KeroltError(
+            Message(KT("Entry",
+                       "The sent number is empty: type the number this QSO was given in the "
+                       "sent Nr field, then Enter again")));
     std::string next = std::to_string(static_cast<long long>(StrToInt(nrSent)) + 1);
     if (next.size() > MaxSentNrLength)
         throw KeroltError(Message(
-            KT("Entry", "The sent number %1 would have more than %2 digits, which the QSO line cannot hold"),
+            KT("Entry",
+               "The sent number %1 would have more than %2 digits, which the QSO line cannot hold"),
             {next, std::to_string(MaxSentNrLength)}));
     return next;
 }

@@ -164,9 +164,9 @@ RateLine BuildRateLine(const QsoLog& log, std::string_view contestDate) {
 }
 
 Message RateLineText(const RateLine& rate) {
-    const Message lastTen = rate.LastTenRate
-                                ? Message(KT("Results", "%1/h"), {std::to_string(*rate.LastTenRate)})
-                                : Message("-");
+    const Message lastTen =
+        rate.LastTenRate ? Message(KT("Results", "%1/h"), {std::to_string(*rate.LastTenRate)})
+                         : Message("-");
     return Message(KT("Results", "Last 60 min: %1  Last 10: %2"),
                    {std::to_string(rate.LastHourQsos), lastTen});
 }

@@ -97,8 +97,9 @@ struct SummaryStation {
     std::string Contest;
     std::vector<std::string> Categories;
 };
-// The lines that score-reporting sites ask for, in English as they take them: call, contest, categories, QSOs (dupes in, as
-// everywhere) with the dupes beside them and multipliers per band, score and operating time.
+// The lines that score-reporting sites ask for, in English as they take them: call, contest,
+// categories, QSOs (dupes in, as everywhere) with the dupes beside them and multipliers per band,
+// score and operating time.
 std::vector<std::string> ResultsSummary(const SummaryStation& station,
                                         const ContestResults& results);
 

@@ -72,12 +72,12 @@ TEST(BuildAdifLog, LeavesOutAndNamesWhatIsNoQso) {
     std::vector<std::string> leftOut;
     for (const Message& qso : adif.LeftOut) leftOut.push_back(qso.English());
     EXPECT_EQ(leftOut, (std::vector<std::string>{
-                                "QSO 2 (599 2019-09-21 1306): \"599\" cannot be a call",
-                                "QSO 3 (DL2ABC 2019-09-21 13O2): time \"13O2\" is no time",
-                                "QSO 5 (DL3ABC 2019-09-21 2400): time \"2400\" is no time",
-                                "QSO 6 (- 2019-09-21 1310): no call",
-                                "QSO 7 (DL//P 2019-09-21 1311): \"DL//P\" cannot be a call",
-                            }));
+                           "QSO 2 (599 2019-09-21 1306): \"599\" cannot be a call",
+                           "QSO 3 (DL2ABC 2019-09-21 13O2): time \"13O2\" is no time",
+                           "QSO 5 (DL3ABC 2019-09-21 2400): time \"2400\" is no time",
+                           "QSO 6 (- 2019-09-21 1310): no call",
+                           "QSO 7 (DL//P 2019-09-21 1311): \"DL//P\" cannot be a call",
+                       }));
     EXPECT_EQ(LeftOutMessage(adif.LeftOut).English().substr(0, 53),
               "These QSOs were left out of the ADIF file:\nQSO 2 (599");
     EXPECT_EQ(LeftOutMessage({}).English(), "");
@@ -97,8 +97,7 @@ TEST(BuildAdifLog, LeavesOutAndNamesWhatIsNoQso) {
         "2019-09/21", {});
     ASSERT_EQ(undated.LeftOut.size(), 1u);
     EXPECT_EQ(undated.LeftOut[0].English(),
-              (std::string{
-                  "QSO 1 (DL1ABC 2019-09/21 1305): date \"2019-09/21\" is no date"}));
+              (std::string{"QSO 1 (DL1ABC 2019-09/21 1305): date \"2019-09/21\" is no date"}));
 }
 
 // The command line's export of a log with a broken line: the rest is written, the line is

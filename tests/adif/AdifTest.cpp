@@ -203,12 +203,12 @@ TEST(AdifTest, ImportTakesOnlyDatesAndTimesOfTheCalendarAndTheClock) {
         }
         const char* outside =
             std::string_view(c.refusal) == "outside the contest period" ? "1" : "0";
-        EXPECT_EQ(import.Message.English(), std::string("SAC-CW 2019-09-21 1200 to 2019-09-22 1159 UTC, the "
-                                              "contest weekend with the most QSOs in the file.\n"
-                                              "1 of 2 QSOs taken, ") +
-                                      outside + " outside that contest; not taken:\n1 " +
-                                      c.refusal + "\n\nQSO 2 (OH2XY " + c.date + " " + c.time +
-                                      "): " + c.refusal);
+        EXPECT_EQ(import.Message.English(),
+                  std::string("SAC-CW 2019-09-21 1200 to 2019-09-22 1159 UTC, the "
+                              "contest weekend with the most QSOs in the file.\n"
+                              "1 of 2 QSOs taken, ") +
+                      outside + " outside that contest; not taken:\n1 " + c.refusal +
+                      "\n\nQSO 2 (OH2XY " + c.date + " " + c.time + "): " + c.refusal);
         ASSERT_EQ(import.File.Rows.size(), 1u) << c.date << " " << c.time;
         // The next QSO typed goes on from the time of the last one taken.
         EXPECT_EQ(import.File.TimeEdit, "1300") << c.date << " " << c.time;
@@ -348,5 +348,6 @@ TEST(AdifTest, ExportNeedsACallsignAndAQso) {
                  {"", &empty, noCall},
                  {"S", &empty, noQsos},
                  {"SM5QQQ", &one, ""}};
-    for (const auto& c : cases) EXPECT_EQ(AdifExportRefusal(c.call, *c.log).English(), c.refusal) << c.call;
+    for (const auto& c : cases)
+        EXPECT_EQ(AdifExportRefusal(c.call, *c.log).English(), c.refusal) << c.call;
 }

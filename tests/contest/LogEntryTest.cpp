@@ -89,7 +89,8 @@ TEST(IsReport, ByTheContestsMode) {
     };
     for (const auto& [rst, contest, report] : cases)
         EXPECT_EQ(IsReport(rst, contest), report) << rst << ' ' << contest;
-    EXPECT_EQ(ReportFault("received", "5NN", NoContest).English(), "received report \"5NN\" is no report");
+    EXPECT_EQ(ReportFault("received", "5NN", NoContest).English(),
+              "received report \"5NN\" is no report");
     EXPECT_EQ(ReportFault("received", "5NN", SacCw).English(),
               "received report \"5NN\" is not a valid RST on CW");
     EXPECT_EQ(ReportFault("received", "599", SacCw).English(), "");

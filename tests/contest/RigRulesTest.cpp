@@ -37,7 +37,8 @@ TEST(RigPanelText, ShowsKhzModeAndAModeThatDoesNotFit) {
         {RigReading{14250000, "FM"}, NoContest, "14250 FM"},
         {RigReading{-1e300, "FM"}, NoContest, "0 FM"},
     };
-    for (const auto& c : cases) EXPECT_EQ(RigPanelText(c.reading, c.contest).English(), c.text) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(RigPanelText(c.reading, c.contest).English(), c.text) << c.text;
 }
 
 TEST(FrequencyCell, IsTheRigsKhzOnlyOnTheChosenBand) {

@@ -183,7 +183,8 @@ TEST(DupeKey, TheWholeCallUpToTheField) {
 TEST_F(ScoringTest, PortableCallsThatDifferAfterEleven) {
     Log("KH6/DL1ABC/P", Band20);
     EXPECT_FALSE(engine_.IsDupe("KH6/DL1ABC/M", Band20));
-    EXPECT_EQ(engine_.CallVerdict("KH6/DL1ABC/M", Band20, "1").English().find("DUPE"), std::string::npos);
+    EXPECT_EQ(engine_.CallVerdict("KH6/DL1ABC/M", Band20, "1").English().find("DUPE"),
+              std::string::npos);
 }
 
 // An opened log hands over each call padded to its column; it scores as the call typed.

@@ -329,7 +329,8 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
     const QsoEntry entry = EntryFromControls();
     if (!CanCommit(entry, FrekvensEdit->currentIndex() >= 0))
         return false;
-    if (const Message note = ReceivedNote(ToCore(NrInput->text()), ContestBox->currentIndex()); !note.Empty()) {
+    if (const Message note = ReceivedNote(ToCore(NrInput->text()), ContestBox->currentIndex());
+        !note.Empty()) {
         SetPanelText(EntityPanel, Translate(note));
         return false;
     }

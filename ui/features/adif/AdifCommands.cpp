@@ -47,7 +47,8 @@ AdifCommands::AdifCommands(TForm1& form, Clock& clock)
 
 void AdifCommands::ExportAdif1Click() {
     const StationData station = form_.StationDataFromControls();
-    if (const Message refusal = AdifExportRefusal(station.CallEdit, form_.Log()); !refusal.Empty()) {
+    if (const Message refusal = AdifExportRefusal(station.CallEdit, form_.Log());
+        !refusal.Empty()) {
         form_.Dialogs().ShowInformation(Translate(refusal));
         return;
     }
