@@ -1,4 +1,4 @@
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,7 +52,7 @@ TForm1::TForm1(CountryTable& countryTable, Prompts& prompts, Clock& clock, QWidg
     OpenDialog1 = {QStringLiteral("log"), QStringLiteral("*.log|*.log"), QString()};
     SaveDialog1 = {QStringLiteral("log"), QStringLiteral("*.log|*.log"), QString()};
     SaveDialog2 = {QStringLiteral("txt"), QStringLiteral("*.txt|*.txt"),
-                   QStringLiteral("Save Mult List")};
+                   tr("Save Mult List")};
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -248,9 +248,9 @@ void TForm1::ShowSetUpMarks() {
         Timer1->stop();
     }
     SetPanelText(RealtimePanel,
-                 realtime ? QStringLiteral("Realtime: On") : QStringLiteral("Realtime: Off"));
-    SetPanelText(AutoSavePanel, AutoSave1->isChecked() ? QStringLiteral("AutoSave: On")
-                                                       : QStringLiteral("AutoSave: Off"));
+                 realtime ? tr("Realtime: On") : tr("Realtime: Off"));
+    SetPanelText(AutoSavePanel, AutoSave1->isChecked() ? tr("AutoSave: On")
+                                                       : tr("AutoSave: Off"));
 }
 
 void TForm1::SaveSetUpMarks() {

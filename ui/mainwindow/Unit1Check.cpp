@@ -5,7 +5,7 @@
 #include "cabrillo/LogCheck.h"
 #include "ui/support/CoreText.h"
 #include "ui/features/callentry/PartialCalls.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // The log check's marks on the "Cabrillo log" page and its Check command.
 namespace kerolt {
@@ -14,13 +14,6 @@ namespace {
 
 const QColor ProblemColour(255, 190, 190);
 const QColor NoteColour(255, 240, 170);
-
-QString Counted(std::size_t n, const char* what) {
-    return QStringLiteral("%1 %2%3")
-        .arg(n)
-        .arg(QLatin1String(what))
-        .arg(n == 1 ? QString() : QStringLiteral("s"));
-}
 
 }  // namespace
 
@@ -50,8 +43,8 @@ void TForm1::ShowLogCheck(const std::vector<std::string>& lines) {
             const bool isProblem = findings[i].Level == FindingLevel::Problem;
             problem = problem || isProblem;
             problems += isProblem ? 1 : 0;
-            reasons << (isProblem ? QStringLiteral("problem: ") : QStringLiteral("note: ")) +
-                           ToUi(findings[i].Message);
+            reasons << (isProblem ? tr("problem: %1") : tr("note: %1"))
+                           .arg(ToUi(findings[i].Message));
         }
         // The text stays as it is: the page's lines are what Save writes.
         if (item) {
@@ -60,9 +53,13 @@ void TForm1::ShowLogCheck(const std::vector<std::string>& lines) {
         }
     }
     const std::size_t notes = findings.size() - problems;
-    CheckSummary->setText(
-        Counted(problems, "problem") + QStringLiteral(", ") + Counted(notes, "note") +
-        (findings.empty() ? QString() : QStringLiteral(" (point at a marked line for why)")));
+    const QString problemCount =
+        (problems == 1 ? tr("%1 problem") : tr("%1 problems")).arg(problems);
+    const QString noteCount = (notes == 1 ? tr("%1 note") : tr("%1 notes")).arg(notes);
+    //: The check's summary: the problems counted, then the notes
+    CheckSummary->setText((findings.empty() ? tr("%1, %2")
+                                            : tr("%1, %2 (point at a marked line for why)"))
+                              .arg(problemCount, noteCount));
 }
 
 void TForm1::Check1Click() {

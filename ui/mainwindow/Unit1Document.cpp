@@ -17,7 +17,7 @@
 #include "ui/support/CoreText.h"
 #include "ui/widgets/ComboLists.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // The window as a view of the log document: the views follow each change, the station
 // controls feed it, the title and the backup follow it, and a new log or Last.log replace it.
@@ -77,7 +77,7 @@ bool TForm1::EditGridCell(int logRow, int col, const QString& text) {
     const std::string refusal = doc_.EditCell(logRow, col, ToCore(text));
     if (refusal.empty())
         return true;
-    SetPanelText(EntityPanel, ToUi("Not taken: " + refusal));
+    SetPanelText(EntityPanel, tr("Not taken: %1").arg(ToUi(refusal)));
     return false;
 }
 
@@ -110,10 +110,10 @@ void TForm1::OnDocumentChanged(const DocumentChange& change) {
 void TForm1::ShowDocumentName() {
     const QString file = ToUi(doc_.FileName());
     // Qt shows "[*]" as "*" while the document is changed, and not at all otherwise.
-    setWindowTitle(file.isEmpty()
-                       ? QLatin1String(ProgramCaption) + QStringLiteral("[*]")
-                       : QFileInfo(file).fileName() + QStringLiteral("[*] - ") +
-                             QLatin1String(ProgramCaption));
+    const QString caption =
+        tr("Kerolt Ver %1 - Manual Cabrillo input for SAC").arg(QLatin1String(ProgramVersion));
+    setWindowTitle(file.isEmpty() ? caption + QStringLiteral("[*]")
+                                  : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + caption);
     setWindowModified(doc_.Modified());
     SetPanelText(FilePanel, file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath());
 }
@@ -163,9 +163,9 @@ void TForm1::OfferBackupNow() {
         return;
     const QDateTime written = QFileInfo(QLatin1String(BackupFile)).lastModified().toUTC();
     const QString question =
-        QStringLiteral("Last.log holds %1 QSO%2 in no saved file, written %3 UTC. Open it?")
+        (qsos == 1 ? tr("Last.log holds %1 QSO in no saved file, written %2 UTC. Open it?")
+                   : tr("Last.log holds %1 QSOs in no saved file, written %2 UTC. Open it?"))
             .arg(qsos)
-            .arg(qsos == 1 ? QString() : QStringLiteral("s"))
             .arg(written.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (prompts_.Question(question, QStringLiteral("Last.log"), QuestionButtons::YesNo) !=
         Answer::Yes)

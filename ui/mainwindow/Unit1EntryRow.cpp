@@ -2,8 +2,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "ui/widgets/ComboLists.h"
 #include "ui/support/CoreText.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // The log input page's entry row as the features see it.
 
@@ -26,7 +27,7 @@ QString TForm1::TypedNumber() const {
 }
 
 BandIndex TForm1::TypedBand() const {
-    return BandFromFrequency(ToCore(FrekvensEdit->currentText()));
+    return BandFromFrequency(ToCore(ListText(FrekvensEdit)));
 }
 
 void TForm1::KeepTypedKhz(long khz) {

@@ -18,7 +18,7 @@
 #include "ui/support/CoreText.h"
 #include "ui/support/Hourglass.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // The file commands: opening a log, saving it, and the question before the window closes.
 
@@ -177,14 +177,14 @@ bool TForm1::MaySaveFirst(SaveOccasion occasion) {
     if (!doc_.Modified())
         return true;
     const bool closing = occasion == SaveOccasion::Exit;
-    const QString caption = closing                              ? QStringLiteral("Exit ")
-                            : occasion == SaveOccasion::Opening ? QStringLiteral("Open")
-                                                                 : QStringLiteral("New");
+    const QString caption = closing                              ? tr("Exit ", "message box title")
+                            : occasion == SaveOccasion::Opening ? tr("Open", "message box title")
+                                                                 : tr("New", "message box title");
     const QString text =
-        closing ? QStringLiteral("Do you want to save the log before exit?")
+        closing ? tr("Do you want to save the log before exit?")
         : occasion == SaveOccasion::Opening
-            ? QStringLiteral("Do you want to save the log before opening another?")
-            : QStringLiteral("Do you want to save the log before starting a new one?");
+            ? tr("Do you want to save the log before opening another?")
+            : tr("Do you want to save the log before starting a new one?");
     switch (prompts_.Question(text, caption, QuestionButtons::YesNoCancel)) {
         case Answer::Yes:
             break;
@@ -202,7 +202,7 @@ bool TForm1::MaySaveFirst(SaveOccasion occasion) {
     });
     // Without a file chosen, the window may still close; another log waits for a saved one.
     if (!chosen && closing)
-        return prompts_.Question(QStringLiteral("Quit without Saving?"), caption,
+        return prompts_.Question(tr("Quit without Saving?"), caption,
                                  QuestionButtons::YesNo) == Answer::Yes;
     return saved;
 }

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <tuple>
 
 #include "contest/ContestRules.h"
 #include "contest/StationRules.h"
@@ -26,7 +28,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/PageControl.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // Building the window: its frame, menus, status bar, the station page and the tab order.
 
@@ -62,10 +64,10 @@ void TForm1::BuildLayout() {
     BuildLogPage();
     BuildCabrilloPage();
     BuildMultListPage();
-    PageControl1->addTab(TabSheet1, QStringLiteral("Data input"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Log input"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Cabrillo log"));
-    PageControl1->addTab(TabSheet5, QStringLiteral("Mult List"));
+    PageControl1->addTab(TabSheet1, tr("Data input"));
+    PageControl1->addTab(TabSheet2, tr("Log input"));
+    PageControl1->addTab(TabSheet3, tr("Cabrillo log"));
+    PageControl1->addTab(TabSheet5, tr("Mult List"));
     PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     setCentralWidget(PageControl1);
     // Measured in the window's fonts; keeps its size when the overlay list is hidden.
@@ -86,36 +88,36 @@ void TForm1::BuildLayout() {
 void TForm1::BuildMenus() {
     // The menus' Alt letters (F, U, K, H) leave the station labels' (N, A, C, S) and the log
     // page's band keys (B, V) alone.
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     fileMenu_ = file;
-    New1 = file->addAction(QStringLiteral("&New"));
+    New1 = file->addAction(tr("&New"));
     New1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    Open1 = file->addAction(QStringLiteral("&Open..."));
+    Open1 = file->addAction(tr("&Open..."));
     Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
-    Save1 = file->addAction(QStringLiteral("&Save..."));
+    Save1 = file->addAction(tr("&Save..."));
     Save1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("E&xit"));
+    Exit1 = file->addAction(tr("E&xit"));
 
-    QMenu* setUp = menuBar()->addMenu(QStringLiteral("Set&Up"));
-    Realtime1 = setUp->addAction(QStringLiteral("&Realtime"));
+    QMenu* setUp = menuBar()->addMenu(tr("Set&Up"));
+    Realtime1 = setUp->addAction(tr("&Realtime"));
     Realtime1->setCheckable(true);
     Realtime1->setChecked(false);
     setUp->addSeparator();
-    AutoSave1 = setUp->addAction(QStringLiteral("&AutoSave"));
+    AutoSave1 = setUp->addAction(tr("&AutoSave"));
     AutoSave1->setCheckable(true);
     AutoSave1->setChecked(true);
     setUpMenu_ = setUp;
 
     // The check reads the document, whichever page is shown.
-    Check1 = menuBar()->addAction(QStringLiteral("Chec&k"));
+    Check1 = menuBar()->addAction(tr("Chec&k"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    HowTo1 = help->addAction(QStringLiteral("&HowTo"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    HowTo1 = help->addAction(tr("&HowTo"));
     HowTo1->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    About1 = help->addAction(QStringLiteral("&About..."));
+    About1 = help->addAction(tr("&About..."));
 
     // F10 opens the first menu, as on other desktops; the arrow keys go on from there.
     MenuKey1 = new QAction(this);
@@ -125,9 +127,9 @@ void TForm1::BuildMenus() {
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 
     PopupMenu1 = new QMenu(this);
-    Deletelastrow1 = PopupMenu1->addAction(QStringLiteral("Delete last row"));
+    Deletelastrow1 = PopupMenu1->addAction(tr("Delete last row"));
     PopupMenu2 = new QMenu(this);
-    SaveMultList1 = PopupMenu2->addAction(QStringLiteral("Save Mult List"));
+    SaveMultList1 = PopupMenu2->addAction(tr("Save Mult List"));
 
     const std::pair<QAction*, const char*> names[] = {{New1, "New1"},
                                                       {Open1, "Open1"},
@@ -167,16 +169,16 @@ void TForm1::BuildStationPage() {
     CallEdit = UpperCaseEdit(this);
     // Every QSO line holds the own call in a column as wide as the worked call's.
     CallEdit->setMaxLength(static_cast<int>(MaxCallLength));
-    CallEdit->setToolTip(QStringLiteral("Callsign used during the contest"));
+    CallEdit->setToolTip(tr("Callsign used during the contest"));
     OperatorsEdit = UpperCaseEdit(this);
-    OperatorsEdit->setToolTip(QStringLiteral("Callsign of the Operators"));
+    OperatorsEdit->setToolTip(tr("Callsign of the Operators"));
     NameEdit = new QLineEdit;
     AdrEdit1 = new QLineEdit;
     AdrEdit2 = new QLineEdit;
     AdrEdit3 = new QLineEdit;
     EmailEdit = new QLineEdit;
     ClubEdit = new QLineEdit;
-    ClubEdit->setToolTip(QStringLiteral("Club (Not needed)"));
+    ClubEdit->setToolTip(tr("Club (Not needed)"));
     ClubEdit->setFixedWidth(ClubEditWidth);
 
     // Identity fields in the left column.
@@ -184,13 +186,13 @@ void TForm1::BuildStationPage() {
     identity->setHorizontalSpacing(4);
     identity->setVerticalSpacing(3);
     const std::pair<QLabel*, QLineEdit*> rows[] = {
-        {StationLabel(QStringLiteral("Callsign "), CallEdit), CallEdit},
-        {StationLabel(QStringLiteral("Operators"), OperatorsEdit), OperatorsEdit},
-        {StationLabel(QStringLiteral("&Name"), NameEdit), NameEdit},
-        {StationLabel(QStringLiteral("&Address"), AdrEdit1), AdrEdit1},
+        {StationLabel(tr("Callsign "), CallEdit), CallEdit},
+        {StationLabel(tr("Operators"), OperatorsEdit), OperatorsEdit},
+        {StationLabel(tr("&Name"), NameEdit), NameEdit},
+        {StationLabel(tr("&Address"), AdrEdit1), AdrEdit1},
         {nullptr, AdrEdit2},
         {nullptr, AdrEdit3},
-        {StationLabel(QStringLiteral("e-mail"), nullptr), EmailEdit},
+        {StationLabel(tr("e-mail"), nullptr), EmailEdit},
     };
     int row = 0;
     for (const auto& [label, edit] : rows) {
@@ -220,17 +222,26 @@ void TForm1::BuildStationPage() {
     PowerComboBox = new QComboBox;
     StationComboBox = new QComboBox;
     OverlayComboBox = new QComboBox;
-    const std::pair<QComboBox*, Category> categoryLists[] = {
-        {ContestBox, Category::Contest},
-        {AssistedComboBox, Category::Assisted},
-        {BandComboBox, Category::Band},
-        {OperatorComboBox, Category::Operator},
-        {TransmitterComboBox, Category::Transmitter},
-        {PowerComboBox, Category::Power},
-        {StationComboBox, Category::Station},
-        {OverlayComboBox, Category::Overlay}};
-    for (const auto& [list, category] : categoryLists)
-        SetUpList(list, ToUi(CategoryOf(category).Prompt), ToUi(CategoryEntries(category)));
+    // Each list's prompt as the list shows it; the log keeps the core's English one.
+    //: The text a station list shows while nothing is chosen in it
+    const std::tuple<QComboBox*, Category, const char*> categoryLists[] = {
+        {ContestBox, Category::Contest, QT_TRANSLATE_NOOP("StationLists", "Contest")},
+        {AssistedComboBox, Category::Assisted,
+         QT_TRANSLATE_NOOP("StationLists", "Category-Assisted")},
+        {BandComboBox, Category::Band, QT_TRANSLATE_NOOP("StationLists", "Category-Band")},
+        {OperatorComboBox, Category::Operator,
+         QT_TRANSLATE_NOOP("StationLists", "Category-Operator")},
+        {TransmitterComboBox, Category::Transmitter,
+         QT_TRANSLATE_NOOP("StationLists", "Category-Transmitter")},
+        {PowerComboBox, Category::Power, QT_TRANSLATE_NOOP("StationLists", "Category-Power")},
+        {StationComboBox, Category::Station,
+         QT_TRANSLATE_NOOP("StationLists", "Category-Station")},
+        {OverlayComboBox, Category::Overlay,
+         QT_TRANSLATE_NOOP("StationLists", "Category-Overlay")}};
+    for (const auto& [list, category, prompt] : categoryLists)
+        SetUpList(list, ToUi(CategoryOf(category).Prompt),
+                  QCoreApplication::translate("StationLists", prompt),
+                  ToUi(CategoryEntries(category)));
     auto* panelLayout = new QVBoxLayout(ScandPanel);
     panelLayout->setContentsMargins(6, 4, 6, 6);
     panelLayout->setSpacing(3);
@@ -247,15 +258,15 @@ void TForm1::BuildStationPage() {
     Memo1 = new QPlainTextEdit;
     Memo1->setTabChangesFocus(true);
     ClamedScoreEdit = new QLineEdit;
-    ClamedScoreEdit->setToolTip(QStringLiteral("The program will fill in this for you"));
+    ClamedScoreEdit->setToolTip(tr("The program will fill in this for you"));
     ClamedScoreEdit->setFocusPolicy(Qt::ClickFocus);
     ClamedScoreEdit->setFixedWidth(StationEditWidth);
     auto* soapbox = new QVBoxLayout;
     soapbox->setSpacing(2);
-    soapbox->addWidget(StationLabel(QStringLiteral("&Soapbox"), Memo1));
+    soapbox->addWidget(StationLabel(tr("&Soapbox"), Memo1));
     soapbox->addWidget(Memo1, 1);
     soapbox->addSpacing(4);
-    soapbox->addWidget(StationLabel(QStringLiteral("&Clamed Score"), ClamedScoreEdit));
+    soapbox->addWidget(StationLabel(tr("&Clamed Score"), ClamedScoreEdit));
     soapbox->addWidget(ClamedScoreEdit);
 
     auto* columns = new QHBoxLayout;
@@ -266,7 +277,7 @@ void TForm1::BuildStationPage() {
 
     auto* club = new QHBoxLayout;
     club->setSpacing(4);
-    QLabel* clubLabel = StationLabel(QStringLiteral("&Club"), ClubEdit);
+    QLabel* clubLabel = StationLabel(tr("&Club"), ClubEdit);
     clubLabel->setFixedWidth(StationLabelWidth);
     club->addWidget(clubLabel);
     club->addWidget(ClubEdit);

@@ -23,7 +23,7 @@
 #include "ui/support/Keys.h"
 #include "ui/widgets/PageControl.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // The log input page: page keys, the entry fields, the commit, the grid and the backup.
 
@@ -203,16 +203,16 @@ void TForm1::PasteInto(QLineEdit* field, EntryField kind) {
 QMenu* TForm1::EntryFieldMenu(QLineEdit* field, EntryField kind) {
     // Only what works in the field: no undo, cut or delete past its filter.
     auto* menu = new QMenu(field);
-    QAction* copy = menu->addAction(QStringLiteral("&Copy"), field, &QLineEdit::copy);
+    QAction* copy = menu->addAction(tr("&Copy"), field, &QLineEdit::copy);
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(field->hasSelectedText() && field->echoMode() == QLineEdit::Normal);
-    QAction* paste = menu->addAction(QStringLiteral("&Paste"), this, [this, field, kind] {
+    QAction* paste = menu->addAction(tr("&Paste"), this, [this, field, kind] {
         Guard([&] { PasteInto(field, kind); });
     });
     paste->setShortcut(QKeySequence::Paste);
     paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
     menu->addSeparator();
-    QAction* all = menu->addAction(QStringLiteral("Select &All"), field, &QLineEdit::selectAll);
+    QAction* all = menu->addAction(tr("Select &All"), field, &QLineEdit::selectAll);
     all->setShortcut(QKeySequence::SelectAll);
     all->setEnabled(!field->text().isEmpty());
     return menu;
@@ -280,7 +280,7 @@ bool TForm1::CallWkdInputKeyDown(QKeyEvent* key) {
 
 bool TForm1::CallWkdInputKeyUp(QKeyEvent*) {
     const std::string call = ToCore(CallWkdInput->text());
-    const BandIndex band = BandFromFrequency(ToCore(FrekvensEdit->currentText()));
+    const BandIndex band = BandFromFrequency(ToCore(ListText(FrekvensEdit)));
     SetBackground(CallWkdInput,
                   doc_.Scoring().IsDupe(call, band) ? DupeColour : WindowColour(CallWkdInput));
     // A number typed here is a time or a frequency, and keeps its note in the panel.
@@ -314,7 +314,7 @@ void TForm1::TimeEditChange() {
 QsoEntry TForm1::EntryFromControls() const {
     // A report typed after the received number is this QSO's; else the report field's.
     const ReceivedEntry received = SplitReceived(ToCore(NrInput->text()));
-    return {FrequencyCell(typedKhz_, rigKhz_, ToCore(FrekvensEdit->currentText())),
+    return {FrequencyCell(typedKhz_, rigKhz_, ToCore(ListText(FrekvensEdit))),
             ToCore(TimeEdit->text()),
             ToCore(TREdit->text()),
             ToCore(NyNrEdit->text()),

@@ -29,7 +29,7 @@
 #include "ui/widgets/Fields.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // Building the log input, Cabrillo log and mult list pages.
 namespace kerolt {
@@ -72,12 +72,12 @@ void TForm1::BuildLogPage() {
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     const QFont small = PixelFont(QStringLiteral("Courier New"), 11);
 
-    MyCall = new QLabel(QStringLiteral("MyCall"));
+    MyCall = new QLabel(tr("MyCall", "the own callsign's place until one is typed"));
     MyCall->setFont(small);
     DateLabel = new QLabel(QStringLiteral("2010-00-00"));
     DateLabel->setFont(small);
-    Button2 = new QPushButton(QStringLiteral("Sent"));
-    Button1 = new QPushButton(QStringLiteral("Received"));
+    Button2 = new QPushButton(tr("Sent", "the button that shows the sent report and number"));
+    Button1 = new QPushButton(tr("Received", "the button that shows the received report and number"));
     for (QPushButton* button : {Button2, Button1}) button->setFocusPolicy(Qt::NoFocus);
     // The captions stand over their grid columns: "Sent" over 3-4, "Received" over 5-7.
     MyCall->setFixedWidth(GridColumnWidths[0] + GridColumnWidths[1] + GridColumnWidths[2]);
@@ -143,7 +143,9 @@ void TForm1::BuildLogPage() {
     const QFont entryFont = PixelFont(QStringLiteral("Arial"), 16);
     const QFont entryBold = PixelFont(QStringLiteral("Arial"), 16, true);
     FrekvensEdit = new QComboBox;
-    SetUpList(FrekvensEdit, QStringLiteral("Freqv."), ToUi(FrequencyEntries()));
+    SetUpList(FrekvensEdit, QStringLiteral("Freqv."),
+              tr("Freqv.", "the frequency list's text while no frequency is chosen"),
+              ToUi(FrequencyEntries()));
     FrekvensEdit->setFont(entryFont);
     {
         // Red until a band is chosen.
@@ -221,11 +223,12 @@ void TForm1::BuildMultListPage() {
     page->setContentsMargins(4, 4, 4, 4);
     page->setHorizontalSpacing(4);
     page->setVerticalSpacing(2);
-    const std::pair<QListWidget**, const char*> lists[] = {{&List80, "80 meter"},
-                                                           {&List40, "40 meter"},
-                                                           {&List20, "20 meter"},
-                                                           {&List15, "15 meter"},
-                                                           {&List10, "10 meter"}};
+    const std::pair<QListWidget**, const char*> lists[] = {
+        {&List80, QT_TRANSLATE_NOOP("kerolt::TForm1", "80 meter")},
+        {&List40, QT_TRANSLATE_NOOP("kerolt::TForm1", "40 meter")},
+        {&List20, QT_TRANSLATE_NOOP("kerolt::TForm1", "20 meter")},
+        {&List15, QT_TRANSLATE_NOOP("kerolt::TForm1", "15 meter")},
+        {&List10, QT_TRANSLATE_NOOP("kerolt::TForm1", "10 meter")}};
     // Three columns to a list, each a third of its width unless an item needs more: a long
     // item widens the columns and the list scrolls sideways rather than cut the item.
     constexpr int Columns = 3;
@@ -242,7 +245,7 @@ void TForm1::BuildMultListPage() {
     constexpr int ListsPerRow = 3;
     int slot = 0;
     for (const auto& [list, caption] : lists) {
-        auto* label = new QLabel(QLatin1String(caption));
+        auto* label = new QLabel(tr(caption));
         auto* widget = new QListWidget;
         *list = widget;
         // The items arrive sorted; the file is built from them in the order shown.

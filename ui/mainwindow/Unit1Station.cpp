@@ -12,7 +12,7 @@
 #include "ui/support/CoreText.h"
 #include "ui/support/Keys.h"
 #include "ui/widgets/PageControl.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // The station page ("Data input"): its handlers, the Enter chain, the station data to and
 // from the controls, and the work of leaving the page.
@@ -24,15 +24,15 @@ namespace kerolt {
 StationData TForm1::StationDataFromControls() const {
     StationData data;
     data.CallEdit = ToCore(CallEdit->text());
-    data.ContestBox = ToCore(ContestBox->currentText());
+    data.ContestBox = ToCore(ListText(ContestBox));
     data.ContestIndex = ContestBox->currentIndex();
-    data.AssistedComboBox = ToCore(AssistedComboBox->currentText());
-    data.BandComboBox = ToCore(BandComboBox->currentText());
-    data.OperatorComboBox = ToCore(OperatorComboBox->currentText());
-    data.PowerComboBox = ToCore(PowerComboBox->currentText());
-    data.TransmitterComboBox = ToCore(TransmitterComboBox->currentText());
-    data.StationComboBox = ToCore(StationComboBox->currentText());
-    data.OverlayComboBox = ToCore(OverlayComboBox->currentText());
+    data.AssistedComboBox = ToCore(ListText(AssistedComboBox));
+    data.BandComboBox = ToCore(ListText(BandComboBox));
+    data.OperatorComboBox = ToCore(ListText(OperatorComboBox));
+    data.PowerComboBox = ToCore(ListText(PowerComboBox));
+    data.TransmitterComboBox = ToCore(ListText(TransmitterComboBox));
+    data.StationComboBox = ToCore(ListText(StationComboBox));
+    data.OverlayComboBox = ToCore(ListText(OverlayComboBox));
     data.EmailEdit = ToCore(EmailEdit->text());
     data.OperatorsEdit = ToCore(OperatorsEdit->text());
     data.ClamedScoreEdit = ToCore(ClamedScoreEdit->text());

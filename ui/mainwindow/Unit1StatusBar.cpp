@@ -5,7 +5,7 @@
 #include "contest/Scoring.h"
 #include "ui/support/CoreText.h"
 #include "ui/support/EventHook.h"
-#include "ui/mainwindow/Unit1.h"
+#include "Unit1.h"
 
 // The status bar's panels measured in the bar's own font, so that their texts fit whatever the
 // font and the screen's scale: each fixed text's panel as wide as its longest text, the entity
@@ -61,8 +61,10 @@ void TForm1::FitStatusPanels() {
     QLabel* autoSave = panels_[AutoSavePanel];
     QLabel* realtime = panels_[RealtimePanel];
     QLabel* entity = panels_[EntityPanel];
-    autoSave->setFixedWidth(Needed(autoSave, QStringLiteral("AutoSave: Off")));
-    realtime->setFixedWidth(Needed(realtime, QStringLiteral("Realtime: Off")));
+    autoSave->setFixedWidth(
+        std::max(Needed(autoSave, tr("AutoSave: On")), Needed(autoSave, tr("AutoSave: Off"))));
+    realtime->setFixedWidth(
+        std::max(Needed(realtime, tr("Realtime: On")), Needed(realtime, tr("Realtime: Off"))));
     int taken = autoSave->width() + realtime->width();
     for (const auto& [panel, widestText] : addedPanels_) {
         panel->setFixedWidth(Needed(panel, widestText));

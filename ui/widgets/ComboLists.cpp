@@ -11,6 +11,10 @@ namespace kerolt {
 
 namespace {
 
+// The placeholder, in English and as shown, kept on the list itself.
+constexpr const char* PlaceholderProperty = "keroltPlaceholder";
+constexpr const char* ShownPlaceholderProperty = "keroltShownPlaceholder";
+
 // Runs change on the list, signals blocked, while its text and caret stay where they are. An
 // editable combo box empties its text when it loses its selection; the text is put back.
 template <typename Change>
@@ -53,13 +57,24 @@ std::vector<std::string> ListEntries(const QComboBox* list) {
     return entries;
 }
 
-void SetUpList(QComboBox* list, const QString& placeholder, const QStringList& entries) {
+void SetUpList(QComboBox* list, const QString& placeholder, const QString& shown,
+               const QStringList& entries) {
+    list->setProperty(PlaceholderProperty, placeholder);
+    list->setProperty(ShownPlaceholderProperty, shown);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     // An inline completion would show an entry's text without selecting the entry.
     list->setCompleter(nullptr);
     ReplaceEntries(list, entries);
     SetListText(list, placeholder);
+}
+
+QString ListText(const QComboBox* list) {
+    const QString text = list->currentText();
+    if (list->currentIndex() < 0 && !text.isEmpty() &&
+        text == list->property(ShownPlaceholderProperty).toString())
+        return list->property(PlaceholderProperty).toString();
+    return text;
 }
 
 void ReplaceEntries(QComboBox* list, const QStringList& entries) {
@@ -80,7 +95,10 @@ void SetListText(QComboBox* list, const QString& text) {
     const QSignalBlocker listBlocker(list);
     const QSignalBlocker editBlocker(list->lineEdit());
     list->setCurrentIndex(-1);
-    list->lineEdit()->setText(text);
+    const QString placeholder = list->property(PlaceholderProperty).toString();
+    list->lineEdit()->setText(!text.isEmpty() && text == placeholder
+                                  ? list->property(ShownPlaceholderProperty).toString()
+                                  : text);
 }
 
 void OnUserChange(QComboBox* list, QObject* context, std::function<void()> handler) {

@@ -2,7 +2,8 @@
 
 // The drop-down lists of the window: editable combo boxes whose text is whatever they show.
 // While no entry is chosen a list shows its placeholder ("Category-Power") as its real text,
-// because the Cabrillo header takes each list's text as it stands.
+// because the Cabrillo header takes each list's text as it stands. The placeholder is shown in
+// the window's language; the list's text as the log takes it is always the English one.
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +20,13 @@ namespace kerolt {
 std::vector<std::string> ListEntries(const QComboBox* list);
 
 // Makes list editable, fills it with entries and shows placeholder with no entry selected.
-void SetUpList(QComboBox* list, const QString& placeholder, const QStringList& entries);
+// placeholder is the English text the log takes; shown is what the list shows for it.
+void SetUpList(QComboBox* list, const QString& placeholder, const QString& shown,
+               const QStringList& entries);
+
+// The list's text as the log takes it: the English placeholder while the list shows its
+// shown placeholder, otherwise the text it shows.
+QString ListText(const QComboBox* list);
 
 // Replaces the entries; the text the list shows stays, and no entry is selected.
 void ReplaceEntries(QComboBox* list, const QStringList& entries);
@@ -27,7 +34,8 @@ void ReplaceEntries(QComboBox* list, const QStringList& entries);
 // Selects an entry by program (-1 for none, which empties the text); no change handler runs.
 void SelectEntry(QComboBox* list, int index);
 
-// Shows text with no entry selected; no change handler runs.
+// Shows text, the log's text (the English placeholder is shown as the list shows it), with no
+// entry selected; no change handler runs.
 void SetListText(QComboBox* list, const QString& text);
 
 // Runs handler whenever the user changes the list: picking an entry, or typing, after which

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QWheelEvent>
 #include <memory>
 #include <tuple>
@@ -163,6 +164,37 @@ class MainWindowTest : public QObject {
         }
         QVERIFY(std::find(text.begin(), text.end(), "CATEGORY-OVERLAY: Category-Overlay") ==
                 text.end());
+    }
+
+    void TranslatedPromptsShowWhileTheLogKeepsTheEnglishOnes() {
+        // A window in another language: its lists show their prompts translated.
+        struct Swedish : QTranslator {
+            QString translate(const char*, const char* source, const char*, int) const override {
+                const QString text = QString::fromLatin1(source);
+                return text == "Category-Power" ? QStringLiteral("Kategori-Effekt")
+                       : text == "Freqv."       ? QStringLiteral("Frekv.")
+                                                : QString();
+            }
+            bool isEmpty() const override { return false; }
+        } swedish;
+        form_.reset();
+        QVERIFY(QCoreApplication::installTranslator(&swedish));
+        const bool opened = w_.Open();
+        QCoreApplication::removeTranslator(&swedish);
+        QVERIFY(opened);
+        QCOMPARE(form_->PowerComboBox->currentText(), QStringLiteral("Kategori-Effekt"));
+        QCOMPARE(form_->FrekvensEdit->currentText(), QStringLiteral("Frekv."));
+        const StationData station = form_->StationDataFromControls();
+        QCOMPARE(station.PowerComboBox, std::string("Category-Power"));
+        const std::vector<std::string> text = BuildCabrilloLog(station, form_->Log(), "");
+        QVERIFY(std::find(text.begin(), text.end(), "CATEGORY-POWER: Category-Power") != text.end());
+        // The English prompt put back, as opening a log does, shows translated again.
+        ChooseWithKeys(form_->PowerComboBox, 0);
+        SetListText(form_->PowerComboBox, QStringLiteral("Category-Power"));
+        QCOMPARE(form_->PowerComboBox->currentText(), QStringLiteral("Kategori-Effekt"));
+        // A typed text that is no prompt is the log's text as it stands.
+        SetListText(form_->PowerComboBox, QStringLiteral("Kategori"));
+        QCOMPARE(ListText(form_->PowerComboBox), QStringLiteral("Kategori"));
     }
 
     void ReplacingEntriesKeepsTheTextAndSelectsNone() {
