@@ -1,11 +1,44 @@
 #include "ui/widgets/QsoGridModel.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "ui/support/CoreText.h"
 
 namespace kerolt {
+
+namespace {
+
+struct Heading {
+    const char* Source;
+    const char* Comment;
+};
+
+// The log keeps its headings in English; the grid shows them in the window's language. The
+// sent and the received RST and number share their words, so each column tells which it is.
+constexpr Heading Headings[QsoColumnCount] = {
+    QT_TRANSLATE_NOOP3("QsoGrid", "Row", "the QSO's number in the log"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "Freq.", "frequency or band"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "Time", "UTC"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "RST", "sent"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "Nr", "serial number sent"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "Call", "the station worked"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "RST", "received"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "NR", "serial number received"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "Mult", "multiplier"),
+    QT_TRANSLATE_NOOP3("QsoGrid", "P", "points"),
+};
+
+}  // namespace
+
+QString GridHeading(int column, std::string_view logHeading) {
+    // A heading the grid does not know of is shown as the log has it.
+    if (column < 0 || column >= QsoColumnCount || logHeading != Headings[column].Source)
+        return ToUi(logHeading);
+    return QCoreApplication::translate("QsoGrid", Headings[column].Source,
+                                       Headings[column].Comment);
+}
 
 QsoGridModel::QsoGridModel(const QsoLog& log, QObject* parent)
     : QAbstractTableModel(parent), log_(log), shownRows_(log.RowCount() - 1) {}
@@ -44,7 +77,7 @@ bool QsoGridModel::setData(const QModelIndex& index, const QVariant& value, int 
 QVariant QsoGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return ToUi(log_.Cell(0, section));
+    return GridHeading(section, log_.Cell(0, section));
 }
 
 Qt::ItemFlags QsoGridModel::flags(const QModelIndex& index) const {

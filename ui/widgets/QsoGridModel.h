@@ -6,10 +6,14 @@
 
 #include <QAbstractTableModel>
 #include <functional>
+#include <string_view>
 
 #include "contest/QsoLog.h"
 
 namespace kerolt {
+
+// The heading of column as the grid shows it, from the log's heading row.
+QString GridHeading(int column, std::string_view logHeading);
 
 class QsoGridModel : public QAbstractTableModel {
     Q_OBJECT

@@ -12,7 +12,7 @@ namespace kerolt {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(PixelFont(QStringLiteral("Arial"), 12));
@@ -32,21 +32,20 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/kerolt.png")));
     ProgramIcon->setScaledContents(true);
 
-    ProductName = new QLabel(QStringLiteral("Manual Cabrillo log input for SAC"), Panel1);
+    ProductName = new QLabel(tr("Manual Cabrillo log input for SAC"), Panel1);
     ProductName->setGeometry(80, 14, 196, 18);
     ProductName->setFont(PixelFont(QStringLiteral("Arial"), 12, true));
-    Version = new QLabel(
-        QStringLiteral("Version - %1  2011-09-16").arg(QLatin1String(ProgramVersion)), Panel1);
+    Version = new QLabel(tr("Version - %1  2011-09-16").arg(QLatin1String(ProgramVersion)), Panel1);
     Version->setGeometry(80, 40, 196, 16);
-    Copyright = new QLabel(QStringLiteral("Kerolt developers"), Panel1);
+    Copyright = new QLabel(tr("Kerolt developers"), Panel1);
     Copyright->setGeometry(8, 80, 265, 16);
-    Comments = new QLabel(QStringLiteral("To make SAC easy"), Panel1);
+    Comments = new QLabel(tr("To make SAC easy"), Panel1);
     Comments->setWordWrap(true);
     Comments->setGeometry(8, 104, 185, 13);
     Comments->setFixedSize(185, 13);
     Comments->setFont(PixelFont(QStringLiteral("Arial"), 11));
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setGeometry((298 - 75) / 2, 162, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);

@@ -12,7 +12,7 @@ namespace kerolt {
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     // Outer size 631 x 291: the frame's borders and title bar take their share.
     resize(623, 257);
     move(341, 129);

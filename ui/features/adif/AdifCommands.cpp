@@ -26,9 +26,9 @@ QString Translated(const MessageLines& message) {
 
 AdifCommands::AdifCommands(TForm1& form, Clock& clock)
     : QObject(&form), form_(form), clock_(clock) {
-    ImportAdif1 = new QAction(QStringLiteral("&Import ADIF..."), this);
+    ImportAdif1 = new QAction(tr("&Import ADIF..."), this);
     ImportAdif1->setObjectName(QStringLiteral("ImportAdif1"));
-    ExportAdif1 = new QAction(QStringLiteral("&Export ADIF..."), this);
+    ExportAdif1 = new QAction(tr("&Export ADIF..."), this);
     ExportAdif1->setObjectName(QStringLiteral("ExportAdif1"));
     // A group of their own after the save commands and their separator.
     QMenu* file = form.FileMenu();

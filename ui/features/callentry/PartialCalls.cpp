@@ -33,13 +33,12 @@ PartialCalls::PartialCalls(TForm1& form) : QObject(&form), form_(form) {
     PartialList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // It takes what the summary's lines leave below them.
     PartialList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    PartialList->setToolTip(
-        QStringLiteral("* worked in this log, = the call typed, ~ one character away"));
+    PartialList->setToolTip(tr("* worked in this log, = the call typed, ~ one character away"));
     PartialList->hide();
     form.BesideGridBox()->addWidget(PartialList, 1);
 
     // Joins the menu when a callsign list arrives; until then it is not there.
-    CheckPartial1 = new QAction(QStringLiteral("Check &partial"), this);
+    CheckPartial1 = new QAction(tr("Check &partial"), this);
     CheckPartial1->setObjectName(QStringLiteral("CheckPartial1"));
     CheckPartial1->setCheckable(true);
     CheckPartial1->setVisible(false);
@@ -113,7 +112,7 @@ void PartialCalls::ShowPartialMatches() {
             item->setFont(bold);
     }
     if (found.More > 0)
-        add(QStringLiteral("+%1 more").arg(found.More), Qt::NoItemFlags);
+        add(tr("+%n more", "calls not shown", static_cast<int>(found.More)), Qt::NoItemFlags);
     PartialList->setVisible(PartialList->count() > 0);
 }
 

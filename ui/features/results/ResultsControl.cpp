@@ -20,7 +20,7 @@ ResultsControl::ResultsControl(TForm1& form) : QObject(&form), form_(form) {
     // A section of its own just above the menu's last command, "Exit".
     QMenu* file = form.FileMenu();
     QAction* exit = file->actions().constLast();
-    command_ = new QAction(QStringLiteral("&Results..."), file);
+    command_ = new QAction(tr("&Results..."), file);
     command_->setObjectName(QStringLiteral("Results1"));
     file->insertAction(exit, command_);
     file->insertSeparator(exit);

@@ -34,21 +34,20 @@ QTableWidgetItem* Number(int value) {
 
 ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("ResultsWindow"));
-    setWindowTitle(QStringLiteral("Results"));
+    setWindowTitle(tr("Results"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFont(PixelFont(QStringLiteral("Arial"), 12));
     resize(760, 520);
 
-    const QStringList columns{QStringLiteral("QSOs"), QStringLiteral("Dupes"),
-                              QStringLiteral("0 pts"), QStringLiteral("Points"),
-                              QStringLiteral("Mults")};
+    const QStringList columns{tr("QSOs"), tr("Dupes"), tr("0 pts", "QSOs worth no points"),
+                              tr("Points"), tr("Mults", "multipliers")};
     table_ = new QTableWidget(TotalRow + 1, static_cast<int>(columns.size()));
     table_->setObjectName(QStringLiteral("ResultsTable"));
     table_->setHorizontalHeaderLabels(columns);
     QStringList rows;
     for (int band = Band80; band <= BandCount; ++band)
         rows << ToUi(ResultsBandName(static_cast<BandIndex>(band)));
-    rows << QStringLiteral("Total");
+    rows << tr("Total", "all bands");
     table_->setVerticalHeaderLabels(rows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -63,9 +62,9 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     figures_->setObjectName(QStringLiteral("ResultsFigures"));
     figures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* copySummary = new QPushButton(QStringLiteral("Copy summary"));
+    auto* copySummary = new QPushButton(tr("Copy summary"));
     copySummary->setObjectName(QStringLiteral("CopySummary"));
-    copySummary->setToolTip(QStringLiteral("The summary for score-reporting sites, as plain text"));
+    copySummary->setToolTip(tr("The summary for score-reporting sites, as plain text"));
     auto* side = new QVBoxLayout;
     side->addWidget(figures_);
     side->addStretch(1);
@@ -84,7 +83,7 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
     hourSeries_->setBarWidth(0.8);
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("QSOs per hour (UTC)"));
+    chart->setTitle(tr("QSOs per hour (UTC)"));
     chart->addSeries(hourSeries_);
     // Below the chart the legend leaves the hours the whole width.
     chart->legend()->setAlignment(Qt::AlignBottom);

@@ -17,7 +17,7 @@ RigControl::RigControl(TForm1& form) : QObject(&form), form_(form) {
     setObjectName(QStringLiteral("RigControl"));
     QMenu* setUp = form.SetUpMenu();
     setUp->addSeparator();
-    command_ = setUp->addAction(QStringLiteral("R&ig..."));
+    command_ = setUp->addAction(tr("R&ig..."));
     command_->setObjectName(QStringLiteral("Rig1"));
 
     panel_ = new QLabel;
