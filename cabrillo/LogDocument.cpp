@@ -100,8 +100,8 @@ void LogDocument::Changed(const DocumentChange& change, bool modified) {
         std::rethrow_exception(failed);
 }
 
-void LogDocument::Rescore() {
-    score_ = scoring_.RescoreLog(log_);
+void LogDocument::Rescore(int changedRow) {
+    score_ = changedRow > 0 ? scoring_.RescoreRow(log_, changedRow) : scoring_.RescoreLog(log_);
     if (score_.ClaimedScore)
         station_.ClamedScoreEdit = *score_.ClaimedScore;
 }
@@ -127,7 +127,7 @@ std::string LogDocument::EditCell(int row, int col, std::string_view text) {
     if (value == log_.Cell(row, col))
         return {};
     log_.SetCell(row, col, std::move(value));
-    Rescore();
+    Rescore(row);
     DocumentChange change;
     change.FirstRow = 1;
     change.LastRow = log_.QsoRowCount();
@@ -136,9 +136,10 @@ std::string LogDocument::EditCell(int row, int col, std::string_view text) {
 }
 
 bool LogDocument::RemoveLastQso() {
+    const int last = log_.QsoRowCount();
     if (!log_.RemoveLastQso())
         return false;
-    Rescore();
+    Rescore(last);
     DocumentChange change;
     change.FirstRow = 1;
     change.LastRow = log_.RowCount() - 1;

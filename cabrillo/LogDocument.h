@@ -94,7 +94,8 @@ class LogDocument {
     bool CellIsBad(int row, int col) const;
 
   private:
-    void Rescore();
+    // The whole log, or only what one changed (or removed last) row can change.
+    void Rescore(int changedRow = 0);
     void Changed(const DocumentChange& change, bool modified);
 
     CountryTable& table_;
