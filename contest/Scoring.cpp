@@ -1,6 +1,7 @@
 #include "contest/Scoring.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "common/Text.h"
 #include "contest/EntryToken.h"
@@ -358,11 +359,16 @@ void ScoringEngine::ApplyRowScore(QsoLog& log, int row, const RowScore& score) {
                        : std::string());
 }
 
-ScoreDisplay ScoringEngine::RescoreRow(QsoLog& log, int row) {
+ScoreDisplay ScoringEngine::RescoreRow(QsoLog& log, int row, std::vector<int>* rescored) {
     const int lastRow = log.QsoRowCount();
     const bool removed = row == lastRow + 1;
-    if (row < 1 || !RowScoresFit(removed ? row : lastRow))
+    if (row < 1 || !RowScoresFit(removed ? row : lastRow)) {
+        if (rescored) {
+            rescored->resize(static_cast<std::size_t>(lastRow));
+            std::iota(rescored->begin(), rescored->end(), 1);
+        }
         return RescoreLog(log);
+    }
     const std::size_t changed = static_cast<std::size_t>(row) - 1;
 
     // The row's old part in the totals goes; its new score has no dupe or multiplier yet.
@@ -424,6 +430,8 @@ ScoreDisplay ScoringEngine::RescoreRow(QsoLog& log, int row) {
             score.NewMult = newMult;
             AddTotal(score, 1);
             ApplyRowScore(log, static_cast<int>(j) + 1, score);
+            if (rescored && j != changed)
+                rescored->push_back(static_cast<int>(j) + 1);
         }
         firstsSeen += score.Dupe ? 0 : 1;
         multsSeen += score.NewMult ? 1 : 0;

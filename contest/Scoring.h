@@ -127,7 +127,9 @@ class ScoringEngine {
     // then the old row count): only the rows that share the row's old or new call or
     // multiplier on its band are scored again. Falls back to RescoreLog when the stores were
     // not filled by RescoreLog and ScoreRow from this log in this contest state.
-    ScoreDisplay RescoreRow(QsoLog& log, int row);
+    // rescored, when given, gets the other rows whose Mult or P cells were written (all rows
+    // when the whole log was scored again).
+    ScoreDisplay RescoreRow(QsoLog& log, int row, std::vector<int>* rescored = nullptr);
 
     // The ten lines of the score table.
     std::vector<std::string> ScoreSummary() const;

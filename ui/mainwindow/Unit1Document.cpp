@@ -87,6 +87,7 @@ void TForm1::OnDocumentChanged(const DocumentChange& change) {
             gridModel_->LogReset();
         } else {
             gridModel_->Follow(change.FirstRow, change.LastRow);
+            for (const int row : change.ScoredRows) gridModel_->LogRowsChanged(row, row);
         }
         {
             // The claimed score is the document's; writing it is no change of the user's.

@@ -55,7 +55,10 @@ void ResultsControl::Open() {
 
 void ResultsControl::Show() {
     const ContestState& state = form_.State();
-    rateLine_->setText(ToUi(RateLineText(BuildRateLine(form_.Log(), state.ContestDate))));
+    // A wrapping label lays the page out again on every set, the same text too.
+    const QString rate = ToUi(RateLineText(BuildRateLine(form_.Log(), state.ContestDate)));
+    if (rate != rateLine_->text())
+        rateLine_->setText(rate);
     if (window_ && window_->isVisible())
         window_->ShowResults(BuildResults(form_.Log(), form_.Scoring(), state.ContestDate));
 }
