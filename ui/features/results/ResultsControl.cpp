@@ -1,12 +1,12 @@
 #include "ui/features/results/ResultsControl.h"
 
 #include <QAction>
-#include <QResizeEvent>
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QResizeEvent>
 
 #include <algorithm>
 
