@@ -101,8 +101,9 @@ void LogDocument::Changed(const DocumentChange& change, bool modified) {
         std::rethrow_exception(failed);
 }
 
-void LogDocument::Rescore() {
-    score_ = scoring_.RescoreLog(log_);
+void LogDocument::Rescore(int changedRow, std::vector<int>* rescored) {
+    score_ = changedRow > 0 ? scoring_.RescoreRow(log_, changedRow, rescored)
+                            : scoring_.RescoreLog(log_);
     if (score_.ClaimedScore)
         station_.ClamedScoreEdit = *score_.ClaimedScore;
 }
@@ -128,21 +129,23 @@ std::string LogDocument::EditCell(int row, int col, std::string_view text) {
     if (value == log_.Cell(row, col))
         return {};
     log_.SetCell(row, col, std::move(value));
-    Rescore();
     DocumentChange change;
-    change.FirstRow = 1;
-    change.LastRow = log_.QsoRowCount();
+    Rescore(row, &change.ScoredRows);
+    change.FirstRow = row;
+    change.LastRow = row;
     Changed(change, true);
     return {};
 }
 
 bool LogDocument::RemoveLastQso() {
+    const int last = log_.QsoRowCount();
     if (!log_.RemoveLastQso())
         return false;
-    Rescore();
     DocumentChange change;
-    change.FirstRow = 1;
-    change.LastRow = log_.RowCount() - 1;
+    Rescore(last, &change.ScoredRows);
+    // The row that went is the empty row at the end now.
+    change.FirstRow = last;
+    change.LastRow = last;
     Changed(change, true);
     return true;
 }

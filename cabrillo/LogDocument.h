@@ -27,6 +27,8 @@ struct DocumentChange {
     // deleted row the row count differs too.
     int FirstRow = 1;
     int LastRow = 0;
+    // Further rows whose score cells changed with them.
+    std::vector<int> ScoredRows;
     bool StationChanged = false;
     // Only the saved state or the file changed (Save).
     bool SavedOnly = false;
@@ -94,7 +96,8 @@ class LogDocument {
     bool CellIsBad(int row, int col) const;
 
   private:
-    void Rescore();
+    // The whole log, or only what one changed (or removed last) row can change.
+    void Rescore(int changedRow = 0, std::vector<int>* rescored = nullptr);
     void Changed(const DocumentChange& change, bool modified);
 
     CountryTable& table_;

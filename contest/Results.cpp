@@ -1,9 +1,12 @@
 #include "contest/Results.h"
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <unordered_set>
 
 #include "common/Text.h"
+#include "contest/LogEntry.h"
 #include "contest/StationRules.h"
 
 namespace kerolt {
@@ -13,17 +16,28 @@ namespace {
 constexpr int MinutesPerHour = 60;
 constexpr int RateSpan = 10;
 
-// The contest minutes of the rows with a usable time, in time order.
-std::vector<int> SortedMinutes(const QsoLog& log, std::string_view contestDate) {
+// The contest minutes of the rows with a usable time, in log order. Thousands of rows share
+// the 1,440 times of a day: each time is placed in the contest once.
+std::vector<int> ContestMinutesOf(const QsoLog& log, std::string_view contestDate) {
+    std::vector<std::optional<int>> placed(24 * MinutesPerHour);
+    std::vector<bool> known(placed.size());
     std::vector<int> minutes;
     minutes.reserve(static_cast<std::size_t>(log.QsoRowCount()));
     for (int row = 1; row <= log.QsoRowCount(); ++row) {
         if (!CountsInContest(log, row))
             continue;
-        if (const auto minute = ContestMinute(contestDate, log.Cell(row, ColTime)))
-            minutes.push_back(*minute);
+        const std::string& time = log.Cell(row, ColTime);
+        if (!IsValidTime(time))
+            continue;
+        const auto at = static_cast<std::size_t>(DigitsValue(time.substr(0, 2)) * MinutesPerHour +
+                                                 DigitsValue(time.substr(2, 2)));
+        if (!known[at]) {
+            placed[at] = ContestMinute(contestDate, time);
+            known[at] = true;
+        }
+        if (placed[at])
+            minutes.push_back(*placed[at]);
     }
-    std::sort(minutes.begin(), minutes.end());
     return minutes;
 }
 
@@ -148,15 +162,18 @@ std::vector<Message> ResultsFigures(const ContestResults& results) {
 }
 
 RateLine BuildRateLine(const QsoLog& log, std::string_view contestDate) {
-    const std::vector<int> minutes = SortedMinutes(log, contestDate);
+    // Only the last hour and the last ten QSOs count: no sort of the whole log.
+    std::vector<int> minutes = ContestMinutesOf(log, contestDate);
     RateLine rate;
     if (minutes.empty())
         return rate;
-    const int last = minutes.back();
-    rate.LastHourQsos = static_cast<int>(
-        minutes.end() - std::upper_bound(minutes.begin(), minutes.end(), last - MinutesPerHour));
+    const int last = *std::max_element(minutes.begin(), minutes.end());
+    rate.LastHourQsos = static_cast<int>(std::count_if(
+        minutes.begin(), minutes.end(), [&](int m) { return m > last - MinutesPerHour; }));
     const int taken = std::min(static_cast<int>(minutes.size()), RateSpan);
-    const int span = last - minutes[minutes.size() - static_cast<std::size_t>(taken)];
+    const auto tenth = minutes.begin() + (taken - 1);
+    std::nth_element(minutes.begin(), tenth, minutes.end(), std::greater<>());
+    const int span = last - *tenth;
     // Ten QSOs make nine gaps: the rate is gaps per hour.
     if (span > 0)
         rate.LastTenRate = ((taken - 1) * MinutesPerHour + span / 2) / span;

@@ -124,6 +124,13 @@ class ScoringEngine {
     // (an empty log gives the zero state); EntityText is that of the last row, absent for an
     // empty log.
     ScoreDisplay RescoreLog(QsoLog& log);
+    // RescoreLog's result after one QSO row's cells changed, or after the last row went (row is
+    // then the old row count): only the rows that share the row's old or new call or
+    // multiplier on its band are scored again. Falls back to RescoreLog when the stores were
+    // not filled by RescoreLog and ScoreRow from this log in this contest state.
+    // rescored, when given, gets the other rows whose Mult or P cells were written (all rows
+    // when the whole log was scored again).
+    ScoreDisplay RescoreRow(QsoLog& log, int row, std::vector<int>* rescored = nullptr);
 
     // The ten lines of the score table.
     std::vector<std::string> ScoreSummary() const;
@@ -139,8 +146,29 @@ class ScoringEngine {
     const std::string& CurrentPoints() const { return currentPoints_; }
 
   private:
+    // What a QSO row's scoring found, kept so that a changed row needs no lookup of the others.
+    struct RowScore {
+        QsoStanding Standing = QsoStanding::NoCall;
+        BandIndex Band = NoBand;
+        std::string DupeKey;  // band and dupe key, when scored
+        std::string MultKey;  // band and stored multiplier, when it counts toward one
+        std::string Mult;
+        int Points = 0;  // before a dupe or a zero number takes them
+        bool ZeroNumber = false;
+        bool Dupe = false;
+        bool NewMult = false;
+    };
+
+    // Evaluate without the stores: Dupe and NewMult false, Points before they are taken.
+    QsoScore EvaluateAlone(std::string_view call, BandIndex band, std::string_view nrRcvd) const;
+    RowScore RowScoreOf(const QsoScore& alone, BandIndex band, std::string_view call) const;
     // Scores one QSO; false when it is not in the contest.
-    bool Tally(std::string_view call, BandIndex band, std::string_view nrRcvd);
+    bool Tally(std::string_view call, BandIndex band, std::string_view nrRcvd,
+               RowScore* kept = nullptr);
+    void AddTotal(const RowScore& score, int sign);
+    void ApplyRowScore(QsoLog& log, int row, const RowScore& score);
+    bool RowScoresFit(int rows) const;
+    void ForgetRowScores() { rowScoresValid_ = false; }
     bool IsNewMult(BandIndex band, std::string_view mult) const;
     void UpdateClaimedScore();
 
@@ -155,6 +183,10 @@ class ScoringEngine {
     // Beside the tables, keyed by band and stored text: the entry an in-order scan would find.
     std::unordered_map<std::string, std::size_t> multIndex_;
     std::unordered_set<std::string> dupeIndex_;
+    // The rows RescoreLog and ScoreRow scored, in log order, and the state they were scored in.
+    std::vector<RowScore> rowScores_;
+    bool rowScoresValid_ = false;
+    ContestState rowScoresState_;
 };
 
 }  // namespace kerolt

@@ -187,5 +187,34 @@ TEST(Results, BreakAndHourEdges) {
     }
 }
 
+// The last ten QSOs are the ten latest times, whatever order they were logged in; an
+// eleventh earlier QSO does not widen the span.
+TEST(Results, LastTenRateTakesTheTenLatestTimes) {
+    const struct {
+        std::vector<const char*> times;  // in log order
+        int lastHour;
+        std::optional<int> lastTen;
+    } cases[] = {
+        {{"1219", "1218", "1217", "1216", "1215", "1214", "1213", "1212", "1211", "1210", "1200"},
+         11, 60},
+        {{"1200", "1219", "1210", "1218", "1211", "1217", "1212", "1216", "1213", "1215", "1214"},
+         11, 60},
+        {{"1218", "1216", "1214", "1212", "1210", "1208", "1206", "1204", "1202", "1200"}, 10, 30},
+        {{"1300", "1210", "1200"}, 2, 2},  // 1200 is out of the hour to 1300
+    };
+    CountryTable table = test::SyntheticCountryTable();
+    ContestState state;
+    ScoringEngine engine(table, state);
+    for (const auto& c : cases) {
+        QsoLog log;
+        for (const char* time : c.times)
+            log.AppendQso({"", "14000", time, "599", "1", "DL1ABC", "599", "1", "", ""});
+        engine.RescoreLog(log);
+        const RateLine rate = BuildRateLine(log, "2026-09-19");
+        EXPECT_EQ(rate.LastHourQsos, c.lastHour) << c.times.size();
+        EXPECT_EQ(rate.LastTenRate, c.lastTen) << c.times.size();
+    }
+}
+
 }  // namespace
 }  // namespace kerolt

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <tuple>
 
 #include "common/Text.h"
@@ -355,6 +356,111 @@ TEST_F(ScoringTest, RescoreGivesTheWorkedExampleCells) {
     EXPECT_EQ(engine_.BandTotals()[NoBand], (BandTotal{}));
     EXPECT_EQ(display.ClaimedScore, "48");  // 4 mults x 12 points
     EXPECT_EQ(display.EntityText, "K United States of America");
+}
+
+// One row changed and only its call's and multiplier's rows scored again, against the whole
+// log scored again: the edges where a first QSO moves, appears or goes.
+TEST_F(ScoringTest, RescoreRowMovesTheFirstQsoOfACall) {
+    struct Edit {
+        int Row;
+        const char* Freq;
+        const char* Call;
+        const char* Cells;
+    } edits[] = {
+        {1, "14000", "K1ABC", "K 3,DL 2, 0,"},   // the first of two goes: the second counts
+        {2, "14000", "K1ABC", "DL 2,K 3, 0,"},    // a new second: the third dupes the first
+        {3, "14000", "DL2XX", "DL 2, 0, 2,"},     // the third leaves the dupe for its own call
+        {3, " 7000", "DL1ABC", "DL 2, 0,DL 2,"},  // the third leaves the band: a mult there
+        {1, "14000", "", " ,DL 2, 0,"},            // an erased call is no QSO
+        {1, "14000", "SM5ABC", " ,DL 2, 0,"},      // nor is a Scandinavian's
+    };
+    for (const Edit& e : edits) {
+        QsoLog log = MakeLog({{"14000", "DL1ABC"}, {"14000", "DL1ABC"}, {"14000", "DL1ABC"}});
+        engine_.RescoreLog(log);
+        log.SetCell(e.Row, ColFreq, e.Freq);
+        log.SetCell(e.Row, ColCall, e.Call);
+        engine_.RescoreRow(log, e.Row);
+        std::string cells;
+        for (int row = 1; row <= 3; ++row)
+            cells += log.Cell(row, ColMult) + ' ' + log.Cell(row, ColPoints) + ',';
+        EXPECT_EQ(cells, e.Cells) << e.Row << e.Call;
+    }
+}
+
+// Random edits, commits and removals of the last row, each followed by RescoreRow on one
+// engine and RescoreLog on another: cells, stores, totals and display agree every time.
+TEST(RescoreRow, AgreesWithRescoreLogOverRandomChanges) {
+    const char* calls[] = {"DL1ABC", "DL1ABC ", "DK2XY", "K1ABC", "KG4AA", "JA1XYZ", "SM5ABC",
+                           "OH2BH", "OH0X", "OH2BH/0", "LA9Z", "XX9ZZ", "", "VQ9A", "OZ1A"};
+    const char* freqs[] = {"3500", "7000", "14000", "21000", "28000", "24890", "1"};
+    const char* numbers[] = {"1", "5", "0", "000"};
+    for (const bool scandinavian : {true, false}) {
+        CountryTable incrementalTable = test::SyntheticCountryTable();
+        CountryTable wholeTable = test::SyntheticCountryTable();
+        ContestState state;
+        state.OwnScandinavian = scandinavian;
+        state.OwnEuropean = false;
+        state.ContestDate = "2019-09-21";
+        ScoringEngine incremental(incrementalTable, state);
+        ScoringEngine whole(wholeTable, state);
+        QsoLog log;
+        std::mt19937 random(scandinavian ? 7 : 11);
+        const auto pick = [&](const auto& pool) {
+            return std::string(pool[random() % std::size(pool)]);
+        };
+        const auto row = [&] {
+            QsoLog::Row r;
+            r[ColFreq] = pick(freqs);
+            r[ColCall] = pick(calls);
+            r[ColNrRcvd] = pick(numbers);
+            return r;
+        };
+        for (int i = 0; i < 40; ++i) incremental.ScoreRow(log, log.AppendQso(row()));
+        for (int step = 0; step < 600; ++step) {
+            const unsigned what = random() % 10;
+            ScoreDisplay display;
+            if (what == 0) {
+                display = incremental.ScoreRow(log, log.AppendQso(row()));
+            } else if (what == 1 && log.QsoRowCount() > 1) {
+                const int last = log.QsoRowCount();
+                log.RemoveLastQso();
+                display = incremental.RescoreRow(log, last);
+            } else {
+                const int changed = 1 + static_cast<int>(random() % log.QsoRowCount());
+                const QsoLog::Row r = row();
+                for (const int col : {ColFreq, ColCall, ColNrRcvd}) {
+                    if (random() % 2 == 0)
+                        log.SetCell(changed, col, r[col]);
+                }
+                display = incremental.RescoreRow(log, changed);
+            }
+            QsoLog fresh = log;
+            const ScoreDisplay expected = whole.RescoreLog(fresh);
+            ASSERT_EQ(log.Cell(1, ColMult), fresh.Cell(1, ColMult));
+            for (int r = 1; r <= log.QsoRowCount(); ++r)
+                ASSERT_EQ(log.RowAt(r), fresh.RowAt(r)) << "step " << step << " row " << r;
+            if (what != 0) {
+                ASSERT_EQ(display.Summary, expected.Summary) << step;
+                ASSERT_EQ(display.ClaimedScore, expected.ClaimedScore) << step;
+                ASSERT_EQ(display.EntityText, expected.EntityText) << step;
+                ASSERT_EQ(incremental.CurrentMult(), whole.CurrentMult()) << step;
+                ASSERT_EQ(incremental.CurrentPoints(), whole.CurrentPoints()) << step;
+            }
+            ASSERT_EQ(incremental.MultTable(), whole.MultTable()) << step;
+            ASSERT_EQ(incremental.DupeTable(), whole.DupeTable()) << step;
+            ASSERT_EQ(incremental.BandTotals(), whole.BandTotals()) << step;
+            ASSERT_EQ(incremental.ClaimedScore(), whole.ClaimedScore()) << step;
+            // A commit looks up its own call only, a re-scoring every call.
+            if (what != 0) {
+                ASSERT_EQ(incrementalTable.CurrentEntity().PrimaryPrefix,
+                          wholeTable.CurrentEntity().PrimaryPrefix) << step;
+            }
+            // What the stores now say of a call about to be typed agrees too.
+            const std::string typed = pick(calls);
+            ASSERT_EQ(incremental.CallVerdict(typed, Band20, "1").English(),
+                      whole.CallVerdict(typed, Band20, "1").English()) << step;
+        }
+    }
 }
 
 // A QSO with no serial number given: from 2018 no points and no multiplier, though a later QSO

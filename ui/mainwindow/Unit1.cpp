@@ -163,8 +163,12 @@ void TForm1::SetPanelText(int panel, const QString& text) {
 }
 
 void TForm1::ShowScore(const ScoreDisplay& display) {
-    if (display.Summary)
-        ResList->setPlainText(ToUi(*display.Summary).join(QLatin1Char('\n')));
+    // Set only when it differs: the text is laid out and repainted again on every set.
+    if (display.Summary) {
+        const QString summary = ToUi(*display.Summary).join(QLatin1Char('\n'));
+        if (summary != ResList->toPlainText())
+            ResList->setPlainText(summary);
+    }
     if (display.ClaimedScore)
         ClamedScoreEdit->setText(ToUi(*display.ClaimedScore));
     if (display.EntityText)

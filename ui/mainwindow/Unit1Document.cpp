@@ -87,6 +87,7 @@ void TForm1::OnDocumentChanged(const DocumentChange& change) {
             gridModel_->LogReset();
         } else {
             gridModel_->Follow(change.FirstRow, change.LastRow);
+            for (const int row : change.ScoredRows) gridModel_->LogRowsChanged(row, row);
         }
         {
             // The claimed score is the document's; writing it is no change of the user's.
@@ -121,7 +122,9 @@ void TForm1::ShowDocumentName() {
 void TForm1::BackUpLog() {
     // The atomic writer keeps the previous backup whole when this one fails.
     WriteLines(BackupFile, doc_.CabrilloLines());
-    if (doc_.Log().QsoRowCount() > 0)
+    // Asked first: setTabVisible lays out and repaints the whole page control even when the
+    // tab is shown already.
+    if (doc_.Log().QsoRowCount() > 0 && !PageControl1->isTabVisible(MultListPage))
         PageControl1->setTabVisible(MultListPage, true);
     // A later start offers the backup only when it holds what no saved file does.
     if (doc_.Modified() != backupUnsavedNoted_) {

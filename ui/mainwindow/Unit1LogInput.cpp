@@ -359,7 +359,9 @@ bool TForm1::NrInputKeyDown(QKeyEvent* key) {
 
     SG->setCurrentIndex(gridModel_->index(QsoGridModel::GridRow(doc_.Log().QsoCounter),
                                           static_cast<int>(ColCall)));
-    PageControl1->setTabVisible(CabrilloLogPage, true);
+    // As for the backup's tab: only a hidden tab is worth the page control's repaint.
+    if (!PageControl1->isTabVisible(CabrilloLogPage))
+        PageControl1->setTabVisible(CabrilloLogPage, true);
     MoveFocusTo(CallWkdInput);
     return false;
 }

@@ -111,6 +111,14 @@ void QsoGridModel::LogReset() {
 void QsoGridModel::LogRowsChanged(int firstLogRow, int lastLogRow) {
     if (lastLogRow < firstLogRow)
         return;
+    // Cell by cell for one row: the view repaints a range of cells as its whole viewport.
+    if (firstLogRow == lastLogRow) {
+        for (int col = 0; col < QsoColumnCount; ++col) {
+            const QModelIndex cell = index(GridRow(firstLogRow), col);
+            emit dataChanged(cell, cell);
+        }
+        return;
+    }
     emit dataChanged(index(GridRow(firstLogRow), 0),
                      index(GridRow(lastLogRow), QsoColumnCount - 1));
 }

@@ -6,6 +6,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QResizeEvent>
+
+#include <algorithm>
 
 #include "contest/Results.h"
 #include "ui/support/CoreText.h"
@@ -14,6 +17,38 @@
 #include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
+
+namespace {
+
+// The rate line in a box of its own, outside any layout: its text changes nearly every QSO,
+// and a label in the page's layout lays out, and so repaints, the whole window at each new
+// text. The box takes the height the wrapped text needs, and asks for a layout only when
+// that changes.
+class RateBox : public QWidget {
+  public:
+    explicit RateBox(QLabel* label) : label_(label) {
+        label_->setParent(this);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        Fit();
+    }
+
+    void Fit() {
+        const int needed = std::max(label_->heightForWidth(std::max(width(), 1)), 1);
+        if (needed != minimumHeight() || needed != maximumHeight())
+            setFixedHeight(needed);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        label_->setGeometry(rect());
+        Fit();
+    }
+
+  private:
+    QLabel* label_;
+};
+
+}  // namespace
 
 ResultsControl::ResultsControl(TForm1& form) : QObject(&form), form_(form) {
     setObjectName(QStringLiteral("ResultsControl"));
@@ -33,7 +68,8 @@ ResultsControl::ResultsControl(TForm1& form) : QObject(&form), form_(form) {
     // A long line wraps in the column beside the grid instead of widening it over the grid.
     rateLine_->setWordWrap(true);
     rateLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    form.BesideGridBox()->insertWidget(1, rateLine_);
+    rateBox_ = new RateBox(rateLine_);
+    form.BesideGridBox()->insertWidget(1, rateBox_);
 
     connect(command_, &QAction::triggered, this, [this] { form_.Guard([this] { Open(); }); });
     connect(&form, &TForm1::Scored, this, [this] { form_.Guard([this] { Show(); }); });
@@ -55,7 +91,12 @@ void ResultsControl::Open() {
 
 void ResultsControl::Show() {
     const ContestState& state = form_.State();
-    rateLine_->setText(Translate(RateLineText(BuildRateLine(form_.Log(), state.ContestDate))));
+    // A wrapping label lays the page out again on every set, the same text too.
+    const QString rate = Translate(RateLineText(BuildRateLine(form_.Log(), state.ContestDate)));
+    if (rate != rateLine_->text()) {
+        rateLine_->setText(rate);
+        static_cast<RateBox*>(rateBox_)->Fit();
+    }
     if (window_ && window_->isVisible())
         window_->ShowResults(BuildResults(form_.Log(), form_.Scoring(), state.ContestDate));
 }

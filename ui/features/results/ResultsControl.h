@@ -29,6 +29,7 @@ class ResultsControl : public QObject {
     TForm1& form_;
     QAction* command_ = nullptr;
     QLabel* rateLine_ = nullptr;
+    QWidget* rateBox_ = nullptr;  // holds rateLine_ outside the page's layout
     ResultsWindow* window_ = nullptr;  // made when first asked for
 };
 
