@@ -209,7 +209,8 @@ int RunAdifExport(const std::string& logName, const std::string& outName,
         }
         // What did not go out is told after what did, each line and each QSO by name.
         for (const NotTakenLine& line : file.NotTaken)
-            err << logName << ':' << line.Line << ": QSO line not read: " << line.Why << '\n';
+            err << logName << ':' << line.Line << ": QSO line not read: " << line.Why.English()
+                << '\n';
         for (const std::string& qso : adif.LeftOut) err << logName << ": left out: " << qso << '\n';
         return file.NotTaken.empty() && adif.LeftOut.empty() ? AdifWritten : AdifWrittenWithout;
     } catch (const KeroltError& e) {
