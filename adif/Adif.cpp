@@ -110,16 +110,6 @@ std::string ShownText(std::string_view text, std::size_t most) {
     return text.size() <= most ? std::string(text) : Cut(text, most) + "...";
 }
 
-std::string MessageLines::English() const {
-    std::string text;
-    for (std::size_t i = 0; i < Lines.size(); ++i) {
-        if (i > 0)
-            text += '\n';
-        text += Lines[i].English();
-    }
-    return text;
-}
-
 std::string AdifField(std::string_view name, std::string_view data) {
     std::string field = "<";
     field.append(name).append(":").append(std::to_string(data.size())).append(">");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/Message.h"
+#include "common/MessageLines.h"
 #include "contest/ContestRules.h"
 
 namespace kerolt {
@@ -26,15 +27,6 @@ std::string_view FieldOf(const AdifRecord& record, std::string_view name);
 
 // A text from the file as a message quotes it: at most most characters, "..." after a cut.
 std::string ShownText(std::string_view text, std::size_t most = 20);
-
-// A report of several lines, each a message the window translates on its own.
-struct MessageLines {
-    std::vector<Message> Lines;
-
-    bool Empty() const { return Lines.empty(); }
-    // The lines in English, one after another.
-    std::string English() const;
-};
 
 // "<NAME:n>data" with n the data's length in bytes.
 std::string AdifField(std::string_view name, std::string_view data);

@@ -426,12 +426,12 @@ MessageLines MessageOf(const Taking& taking, const Choice& choice, std::size_t r
                        std::size_t taken) {
     MessageLines message;
     if (records == 0) {
-        message.Lines.emplace_back(KT("Import", "The file holds no QSO."));
+        message.emplace_back(KT("Import", "The file holds no QSO."));
         return message;
     }
     if (taking.Refused == 0)
         return message;
-    std::vector<Message>& lines = message.Lines;
+    std::vector<Message>& lines = message;
     AddChoice(choice, lines);
     const std::vector<Message> counts{std::to_string(taken), std::to_string(records),
                                       std::to_string(taking.Outside())};

@@ -164,10 +164,10 @@ MessageLines LeftOutMessage(const std::vector<Message>& leftOut) {
     if (leftOut.empty())
         return text;
     constexpr std::size_t Shown = 20;
-    text.Lines.emplace_back(KT("Export", "These QSOs were left out of the ADIF file:"));
-    for (std::size_t i = 0; i < leftOut.size() && i < Shown; ++i) text.Lines.push_back(leftOut[i]);
+    text.emplace_back(KT("Export", "These QSOs were left out of the ADIF file:"));
+    for (std::size_t i = 0; i < leftOut.size() && i < Shown; ++i) text.push_back(leftOut[i]);
     if (leftOut.size() > Shown)
-        text.Lines.emplace_back(KT("Export", "and %1 more"),
+        text.emplace_back(KT("Export", "and %1 more"),
                                 std::vector<Message>{std::to_string(leftOut.size() - Shown)});
     return text;
 }
@@ -214,7 +214,8 @@ int RunAdifExport(const std::string& logName, const std::string& outName,
         }
         // What did not go out is told after what did, each line and each QSO by name.
         for (const NotTakenLine& line : file.NotTaken)
-            err << logName << ':' << line.Line << ": QSO line not read: " << line.Why << '\n';
+            err << logName << ':' << line.Line << ": QSO line not read: " << line.Why.English()
+                << '\n';
         for (const Message& qso : adif.LeftOut)
             err << logName << ": left out: " << qso.English() << '\n';
         return file.NotTaken.empty() && adif.LeftOut.empty() ? AdifWritten : AdifWrittenWithout;

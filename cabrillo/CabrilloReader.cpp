@@ -1,6 +1,7 @@
 #include "cabrillo/CabrilloReader.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "cabrillo/QsoLineReader.h"
@@ -124,7 +125,8 @@ bool IsCabrilloLog(const std::vector<std::string>& lines) {
 
 CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_view fileName) {
     if (!IsCabrilloLog(fileLines)) {
-        throw KeroltError(std::string(fileName) + " is not a Cabrillo 3.0 log");
+        throw KeroltError(
+            Message(KT("Reader", "%1 is not a Cabrillo 3.0 log"), {std::string(fileName)}));
     }
     CabrilloFile file;
     CabrilloStation& station = file.Station;
@@ -140,7 +142,7 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_vie
         const std::optional<TagLine> tag = SplitTag(line);
         if (!tag) {
             if (!IsBlankText(line))
-                file.NotRead.push_back({k, "no header tag"});
+                file.NotRead.push_back({k, Message(KT("Reader", "no header tag"))});
             continue;
         }
         const HeaderField* field = nullptr;
@@ -178,15 +180,30 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> fileLines, std::string_vie
     return file;
 }
 
-std::string NotTakenMessage(const std::vector<NotTakenLine>& notTaken) {
+namespace {
+
+constexpr std::size_t Shown = 20;
+
+// The first Shown lines of a list, and how many more there are.
+void ListLines(MessageLines& text, std::size_t count,
+               const std::function<Message(std::size_t)>& line) {
+    for (std::size_t i = 0; i < count && i < Shown; ++i) text.push_back(line(i));
+    if (count > Shown)
+        text.push_back(Message(KT("Reader", "and %1 more"), {std::to_string(count - Shown)}));
+}
+
+Message LineWhy(long line, const Message& why) {
+    return Message(KT("Reader", "line %1: %2"), {std::to_string(line), why});
+}
+
+}  // namespace
+
+MessageLines NotTakenMessage(const std::vector<NotTakenLine>& notTaken) {
     if (notTaken.empty())
         return {};
-    constexpr std::size_t Shown = 20;
-    std::string text = "These lines were not read as QSOs:";
-    for (std::size_t i = 0; i < notTaken.size() && i < Shown; ++i)
-        text += "\nline " + std::to_string(notTaken[i].Line) + ": " + notTaken[i].Why;
-    if (notTaken.size() > Shown)
-        text += "\nand " + std::to_string(notTaken.size() - Shown) + " more";
+    MessageLines text{Message(KT("Reader", "These lines were not read as QSOs:"))};
+    ListLines(text, notTaken.size(),
+              [&](std::size_t i) { return LineWhy(notTaken[i].Line, notTaken[i].Why); });
     return text;
 }
 
@@ -194,35 +211,42 @@ bool DiffersFromItsFile(const CabrilloFile& file) {
     return !file.NotTaken.empty() || !file.NotRead.empty() || !file.Lost.empty();
 }
 
-std::string OpenMessage(const CabrilloFile& file) {
-    constexpr std::size_t Shown = 20;
-    std::string text = NotTakenMessage(file.NotTaken);
-    const auto paragraph = [&](const std::string& p) {
-        text += (text.empty() ? "" : "\n\n") + p;
+MessageLines OpenMessage(const CabrilloFile& file) {
+    MessageLines text = NotTakenMessage(file.NotTaken);
+    const auto paragraph = [&] {
+        if (!text.empty())
+            text.emplace_back();
     };
-    if (const std::size_t n = file.XQsoLines.size(); n > 0)
-        paragraph(std::to_string(n) +
-                  (n == 1 ? " X-QSO line is kept as an X-QSO line: not scored, no dupe,"
-                          : " X-QSO lines are kept as X-QSO lines: not scored, no dupes,") +
-                  " in no total.");
-    if (!file.NotRead.empty()) {
-        std::string p = "These lines were not read:";
-        for (std::size_t i = 0; i < file.NotRead.size() && i < Shown; ++i)
-            p += "\nline " + std::to_string(file.NotRead[i].Line) + ": " + file.NotRead[i].Why;
-        if (file.NotRead.size() > Shown)
-            p += "\nand " + std::to_string(file.NotRead.size() - Shown) + " more";
-        paragraph(p);
+    if (const std::size_t n = file.XQsoLines.size(); n > 0) {
+        paragraph();
+        text.push_back(n == 1 ? Message(KT("Reader",
+                                           "%1 X-QSO line is kept as an X-QSO line: not "
+                                           "scored, no dupe, in no total."),
+                                        {std::to_string(n)})
+                              : Message(KT("Reader",
+                                           "%1 X-QSO lines are kept as X-QSO lines: not "
+                                           "scored, no dupes, in no total."),
+                                        {std::to_string(n)}));
     }
-    if (!file.NotTaken.empty() || !file.NotRead.empty())
-        paragraph("Saving over the file leaves these lines out.");
+    if (!file.NotRead.empty()) {
+        paragraph();
+        text.push_back(Message(KT("Reader", "These lines were not read:")));
+        ListLines(text, file.NotRead.size(), [&](std::size_t i) {
+            return LineWhy(file.NotRead[i].Line, file.NotRead[i].Why);
+        });
+    }
+    if (!file.NotTaken.empty() || !file.NotRead.empty()) {
+        paragraph();
+        text.push_back(Message(KT("Reader", "Saving over the file leaves these lines out.")));
+    }
     if (!file.Lost.empty()) {
-        std::string p = "The file is UTF-8; these characters have no Latin-1 form and became \"?\":";
-        for (std::size_t i = 0; i < file.Lost.size() && i < Shown; ++i)
-            p += "\nline " + std::to_string(file.Lost[i].Line) + ": " +
-                 CodePointName(file.Lost[i].Code);
-        if (file.Lost.size() > Shown)
-            p += "\nand " + std::to_string(file.Lost.size() - Shown) + " more";
-        paragraph(p);
+        paragraph();
+        text.push_back(Message(KT("Reader",
+                                  "The file is UTF-8; these characters have no Latin-1 "
+                                  "form and became \"?\":")));
+        ListLines(text, file.Lost.size(), [&](std::size_t i) {
+            return LineWhy(static_cast<long>(file.Lost[i].Line), CodePointName(file.Lost[i].Code));
+        });
     }
     return text;
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/MessageLines.h"
 #include "common/Text.h"
 #include "contest/QsoLog.h"
 
@@ -42,9 +43,12 @@ struct CabrilloStation {
 // A line that could not be read, and why.
 struct NotTakenLine {
     long Line = 0;  // 1-based
-    std::string Why;
+    Message Why;
 
-    bool operator==(const NotTakenLine&) const = default;
+    // The same line for the same reason, as the English text says it.
+    bool operator==(const NotTakenLine& o) const {
+        return Line == o.Line && Why.English() == o.Why.English();
+    }
 };
 
 struct CabrilloFile {
@@ -90,13 +94,14 @@ CabrilloFile ReadCabrilloLog(std::vector<std::string> lines, std::string_view fi
 // A line that starts with "X-QSO:" (any case) after optional blanks.
 bool IsXQsoLine(std::string_view line);
 
-// The one message that names the lines not taken; empty when every QSO line was read.
-std::string NotTakenMessage(const std::vector<NotTakenLine>& notTaken);
+// The one message that names the lines not taken, a line each; none when every QSO line was
+// read.
+MessageLines NotTakenMessage(const std::vector<NotTakenLine>& notTaken);
 
 // What opening the file tells beyond its log: the QSO lines not taken, the X-QSO lines kept,
 // other lines not read (and that a save over the file leaves them out), the characters lost
-// converting UTF-8; empty when there is nothing.
-std::string OpenMessage(const CabrilloFile& file);
+// converting UTF-8, its paragraphs apart by an empty line; none when there is nothing.
+MessageLines OpenMessage(const CabrilloFile& file);
 
 // Whether a save would not give the file back: lines were left out or characters lost. Such an
 // opened log counts as changed.

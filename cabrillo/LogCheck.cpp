@@ -55,10 +55,10 @@ class Checker {
   private:
     static int Line(std::size_t index) { return static_cast<int>(index) + 1; }
 
-    void Problem(int line, std::string message) {
+    void Problem(int line, Message message) {
         findings_.push_back({line, FindingLevel::Problem, std::move(message)});
     }
-    void Note(int line, std::string message) {
+    void Note(int line, Message message) {
         findings_.push_back({line, FindingLevel::Note, std::move(message)});
     }
 
@@ -72,7 +72,7 @@ class Checker {
 
     void Qso(int line, const QsoLineRead& qso) {
         if (!qso.Taken()) {
-            Problem(line, "QSO line not read: " + qso.Why);
+            Problem(line, Message(KT("Check", "QSO line not read: %1"), {qso.Why}));
             return;
         }
         const std::string& freq = qso.Value(QsoSource::Cell, ColFreq);
@@ -84,17 +84,18 @@ class Checker {
         const bool modeKnown = written == "CW" || written == "PH";
         const std::string_view expected = contest_ < 0 ? written : CabrilloQsoMode(contest_);
         if (modeKnown && written != expected)
-            Problem(line, "mode " + written + " does not fit " + ContestName());
+            Problem(line,
+                    Message(KT("Check", "mode %1 does not fit %2"), {written, ContestName()}));
         const std::string mode = modeKnown ? std::string(expected) : written;
         const std::size_t rstDigits = mode == "CW" ? 3 : mode == "PH" ? 2 : 0;
         if (rstDigits == 0) {
-            Problem(line, "mode " + Quoted(mode) + " is neither CW nor PH");
+            Problem(line, Message(KT("Check", "mode \"%1\" is neither CW nor PH"), {mode}));
         } else {
             for (const auto& [what, cell] :
                  {std::pair{"sent", ColRstSent}, std::pair{"received", ColRstRcvd}}) {
                 const std::string rst = qso.Value(QsoSource::Cell, cell);
                 if (!IsValidRst(rst, rstDigits))
-                    Problem(line, BadRstText(what, rst, rstDigits).English());
+                    Problem(line, BadRstText(what, rst, rstDigits));
             }
         }
 
@@ -109,27 +110,30 @@ class Checker {
         const std::string& received = qso.Value(QsoSource::Cell, ColNrRcvd);
         const std::optional<long> nr = Number(received);
         if (!nr)
-            Problem(line, "received number " + Quoted(received) + " is not a number");
+            Problem(line,
+                    Message(KT("Check", "received number \"%1\" is not a number"), {received}));
         else if (!ReceivedNumberScores(received, contestDate_.value_or("")))
-            Note(line, "received number 0: the QSO gives no points and no multiplier");
+            Note(line, Message(KT("Check",
+                                  "received number 0: the QSO gives no points and no multiplier")));
         else if (*nr > 0)
             ReceivedOrder(line, call, *nr);
 
         const std::string& sentCall = qso.Value(QsoSource::OwnCall);
         if (!call_.empty() && !EqualIgnoringCase(sentCall, call_))
-            Problem(line, "sent call " + sentCall + " differs from CALLSIGN " + call_);
+            Problem(line, Message(KT("Check", "sent call %1 differs from CALLSIGN %2"),
+                                  {sentCall, call_}));
         rows_.push_back(qso.Row);
 
         if (call.empty()) {
-            Problem(line, "no worked call");
+            Problem(line, Message(KT("Check", "no worked call")));
             return;
         }
         if (!CanBeCall(call)) {
-            Problem(line, Quoted(call) + " cannot be a call");
+            Problem(line, Message(KT("Check", "\"%1\" cannot be a call"), {call}));
             return;
         }
         if (!call_.empty() && EqualIgnoringCase(BaseCall(call), BaseCall(call_)))
-            Problem(line, "QSO with the entrant's own call " + call);
+            Problem(line, Message(KT("Check", "QSO with the entrant's own call %1"), {call}));
         if (band != NoBand)
             OffBand(line, band);
         if (InContest(line, call))
@@ -147,14 +151,18 @@ class Checker {
         const std::optional<long> khz = FrequencyKhz(freq);
         const AmateurBand* amateur = khz ? AmateurBandOf(*khz) : nullptr;
         if (band == NoBand) {
-            Problem(line, "frequency " + Quoted(freq) + " is on no contest band" +
-                              (amateur ? " (" + std::string(amateur->Name) + ")" : ""));
+            if (amateur)
+                Problem(line, Message(KT("Check", "frequency \"%1\" is on no contest band (%2)"),
+                                      {freq, std::string(amateur->Name)}));
+            else
+                Problem(line,
+                        Message(KT("Check", "frequency \"%1\" is on no contest band"), {freq}));
             return NoBand;
         }
         const int year = DigitsValue(Copy(date, 1, 4));
         if (contest_ >= 0 && year >= BandPlanSince && !InBandPlan(contest_, *khz))
-            Note(line, "frequency " + freq + " is outside the " + ContestName() + " band plan on " +
-                           BandText(band));
+            Note(line, Message(KT("Check", "frequency %1 is outside the %2 band plan on %3"),
+                               {freq, ContestName(), BandText(band)}));
         return band;
     }
 
@@ -172,20 +180,21 @@ class Checker {
         const bool lowBand = EqualIgnoringCase(entry.Value, LowBandEntry);
         if (lowBand ? band != Band80 && band != Band40
                     : !EqualIgnoringCase(BandName(band), entry.Value))
-            Problem(line,
-                    "QSO on " + BandText(band) + " in a CATEGORY-BAND " + entry.Value + " entry");
+            Problem(line, Message(KT("Check", "QSO on %1 in a CATEGORY-BAND %2 entry"),
+                                  {BandText(band), entry.Value}));
     }
 
     // From Saturday 1200 to Sunday 1159 UTC of the contest's weekend in the QSO's year.
     void Period(int line, const std::string& date, const std::string& time) {
         if (!IsCalendarDate(date)) {
-            Problem(line, "date " + Quoted(date) + " is no date");
+            Problem(line, Message(KT("Check", "date \"%1\" is no date"), {date}));
             return;
         }
         if (contest_ >= 0 && IsValidTime(time) && !InContestPeriod(contest_, date, time))
-            Problem(line, "QSO at " + date + " " + time + " is outside " + ContestName() +
-                              " (from " + ContestPeriodStart(contest_, date) +
-                              " 1200 to the next day 1159 UTC)");
+            Problem(line, Message(KT("Check",
+                                     "QSO at %1 %2 is outside %3 (from %4 1200 to the "
+                                     "next day 1159 UTC)"),
+                                  {date, time, ContestName(), ContestPeriodStart(contest_, date)}));
     }
 
     // A station's numbers only grow: a lower one than it gave before is a copying slip.
@@ -194,9 +203,9 @@ class Checker {
         if (added)
             return;
         if (nr < it->second.first)
-            Note(line, call + " gave " + std::to_string(it->second.first) + " on line " +
-                           std::to_string(it->second.second) + ", now " + std::to_string(nr) +
-                           ": a copying slip?");
+            Note(line, Message(KT("Check", "%1 gave %2 on line %3, now %4: a copying slip?"),
+                               {call, std::to_string(it->second.first),
+                                std::to_string(it->second.second), std::to_string(nr)}));
         else
             it->second = {nr, line};
     }
@@ -218,7 +227,8 @@ class Checker {
         const std::string score = std::to_string(engine.ClaimedScore());
         if (!claimed || *claimed != engine.ClaimedScore())
             Note(claim.Line,
-                 "CLAIMED-SCORE " + Quoted(claim.Value) + " differs from the log's score " + score);
+                 Message(KT("Check", "CLAIMED-SCORE \"%1\" differs from the log's score %2"),
+                         {claim.Value, score}));
     }
 
     // The contest date the log is scored under, as opening it would set it.
@@ -233,12 +243,12 @@ class Checker {
     void Time(int line, const std::string& time) {
         const std::optional<int> minute = ContestMinute("", time);
         if (!minute) {
-            Problem(line, BadTimeText(time).English());
+            Problem(line, BadTimeText(time));
             return;
         }
         if (*minute < lastMinute_)
-            Problem(line,
-                    "time " + time + " is earlier than the QSO before it (" + lastTime_ + ")");
+            Problem(line, Message(KT("Check", "time %1 is earlier than the QSO before it (%2)"),
+                                  {time, lastTime_}));
         lastMinute_ = *minute;
         lastTime_ = time;
     }
@@ -246,19 +256,21 @@ class Checker {
     void SentNumber(int line, const std::string& text) {
         const std::optional<long> nr = Number(text);
         if (!nr) {
-            Problem(line, "sent number " + Quoted(text) + " is not a number");
+            Problem(line, Message(KT("Check", "sent number \"%1\" is not a number"), {text}));
             return;
         }
         const long expected = lastSent_ + 1;
         if (*nr == lastSent_)
-            Problem(line, "sent number " + text + " repeats");
+            Problem(line, Message(KT("Check", "sent number %1 repeats"), {text}));
         else if (*nr < lastSent_)
-            Problem(line, "sent number " + text + " comes after " + std::to_string(lastSent_));
+            Problem(line, Message(KT("Check", "sent number %1 comes after %2"),
+                                  {text, std::to_string(lastSent_)}));
         else if (*nr == expected + 1)
-            Problem(line, "sent number " + std::to_string(expected) + " is missing");
+            Problem(line,
+                    Message(KT("Check", "sent number %1 is missing"), {std::to_string(expected)}));
         else if (*nr > expected)
-            Problem(line, "sent numbers " + std::to_string(expected) + " to " +
-                              std::to_string(*nr - 1) + " are missing");
+            Problem(line, Message(KT("Check", "sent numbers %1 to %2 are missing"),
+                                  {std::to_string(expected), std::to_string(*nr - 1)}));
         lastSent_ = *nr;
     }
 
@@ -268,14 +280,19 @@ class Checker {
             return true;
         const std::string prefix = table_.PrefixOf(call);
         if (prefix == UnknownEntity().PrimaryPrefix) {
-            Problem(line, "no country found for " + call);
+            Problem(line, Message(KT("Check", "no country found for %1"), {call}));
             return false;
         }
         if (entrantKnown_ && IsScandinavianPrefix(prefix) == state_.OwnScandinavian) {
-            Note(line, call + " is not in the contest (" +
-                           (state_.OwnScandinavian ? "Scandinavian with Scandinavian"
-                                                   : "non-Scandinavian with non-Scandinavian") +
-                           "): no points");
+            Note(line, state_.OwnScandinavian
+                           ? Message(KT("Check",
+                                        "%1 is not in the contest (Scandinavian with "
+                                        "Scandinavian): no points"),
+                                     {call})
+                           : Message(KT("Check",
+                                        "%1 is not in the contest (non-Scandinavian with "
+                                        "non-Scandinavian): no points"),
+                                     {call}));
             return false;
         }
         return true;
@@ -284,8 +301,9 @@ class Checker {
     void Dupe(int line, const std::string& call, BandIndex band) {
         const auto [it, added] = worked_.try_emplace({DupeKey(call), static_cast<int>(band)}, line);
         if (!added)
-            Note(line, call + " is a dupe of line " + std::to_string(it->second) +
-                           ": it stays in the log at 0 points");
+            Note(line,
+                 Message(KT("Check", "%1 is a dupe of line %2: it stays in the log at 0 points"),
+                         {call, std::to_string(it->second)}));
     }
 
     void PossibleBust(int line, const std::string& call) {
@@ -300,7 +318,8 @@ class Checker {
             list += (k > 0 ? ", " : "") + std::string(near[k]);
         if (near.size() > Shown)
             list += ", ...";
-        Note(line, call + " is not a known contest call; did you mean " + list + "?");
+        Note(line, Message(KT("Check", "%1 is not a known contest call; did you mean %2?"),
+                           {call, list}));
     }
 
     CountryTable& table_;
@@ -330,7 +349,8 @@ std::vector<Finding> CheckCabrilloLog(const std::vector<std::string>& lines, Cou
 
 std::string FormatFinding(std::string_view file, const Finding& finding) {
     return std::string(file) + ":" + std::to_string(finding.Line) +
-           (finding.Level == FindingLevel::Problem ? ": problem: " : ": note: ") + finding.Message;
+           (finding.Level == FindingLevel::Problem ? ": problem: " : ": note: ") +
+           finding.Message.English();
 }
 
 int RunLogCheck(const std::string& fileName, CountryTable& table, const CallList* known,
@@ -339,7 +359,7 @@ int RunLogCheck(const std::string& fileName, CountryTable& table, const CallList
     try {
         input = ReadInputLines(fileName);
         if (!IsCabrilloLog(input.Lines))
-            throw KeroltError(fileName + " is not a Cabrillo 3.0 log");
+            throw KeroltError(Message(KT("Reader", "%1 is not a Cabrillo 3.0 log"), {fileName}));
     } catch (const KeroltError& e) {
         err << e.what() << '\n';
         return 2;
@@ -348,7 +368,8 @@ int RunLogCheck(const std::string& fileName, CountryTable& table, const CallList
     // A UTF-8 character that Latin-1 cannot hold is read as "?": said, not hidden.
     for (const LostCharacter& lost : input.Lost)
         findings.push_back({static_cast<int>(lost.Line), FindingLevel::Note,
-                            CodePointName(lost.Code) + " has no Latin-1 form: read as \"?\""});
+                            Message(KT("Check", "%1 has no Latin-1 form: read as \"?\""),
+                                    {CodePointName(lost.Code)})});
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.Line < b.Line; });
     bool problem = false;
@@ -359,28 +380,40 @@ int RunLogCheck(const std::string& fileName, CountryTable& table, const CallList
     return problem ? 1 : 0;
 }
 
-std::string CheckVerdict(const std::vector<Finding>& findings) {
+MessageLines CheckVerdict(const std::vector<Finding>& findings) {
     const auto problems = static_cast<std::size_t>(
         std::count_if(findings.begin(), findings.end(),
                       [](const Finding& f) { return f.Level == FindingLevel::Problem; }));
     const std::size_t notes = findings.size() - problems;
-    const auto counted = [](std::size_t n, const char* what) {
-        return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-    };
-    std::string verdict = problems == 0 ? std::string("Pass Ok") : counted(problems, "problem");
-    if (problems > 0 || notes > 0)
-        verdict += ", " + counted(notes, "note");
+    const std::string p = std::to_string(problems);
+    const std::string n = std::to_string(notes);
+    // Each count's singular and plural are whole phrases.
+    MessageLines verdict;
+    if (problems == 0 && notes == 0)
+        verdict.emplace_back(KT("Check", "Pass Ok"));
+    else if (problems == 0)
+        verdict.push_back(notes == 1 ? Message(KT("Check", "Pass Ok, %1 note"), {n})
+                                     : Message(KT("Check", "Pass Ok, %1 notes"), {n}));
+    else if (problems == 1)
+        verdict.push_back(notes == 1 ? Message(KT("Check", "%1 problem, %2 note"), {p, n})
+                                     : Message(KT("Check", "%1 problem, %2 notes"), {p, n}));
+    else
+        verdict.push_back(notes == 1 ? Message(KT("Check", "%1 problems, %2 note"), {p, n})
+                                     : Message(KT("Check", "%1 problems, %2 notes"), {p, n}));
     // The problems are named first, each kind in line order.
     std::vector<Finding> named = findings;
     std::stable_partition(named.begin(), named.end(),
                           [](const Finding& f) { return f.Level == FindingLevel::Problem; });
     for (std::size_t i = 0; i < named.size() && i < CheckVerdictNamed; ++i) {
         const Finding& f = named[i];
-        verdict += "\nline " + std::to_string(f.Line) +
-                   (f.Level == FindingLevel::Problem ? ": problem: " : ": note: ") + f.Message;
+        const std::string line = std::to_string(f.Line);
+        verdict.push_back(f.Level == FindingLevel::Problem
+                              ? Message(KT("Check", "line %1: problem: %2"), {line, f.Message})
+                              : Message(KT("Check", "line %1: note: %2"), {line, f.Message}));
     }
     if (findings.size() > CheckVerdictNamed)
-        verdict += "\n... and " + std::to_string(findings.size() - CheckVerdictNamed) + " more";
+        verdict.push_back(Message(KT("Check", "... and %1 more"),
+                                  {std::to_string(findings.size() - CheckVerdictNamed)}));
     return verdict;
 }
 

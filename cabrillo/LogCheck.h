@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calls/CallList.h"
+#include "common/MessageLines.h"
 #include "country/CTY.h"
 
 namespace kerolt {
@@ -18,9 +19,12 @@ enum class FindingLevel { Problem, Note };
 struct Finding {
     int Line = 0;  // 1-based
     FindingLevel Level = FindingLevel::Problem;
-    std::string Message;
+    ::kerolt::Message Message;
 
-    bool operator==(const Finding&) const = default;
+    // The same finding, as the English text says it.
+    bool operator==(const Finding& o) const {
+        return Line == o.Line && Level == o.Level && Message.English() == o.Message.English();
+    }
 };
 
 // The findings in line order. The country checks need a loaded table; the possible-bust note
@@ -32,7 +36,7 @@ std::vector<Finding> CheckCabrilloLog(const std::vector<std::string>& lines, Cou
 // when there are any), else "N problems, N notes"; then the first CheckVerdictNamed findings,
 // one a line ("line 12: problem: ..."), and how many more there are.
 inline constexpr std::size_t CheckVerdictNamed = 5;
-std::string CheckVerdict(const std::vector<Finding>& findings);
+MessageLines CheckVerdict(const std::vector<Finding>& findings);
 
 // "FILE:LINE: problem: message" or "FILE:LINE: note: message".
 std::string FormatFinding(std::string_view file, const Finding& finding);

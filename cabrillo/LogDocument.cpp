@@ -27,43 +27,40 @@ void AssignChanged(std::vector<std::string>& to, const std::vector<std::string>&
     }
 }
 
-std::string Quoted(std::string_view text) {
-    std::string q = "\"";
-    q += text;
-    q += '"';
-    return q;
-}
-
 }  // namespace
 
-std::string CellRefusal(int col, std::string_view text, int contestEntry) {
+Message CellRefusal(int col, std::string_view text, int contestEntry) {
     const std::string value = Trim(text);
     switch (col) {
         case ColFreq:
             if (BandFromFrequency(value) == NoBand)
-                return "frequency " + Quoted(value) + " is on no contest band";
+                return Message(KT("Document", "frequency \"%1\" is on no contest band"), {value});
             return {};
         case ColTime:
-            return IsValidTime(value) ? std::string() : BadTimeText(value).English();
+            if (IsValidTime(value))
+                return {};
+            return BadTimeText(value);
         case ColRstSent:
         case ColRstRcvd:
-            return ReportFault(col == ColRstSent ? "sent" : "received", value, contestEntry)
-                .English();
+            return ReportFault(col == ColRstSent ? "sent" : "received", value, contestEntry);
         case ColNrSent:
-            return IsNumberText(value, 6) ? std::string()
-                                          : "sent number " + Quoted(value) + " is not a number";
+            if (IsNumberText(value, 6))
+                return {};
+            return Message(KT("Document", "sent number \"%1\" is not a number"), {value});
         case ColNrRcvd:
-            return IsNumberText(value, MaxReceivedNrLength)
-                       ? std::string()
-                       : "received number " + Quoted(value) + " is not a number";
+            if (IsNumberText(value, MaxReceivedNrLength))
+                return {};
+            return Message(KT("Document", "received number \"%1\" is not a number"), {value});
         case ColCall:
             if (value.size() > MaxCallLength)
-                return "call " + Quoted(value) + " is longer than " +
-                       std::to_string(MaxCallLength) + " characters";
-            return CanBeCall(value) ? std::string()
-                                    : Quoted(value) + " cannot be a call: a call has letters and digits";
+                return Message(KT("Document", "call \"%1\" is longer than %2 characters"),
+                               {value, std::to_string(MaxCallLength)});
+            if (CanBeCall(value))
+                return {};
+            return Message(KT("Document", "\"%1\" cannot be a call: a call has letters and digits"),
+                           {value});
         default:
-            return "the program fills this column";
+            return Message(KT("Document", "the program fills this column"));
     }
 }
 
@@ -120,10 +117,10 @@ int LogDocument::CommitQso(const QsoLog::Row& row) {
     return written;
 }
 
-std::string LogDocument::EditCell(int row, int col, std::string_view text) {
+Message LogDocument::EditCell(int row, int col, std::string_view text) {
     if (row < 1 || row > log_.QsoRowCount())
-        return "no QSO in this row";
-    if (std::string why = CellRefusal(col, text, station_.ContestIndex); !why.empty())
+        return Message(KT("Document", "no QSO in this row"));
+    if (Message why = CellRefusal(col, text, station_.ContestIndex); !why.Empty())
         return why;
     std::string value = CellValue(col, text);
     if (value == log_.Cell(row, col))
@@ -220,7 +217,7 @@ void LogDocument::SetModified(bool modified) {
 bool LogDocument::CellIsBad(int row, int col) const {
     if (row < 1 || row > log_.QsoRowCount() || col < ColFreq || col > ColNrRcvd)
         return false;
-    return !CellRefusal(col, log_.Cell(row, col), station_.ContestIndex).empty();
+    return !CellRefusal(col, log_.Cell(row, col), station_.ContestIndex).Empty();
 }
 
 int BackupQsoCount(const std::vector<std::string>& lines) {

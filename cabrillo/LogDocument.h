@@ -12,6 +12,7 @@
 
 #include "cabrillo/CabrilloWriter.h"
 #include "cabrillo/StationData.h"
+#include "common/Message.h"
 #include "contest/ContestRules.h"
 #include "contest/QsoLog.h"
 #include "contest/Scoring.h"
@@ -38,7 +39,7 @@ struct DocumentChange {
 // rules are the entry row's: a frequency names a contest band (a band value or a kHz on it),
 // a time is HHMM, a report has the digits of the contest's mode, numbers are digits, a call has
 // letters and digits. The row number, multiplier and points are the program's.
-std::string CellRefusal(int col, std::string_view text, int contestEntry);
+Message CellRefusal(int col, std::string_view text, int contestEntry);
 // The cell as the document keeps a taken text: blanks around it gone, the received number
 // without leading zeros, as a commit writes it.
 std::string CellValue(int col, std::string_view text);
@@ -76,7 +77,7 @@ class LogDocument {
     int CommitQso(const QsoLog::Row& row);
     // The cell's new text, when the rules take it; else the refusal and the old value stays.
     // The same value again is no change.
-    std::string EditCell(int row, int col, std::string_view text);
+    Message EditCell(int row, int col, std::string_view text);
     // False, and nothing changes, without a QSO.
     bool RemoveLastQso();
     // The station page's values. A new callsign classifies the entrant again, and every change

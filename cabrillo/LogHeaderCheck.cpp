@@ -38,7 +38,7 @@ class HeaderChecker {
     }
 
   private:
-    void Problem(int line, std::string message) {
+    void Problem(int line, Message message) {
         findings_.push_back({line, FindingLevel::Problem, std::move(message)});
     }
 
@@ -58,7 +58,7 @@ class HeaderChecker {
             callLine_ = line;
             header_.Call = UpperAscii(value);
         } else if (tag == "ADDRESS" && ++addresses_ == MostAddressLines + 1) {
-            Problem(line, "more than four ADDRESS lines");
+            Problem(line, Message(KT("Check", "more than four ADDRESS lines")));
         } else if (tag == "CLAIMED-SCORE") {
             header_.Claimed = {line, value};
         } else if (tag == "END-OF-LOG") {
@@ -69,45 +69,50 @@ class HeaderChecker {
     void CategoryValue(int line, const CategoryRule& rule, const std::string& value) {
         const std::string tag(rule.Tag);
         if (!rule.Prompt.empty() && EqualIgnoringCase(value, rule.Prompt))
-            Problem(line, tag + " has no value: the list still shows " + Quoted(rule.Prompt));
+            Problem(line, Message(KT("Check", "%1 has no value: the list still shows \"%2\""),
+                                  {tag, std::string(rule.Prompt)}));
         // An opened log whose list showed its prompt comes back with no entry chosen.
         else if (value.empty() && rule.Id != Category::Overlay)
-            Problem(line, tag + " has no value");
+            Problem(line, Message(KT("Check", "%1 has no value"), {tag}));
         else if (!Holds(rule.Id, value))
-            Problem(line, tag + " " + Quoted(value) + " is not one of " +
-                              Joined(CategoryEntries(rule.Id)));
+            Problem(line, Message(KT("Check", "%1 \"%2\" is not one of %3"),
+                                  {tag, value, Joined(CategoryEntries(rule.Id))}));
     }
 
     // The lines a log must hold, and the categories that must agree with each other.
     void Complete(int lastLine) {
         if (callLine_ == 0)
-            Problem(1, "no CALLSIGN line");
+            Problem(1, Message(KT("Check", "no CALLSIGN line")));
         else if (header_.Call.empty())
-            Problem(callLine_, "CALLSIGN is empty");
+            Problem(callLine_, Message(KT("Check", "CALLSIGN is empty")));
         if (header_.Of(Category::Contest).Line == 0)
-            Problem(1, "no CONTEST line");
+            Problem(1, Message(KT("Check", "no CONTEST line")));
         // The lines the station page always writes: missing is as empty.
         for (const Category id : {Category::Assisted, Category::Band, Category::Operator,
                                   Category::Power, Category::Transmitter}) {
             if (header_.Of(id).Line == 0)
-                Problem(1, "no " + std::string(CategoryOf(id).Tag) + " line: it has no value");
+                Problem(1, Message(KT("Check", "no %1 line: it has no value"),
+                                   {std::string(CategoryOf(id).Tag)}));
         }
         if (endLine_ == 0)
-            Problem(lastLine, "no END-OF-LOG line");
+            Problem(lastLine, Message(KT("Check", "no END-OF-LOG line")));
         header_.Contest =
             FindEntryIgnoringCase(ContestEntries(), header_.Of(Category::Contest).Value);
         const HeaderValue& mode = header_.Of(Category::Mode);
         // The mode entries stand in the order of the contests.
         const int modeIndex = FindEntryIgnoringCase(CategoryEntries(Category::Mode), mode.Value);
         if (header_.Contest >= 0 && modeIndex >= 0 && modeIndex != header_.Contest)
-            Problem(mode.Line, "CATEGORY-MODE " + mode.Value + " does not match CONTEST " +
-                                   ContestEntries()[static_cast<std::size_t>(header_.Contest)]);
+            Problem(
+                mode.Line,
+                Message(KT("Check", "CATEGORY-MODE %1 does not match CONTEST %2"),
+                        {mode.Value, ContestEntries()[static_cast<std::size_t>(header_.Contest)]}));
         const HeaderValue& op = header_.Of(Category::Operator);
         const HeaderValue& tx = header_.Of(Category::Transmitter);
         const int opIndex = FindEntryIgnoringCase(OperatorEntries(), op.Value);
         if (opIndex >= 0 && Holds(Category::Transmitter, tx.Value) &&
             FindEntryIgnoringCase(TransmitterChoices(opIndex), tx.Value) < 0)
-            Problem(tx.Line, "CATEGORY-TRANSMITTER " + tx.Value + " is not open to " + op.Value);
+            Problem(tx.Line, Message(KT("Check", "CATEGORY-TRANSMITTER %1 is not open to %2"),
+                                     {tx.Value, op.Value}));
     }
 
     std::vector<Finding>& findings_;
@@ -130,10 +135,15 @@ void CheckEntrantCategories(const LogHeader& header, bool scandinavian,
         const HeaderValue& c = header.Of(id);
         if (c.Line > 0 && Holds(id, c.Value) &&
             FindEntryIgnoringCase(CategoryEntries(id, scandinavian), c.Value) < 0)
-            findings.push_back({c.Line, FindingLevel::Problem,
-                                std::string(CategoryOf(id).Tag) + " " + c.Value + " is open to " +
-                                    (scandinavian ? "non-Scandinavian" : "Scandinavian") +
-                                    " stations only; " + header.Call + " is " + stationClass});
+            findings.push_back(
+                {c.Line, FindingLevel::Problem,
+                 scandinavian
+                     ? Message(
+                           KT("Check", "%1 %2 is open to non-Scandinavian stations only; %3 is %4"),
+                           {std::string(CategoryOf(id).Tag), c.Value, header.Call, stationClass})
+                     : Message(
+                           KT("Check", "%1 %2 is open to Scandinavian stations only; %3 is %4"),
+                           {std::string(CategoryOf(id).Tag), c.Value, header.Call, stationClass})});
     }
 }
 

@@ -15,19 +15,19 @@ namespace kerolt {
 
 namespace {
 
-// The text in double quotes. Built piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict)
-// on "\"" + string.
-std::string Quote(std::string_view text) {
-    std::string quoted(text.size() + 2, '"');
-    text.copy(quoted.data() + 1, text.size());
-    return quoted;
-}
-
-// The fields' names, in the order of QsoLineFields.
-constexpr std::array<std::string_view, QsoLineFields.size()> FieldNames{
-    "frequency",       "mode",           "date",        "time",
-    "sent call",       "sent report",    "sent number", "call",
-    "received report", "received number"};
+// Why a line that ends early is no QSO, by the first field it lacks, in the order of
+// QsoLineFields.
+const std::array<TextTemplate, QsoLineFields.size()> MissingField{
+    KT("Reader", "no frequency"),
+    KT("Reader", "no mode"),
+    KT("Reader", "no date"),
+    KT("Reader", "no time"),
+    KT("Reader", "no sent call"),
+    KT("Reader", "no sent report"),
+    KT("Reader", "no sent number"),
+    KT("Reader", "no call"),
+    KT("Reader", "no received report"),
+    KT("Reader", "no received number")};
 
 constexpr std::string_view QsoKey = "QSO:";
 
@@ -224,18 +224,21 @@ bool DateShaped(std::string_view w) {
 // 2400, a date 2026-09-31, a report 5NN) are taken as written: the log check names them. A
 // field left out moves a report into a call's place; the date keeps its shape, as the contest
 // date is taken from it.
-std::string WhyNoQso(const std::vector<std::string_view>& words) {
+Message WhyNoQso(const std::vector<std::string_view>& words) {
     const auto word = [&](QsoSource source, int cell = -1) {
         return words[static_cast<std::size_t>(&QsoField(source, cell) - QsoLineFields.data())];
     };
-    const auto quoted = Quote;
     if (!DateShaped(word(QsoSource::Date)))
-        return "date " + quoted(word(QsoSource::Date)) + " is no date";
-    for (const auto& [what, call] : {std::pair{"sent call", word(QsoSource::OwnCall)},
-                                     std::pair{"call", word(QsoSource::Cell, ColCall)}}) {
-        if (IsDigitText(call) || LooksLikeReport(call))
-            return std::string(what) + " " + quoted(call) + " is a number, not a call";
-    }
+        return Message(KT("Reader", "date \"%1\" is no date"),
+                       {std::string(word(QsoSource::Date))});
+    const auto number = [](std::string_view call) {
+        return IsDigitText(call) || LooksLikeReport(call);
+    };
+    if (const std::string_view call = word(QsoSource::OwnCall); number(call))
+        return Message(KT("Reader", "sent call \"%1\" is a number, not a call"),
+                       {std::string(call)});
+    if (const std::string_view call = word(QsoSource::Cell, ColCall); number(call))
+        return Message(KT("Reader", "call \"%1\" is a number, not a call"), {std::string(call)});
     return {};
 }
 
@@ -264,7 +267,7 @@ bool IsQsoLine(std::string_view line) {
 QsoLineRead ReadQsoLine(std::string_view line) {
     QsoLineRead read;
     if (!IsQsoLine(line)) {
-        read.Why = "no QSO line";
+        read.Why = Message(KT("Reader", "no QSO line"));
         return read;
     }
     // Kerolt's own line as it was written first, then as an editor may have cut its end. The
@@ -280,12 +283,13 @@ QsoLineRead ReadQsoLine(std::string_view line) {
     const std::vector<std::string_view> words = Words(AfterKey(line));
     const std::size_t fields = QsoLineFields.size();
     if (words.size() < fields) {
-        read.Why = "no " + std::string(FieldNames[words.size()]);
+        read.Why = Message(MissingField[words.size()]);
         return read;
     }
     // One more field may follow: the transmitter number of a multi-transmitter log.
     if (words.size() > fields + 1 || (words.size() == fields + 1 && !IsDigitText(words.back()))) {
-        read.Why = Quote(words[fields]) + " after the received number";
+        read.Why =
+            Message(KT("Reader", "\"%1\" after the received number"), {std::string(words[fields])});
         return read;
     }
     read.Why = WhyNoQso(words);

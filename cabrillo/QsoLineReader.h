@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cabrillo/QsoLine.h"
+#include "common/Message.h"
 #include "contest/QsoLog.h"
 
 namespace kerolt {
@@ -20,9 +21,9 @@ struct QsoLineRead {
     // Columns 1-7 as Kerolt's columns hold them; "Row", "Mult" and "P" are empty.
     QsoLog::Row Row;
     // Empty when the line was read; else why not ("no received number").
-    std::string Why;
+    Message Why;
 
-    bool Taken() const { return Why.empty(); }
+    bool Taken() const { return Why.Empty(); }
     const std::string& Value(QsoSource source, int cell = -1) const;
 };
 

@@ -13,14 +13,14 @@ constexpr std::size_t MinNiceLines = 201;
 
 }  // namespace
 
-std::string QuickCheckVerdict(const std::vector<std::string>& lines) {
+Message QuickCheckVerdict(const std::vector<std::string>& lines) {
     if (lines.size() <= MaxEmptyLines)
-        return "Empty log";
+        return Message(KT("Check", "Empty log"));
     if (lines.size() >= MinNiceLines)
-        return "Pass, Nice job";
+        return Message(KT("Check", "Pass, Nice job"));
     const bool hasQso = std::any_of(lines.begin(), lines.end(),
                                     [](const std::string& line) { return Contains(line, "QSO"); });
-    return std::string("Pass ") + (hasQso ? "Ok" : "No QSO");
+    return hasQso ? Message(KT("Check", "Pass Ok")) : Message(KT("Check", "Pass No QSO"));
 }
 
 }  // namespace kerolt

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "common/Message.h"
+
 namespace kerolt {
 
 // "Empty log" for 15 lines or fewer, "Pass, Nice job" for more than 200, else "Pass Ok" when
 // some line contains "QSO" and "Pass No QSO" when none does.
-std::string QuickCheckVerdict(const std::vector<std::string>& lines);
+Message QuickCheckVerdict(const std::vector<std::string>& lines);
 
 }  // namespace kerolt

@@ -84,9 +84,11 @@ std::string ReadTextAtMost(const std::string& fileName, std::uintmax_t limit) {
         ThrowCannotOpen(fileName);
     if (text.size() > limit) {
         constexpr std::uintmax_t MB = 1024 * 1024;
-        const std::string most = limit % MB == 0 ? std::to_string(limit / MB) + " MB"
-                                                 : std::to_string(limit) + " bytes";
-        throw KeroltError(fileName + " is larger than " + most + ", the most Kerolt reads");
+        if (limit % MB == 0)
+            throw KeroltError(Message(KT("Files", "%1 is larger than %2 MB, the most Kerolt reads"),
+                                      {fileName, std::to_string(limit / MB)}));
+        throw KeroltError(Message(KT("Files", "%1 is larger than %2 bytes, the most Kerolt reads"),
+                                  {fileName, std::to_string(limit)}));
     }
     return text;
 }

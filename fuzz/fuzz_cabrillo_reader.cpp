@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         for (const auto& notTaken : file.NotTaken) {
             if (notTaken.Line < 2 || notTaken.Line > static_cast<long>(file.Lines.size()) ||
-                notTaken.Why.empty())
+                notTaken.Why.Empty())
                 __builtin_trap();
         }
     } catch (const kerolt::KeroltError&) {

@@ -78,17 +78,17 @@ TEST(BuildAdifLog, LeavesOutAndNamesWhatIsNoQso) {
                            "QSO 6 (- 2019-09-21 1310): no call",
                            "QSO 7 (DL//P 2019-09-21 1311): \"DL//P\" cannot be a call",
                        }));
-    EXPECT_EQ(LeftOutMessage(adif.LeftOut).English().substr(0, 53),
+    EXPECT_EQ(EnglishLines(LeftOutMessage(adif.LeftOut)).substr(0, 53),
               "These QSOs were left out of the ADIF file:\nQSO 2 (599");
-    EXPECT_EQ(LeftOutMessage({}).English(), "");
+    EXPECT_EQ(EnglishLines(LeftOutMessage({})), "");
     // Twenty QSOs are named in the message, the rest counted.
     std::vector<Message> many;
     for (int i = 1; i <= 21; ++i) many.push_back("Q" + std::to_string(i));
-    const std::string shown = LeftOutMessage(many).English();
+    const std::string shown = EnglishLines(LeftOutMessage(many));
     EXPECT_NE(shown.find("\nQ20\nand 1 more"), std::string::npos) << shown;
     EXPECT_EQ(shown.find("Q21"), std::string::npos) << shown;
     many.pop_back();
-    EXPECT_EQ(LeftOutMessage(many).English().find("more"), std::string::npos);
+    EXPECT_EQ(EnglishLines(LeftOutMessage(many)).find("more"), std::string::npos);
 
     // A contest date that gives no date leaves every QSO of its day out.
     const AdifLog undated = BuildAdifLog(

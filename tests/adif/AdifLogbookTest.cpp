@@ -98,7 +98,7 @@ TEST(ImportAdif, TheContestAndWeekendOfTheFilesQsos) {
         StationData page;
         page.ContestIndex = c.page;
         const AdifImport import = ImportAdif(ReadAdif(c.records, "in.adi"), page);
-        EXPECT_EQ(import.Message.English().substr(0, c.message.size()), c.message) << c.name;
+        EXPECT_EQ(EnglishLines(import.Message).substr(0, c.message.size()), c.message) << c.name;
         EXPECT_EQ(import.File.ContestDate.value_or(""), c.contestDate) << c.name;
         EXPECT_EQ(import.File.Rows.size(), c.taken) << c.name;
     }
@@ -108,7 +108,7 @@ TEST(ImportAdif, TheContestAndWeekendOfTheFilesQsos) {
 TEST(ImportAdif, TheWeekendsRefusedQsosAreNamedFirst) {
     std::string records = Times(22, Rec("SSB", "20261003", "1300"));
     records += Rec("SSB", "20261010", "1300") + Rec("SSB", "20261010", "1400", "<RST_RCVD:4>5999");
-    const std::string message = ImportAdif(ReadAdif(records, "in.adi"), {}).Message.English();
+    const std::string message = EnglishLines(ImportAdif(ReadAdif(records, "in.adi"), {}).Message);
     const std::string named = message.substr(message.find("\n\n"));
     EXPECT_TRUE(named.starts_with(
         "\n\nQSO 24 (OH2XY 20261010 1400): The report '5999' is not two or three digits\n"
@@ -138,7 +138,7 @@ TEST(ImportAdif, AYearsLogbook) {
     last[ColRow] = "38";
     EXPECT_EQ(fresh.File.Rows.front(), first);
     EXPECT_EQ(fresh.File.Rows.back(), last);
-    EXPECT_EQ(fresh.Message.English().substr(0, fresh.Message.English().find("QSO 2 ")),
+    EXPECT_EQ(EnglishLines(fresh.Message).substr(0, EnglishLines(fresh.Message).find("QSO 2 ")),
               Ssb2026 + Most +
                   "38 of 300 QSOs taken, 261 outside that contest; not taken:\n"
                   "176 in another mode\n"
@@ -147,14 +147,14 @@ TEST(ImportAdif, AYearsLogbook) {
                   "\n"
                   "QSO 185 (OZ6KDK 20261010 1530): not on a contest band\n"
                   "QSO 1 (YL3BJ 20260104 1541): outside the contest period\n");
-    EXPECT_TRUE(fresh.Message.English().ends_with("\nand 242 more")) << fresh.Message.English();
+    EXPECT_TRUE(EnglishLines(fresh.Message).ends_with("\nand 242 more")) << EnglishLines(fresh.Message);
 
     // On the page, SAC-CW takes its weekend: three everyday QSOs without numbers.
     StationData cw;
     cw.ContestIndex = SacCw;
     const AdifImport chosen = ImportAdif(doc, cw);
     EXPECT_TRUE(chosen.File.Rows.empty());
-    EXPECT_EQ(chosen.Message.English().substr(0, chosen.Message.English().find("\n\n")),
+    EXPECT_EQ(EnglishLines(chosen.Message).substr(0, EnglishLines(chosen.Message).find("\n\n")),
               Cw2026 + OnPage + "The file has more QSOs (39) in " + Ssb2026 +
                   ": choose SAC-SSB on the station page to take those.\n"
                   "0 of 300 QSOs taken, 297 outside that contest; not taken:\n"

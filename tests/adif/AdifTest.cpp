@@ -54,7 +54,7 @@ TEST(AdifTest, ExportReadsBackAsTheSameLog) {
     const AdifDocument doc = ReadAdif(text, "out.adi");
     EXPECT_EQ(FieldOf(doc.Header, "CREATED_TIMESTAMP"), "20191014 130509");
     const AdifImport back = ImportAdif(doc, StationData{});
-    EXPECT_EQ(back.Message.English(), "");
+    EXPECT_EQ(EnglishLines(back.Message), "");
     EXPECT_EQ(back.File.Station.CallEdit, station.CallEdit);
     EXPECT_EQ(back.File.Station.ContestBox, station.ContestBox);
     EXPECT_EQ(back.File.ContestDate, "2019-10-12");
@@ -93,7 +93,7 @@ TEST(AdifTest, ImportTakesOnlyTheContestsQsos) {
     for (const auto& c : cases) {
         const AdifImport import = Import(first + c.record);
         EXPECT_EQ(import.File.Rows.size(), c.refusal.empty() ? 2u : 1u) << c.record;
-        EXPECT_NE(import.Message.English().find(c.refusal), std::string::npos) << c.record;
+        EXPECT_NE(EnglishLines(import.Message).find(c.refusal), std::string::npos) << c.record;
         EXPECT_EQ(import.File.ContestDate, "2019-09-21");
         for (const QsoLog::Row& row : import.File.Rows)
             EXPECT_NE(BandFromFrequency(row[ColFreq]), NoBand) << c.record;
@@ -197,13 +197,13 @@ TEST(AdifTest, ImportTakesOnlyDatesAndTimesOfTheCalendarAndTheClock) {
         const std::string record = Qso("OH2XY", c.date, c.time, "<BAND:3>40m<MODE:2>CW");
         const AdifImport import = Import(first + record);
         if (*c.refusal == '\0') {
-            EXPECT_EQ(import.Message.English(), "") << c.date << " " << c.time;
+            EXPECT_EQ(EnglishLines(import.Message), "") << c.date << " " << c.time;
             EXPECT_EQ(import.File.Rows.size(), 2u) << c.date << " " << c.time;
             continue;
         }
         const char* outside =
             std::string_view(c.refusal) == "outside the contest period" ? "1" : "0";
-        EXPECT_EQ(import.Message.English(),
+        EXPECT_EQ(EnglishLines(import.Message),
                   std::string("SAC-CW 2019-09-21 1200 to 2019-09-22 1159 UTC, the "
                               "contest weekend with the most QSOs in the file.\n"
                               "1 of 2 QSOs taken, ") +
@@ -252,7 +252,7 @@ TEST(AdifTest, ImportTakesTheFrequencyWhereItLiesOnTheBand) {
         const AdifImport import = Import(Qso("OH2XY", "20190921", "1300", more));
         if (*c.row == '\0') {
             EXPECT_TRUE(import.File.Rows.empty()) << c.band << " " << c.freq;
-            EXPECT_NE(import.Message.English().find("): not on a contest band"), std::string::npos)
+            EXPECT_NE(EnglishLines(import.Message).find("): not on a contest band"), std::string::npos)
                 << c.band << " " << c.freq;
         } else {
             ASSERT_EQ(import.File.Rows.size(), 1u) << c.band << " " << c.freq;
@@ -276,7 +276,7 @@ TEST(AdifTest, MessagesCutLongTextsFromTheFile) {
     const std::string call = twenty + "ABCDE";
     const AdifImport import = Import(Qso(call, "20190921", "1300", "<BAND:3>40m<MODE:2>CW") +
                                      Qso("OH2XY", "20190921", "1300" + twenty, "<MODE:2>CW"));
-    EXPECT_EQ(import.Message.English(),
+    EXPECT_EQ(EnglishLines(import.Message),
               "SAC-CW 2019-09-21 1200 to 2019-09-22 1159 UTC, the contest weekend with the most "
               "QSOs in the file.\n0 of 2 QSOs taken, 0 outside that contest; not taken:\n"
               "1 no valid time (HHMM)\n"
@@ -289,7 +289,8 @@ TEST(AdifTest, MessagesCutLongTextsFromTheFile) {
     // The commit's words quote the whole field; they are cut after 100 characters.
     const std::string longCall(120, 'W');
     const std::string words =
-        Import(Qso(longCall, "20190921", "1300", "<BAND:3>40m<MODE:2>CW")).Message.English();
+        EnglishLines(
+            Import(Qso(longCall, "20190921", "1300", "<BAND:3>40m<MODE:2>CW")).Message);
     EXPECT_EQ(words.substr(words.find("): ") + 3), ShownText("The call '" + longCall, 100));
 
     try {

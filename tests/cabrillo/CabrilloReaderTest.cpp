@@ -325,9 +325,9 @@ TEST(ReadCabrilloLog, ReadsAnyLayoutIntoKeroltsCells) {
     EXPECT_EQ(other.Rows, own.Rows);
     EXPECT_EQ(other.ContestDate, own.ContestDate);
     EXPECT_EQ(other.NotTaken, (std::vector<NotTakenLine>{{5, "no received number"}}));
-    EXPECT_NE(NotTakenMessage(other.NotTaken).find("line 5: no received number"),
+    EXPECT_NE(EnglishLines(NotTakenMessage(other.NotTaken)).find("line 5: no received number"),
               std::string::npos);
-    EXPECT_EQ(NotTakenMessage(own.NotTaken), "");
+    EXPECT_EQ(EnglishLines(NotTakenMessage(own.NotTaken)), "");
 }
 
 // Why a QSO line is not read: the first field missing, or more after the received number than
@@ -342,7 +342,7 @@ TEST(ReadQsoLine, NamesWhatIsMissingOrTooMuch) {
         {line + " 1 2", "\"1\" after the received number"},
         {line.substr(0, line.size() - 6), "no received report"},
     };
-    for (const auto& [text, why] : cases) EXPECT_EQ(ReadQsoLine(text).Why, why) << text;
+    for (const auto& [text, why] : cases) EXPECT_EQ(ReadQsoLine(text).Why.English(), why) << text;
 }
 
 // Another program's line is taken when each field is of its kind, with its values as written
@@ -384,7 +384,7 @@ TEST(ReadQsoLine, OtherLayoutsFieldsMustStandInPlace) {
         // the frequency left out: the mode stands where the frequency should
         {"QSO: CW 2026-09-19 1400 SM5QQQ 599 006 DL1ABC 599 011 0", "date \"1400\" is no date"},
     };
-    for (const auto& [text, why] : cases) EXPECT_EQ(ReadQsoLine(text).Why, why) << text;
+    for (const auto& [text, why] : cases) EXPECT_EQ(ReadQsoLine(text).Why.English(), why) << text;
 
     // A station that gave no number, in another program's layout: the cell Kerolt writes.
     const QsoLineRead zero = ReadQsoLine(line(d, "1400", "599", "006", "DL1ABC", "599", "000"));
@@ -411,12 +411,12 @@ TEST(ReadQsoLine, CallsComeOutUpperCase) {
 // What Open tells beyond the log, in one message.
 TEST(OpenMessage, NamesWhatTheFileHoldsBeyondItsLog) {
     CabrilloFile file;
-    EXPECT_EQ(OpenMessage(file), "");
+    EXPECT_EQ(EnglishLines(OpenMessage(file)), "");
     file.NotTaken = {{30, "no received number"}};
     file.XQsoLines = {"X-QSO: a", "X-QSO: b"};
     file.NotRead = {{4, "no header tag"}};
     file.Lost = {{6, 0x141}};
-    EXPECT_EQ(OpenMessage(file),
+    EXPECT_EQ(EnglishLines(OpenMessage(file)),
               "These lines were not read as QSOs:\nline 30: no received number\n\n"
               "2 X-QSO lines are kept as X-QSO lines: not scored, no dupes, in no total.\n\n"
               "These lines were not read:\nline 4: no header tag\n\n"
@@ -425,15 +425,16 @@ TEST(OpenMessage, NamesWhatTheFileHoldsBeyondItsLog) {
               "line 6: U+0141");
     file = CabrilloFile{};
     file.XQsoLines = {"X-QSO: a"};
-    EXPECT_EQ(OpenMessage(file),
+    EXPECT_EQ(EnglishLines(OpenMessage(file)),
               "1 X-QSO line is kept as an X-QSO line: not scored, no dupe, in no total.");
     EXPECT_FALSE(DiffersFromItsFile(file));
     file.Lost = {{6, 0x141}};
     EXPECT_TRUE(DiffersFromItsFile(file));
     file = CabrilloFile{};
     file.NotTaken = {{30, "no received number"}};
-    EXPECT_EQ(OpenMessage(file), "These lines were not read as QSOs:\nline 30: no received number\n\n"
-                                 "Saving over the file leaves these lines out.");
+    EXPECT_EQ(EnglishLines(OpenMessage(file)),
+              "These lines were not read as QSOs:\nline 30: no received number\n\n"
+              "Saving over the file leaves these lines out.");
     EXPECT_TRUE(DiffersFromItsFile(file));
 }
 
@@ -460,7 +461,7 @@ TEST(ReadQsoLine, KeroltsOwnLinesWithBlankColumns) {
     };
     for (const auto& c : cases) {
         const QsoLineRead read = ReadQsoLine(c.line);
-        ASSERT_TRUE(read.Taken()) << c.line << ": " << read.Why;
+        ASSERT_TRUE(read.Taken()) << c.line << ": " << read.Why.English();
         EXPECT_EQ(read.Row, c.row) << c.line;
         EXPECT_EQ(read.Value(QsoSource::OwnCall), c.ownCall) << c.line;
         EXPECT_EQ(CabrilloQsoLine(read.Row, c.ownCall, "CW", "2019-09-21"), c.line);

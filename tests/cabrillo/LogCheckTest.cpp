@@ -152,7 +152,8 @@ TEST(CheckCabrilloLog, FindsEachFault) {
             const auto& [at, level, part] = findings[i];
             EXPECT_EQ(found[i].Line, at);
             EXPECT_EQ(found[i].Level, level);
-            EXPECT_NE(found[i].Message.find(part), std::string::npos) << found[i].Message;
+            EXPECT_NE(found[i].Message.English().find(part), std::string::npos)
+                << found[i].Message.English();
         }
     }
 }

@@ -27,8 +27,8 @@ class CellRuleTest : public ::testing::TestWithParam<CellCase> {};
 
 TEST_P(CellRuleTest, FollowsTheEntryRow) {
     const CellCase& c = GetParam();
-    EXPECT_EQ(CellRefusal(c.col, c.text, c.contest).empty(), c.taken)
-        << c.col << " " << c.text << ": " << CellRefusal(c.col, c.text, c.contest);
+    EXPECT_EQ(CellRefusal(c.col, c.text, c.contest).Empty(), c.taken)
+        << c.col << " " << c.text << ": " << CellRefusal(c.col, c.text, c.contest).English();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,8 +112,9 @@ struct ChangeCase {
 
 TEST_F(LogDocumentTest, EveryChangeAfterASaveIsMarkedToldAndWritten) {
     const ChangeCase cases[] = {
-        {"grid edit", [](LogDocument& d) { EXPECT_EQ(d.EditCell(3, ColCall, "OX3XR"), ""); },
-         "OX3XR", "OX3LX"},
+        {"grid edit",
+         [](LogDocument& d) { EXPECT_EQ(d.EditCell(3, ColCall, "OX3XR").English(), ""); }, "OX3XR",
+         "OX3LX"},
         {"delete last row", [](LogDocument& d) { EXPECT_TRUE(d.RemoveLastQso()); }, "OH2BBB",
          "OX3LX"},
         {"station name",
@@ -128,8 +129,7 @@ TEST_F(LogDocumentTest, EveryChangeAfterASaveIsMarkedToldAndWritten) {
              d.CommitQso(QsoRow("21025", "1400", "599", "4", "LA1CCC", "599", "4"));
          },
          "LA1CCC", ""},
-        {"contest date", [](LogDocument& d) { d.SetContestDate("2020-09-19"); }, "2020-09-19",
-         ""},
+        {"contest date", [](LogDocument& d) { d.SetContestDate("2020-09-19"); }, "2020-09-19", ""},
     };
     for (const ChangeCase& c : cases) {
         OpenSample();
@@ -148,17 +148,18 @@ TEST_F(LogDocumentTest, NoChangeLeavesTheSavedMark) {
     StationData same = doc_.Station();
     same.ClamedScoreEdit = "999";  // the program's field, not the user's
     doc_.SetStation(same);
-    EXPECT_EQ(doc_.EditCell(3, ColCall, "OX3LX"), "");
-    EXPECT_NE(doc_.EditCell(1, ColTime, "2599"), "");
-    EXPECT_NE(doc_.EditCell(4, ColTime, "1200"), "");
+    EXPECT_EQ(doc_.EditCell(3, ColCall, "OX3LX").English(), "");
+    EXPECT_NE(doc_.EditCell(1, ColTime, "2599").English(), "");
+    EXPECT_NE(doc_.EditCell(4, ColTime, "1200").English(), "");
     EXPECT_FALSE(doc_.Modified());
     EXPECT_EQ(told_, 0);
 }
 
 TEST_F(LogDocumentTest, RefusedEditKeepsTheOldValue) {
     OpenSample();
-    EXPECT_EQ(doc_.EditCell(1, ColTime, "2599"), "time \"2599\" is not a valid HHMM time");
-    EXPECT_EQ(doc_.EditCell(1, ColFreq, "abc99999"),
+    EXPECT_EQ(doc_.EditCell(1, ColTime, "2599").English(),
+              "time \"2599\" is not a valid HHMM time");
+    EXPECT_EQ(doc_.EditCell(1, ColFreq, "abc99999").English(),
               "frequency \"abc99999\" is on no contest band");
     EXPECT_EQ(doc_.Log().Cell(1, ColTime), "1300");
     EXPECT_EQ(doc_.Log().Cell(1, ColFreq), "14025");
@@ -168,7 +169,7 @@ TEST_F(LogDocumentTest, EditedCellIsRescored) {
     OpenSample();
     const std::string before = doc_.Station().ClamedScoreEdit;
     // The second QSO becomes a dupe of the first.
-    EXPECT_EQ(doc_.EditCell(2, ColCall, "SM5AAA"), "");
+    EXPECT_EQ(doc_.EditCell(2, ColCall, "SM5AAA").English(), "");
     EXPECT_EQ(doc_.Log().Cell(2, ColPoints), "0");
     EXPECT_NE(doc_.Station().ClamedScoreEdit, before);
 }
@@ -211,7 +212,7 @@ TEST_F(LogDocumentTest, CellsThatCameInBadAreKnown) {
     EXPECT_TRUE(doc_.CellIsBad(1, ColRstSent));
     EXPECT_FALSE(doc_.CellIsBad(1, ColRstRcvd));
     EXPECT_FALSE(doc_.CellIsBad(1, ColPoints));
-    EXPECT_EQ(doc_.EditCell(1, ColTime, "2359"), "");
+    EXPECT_EQ(doc_.EditCell(1, ColTime, "2359").English(), "");
     EXPECT_FALSE(doc_.CellIsBad(1, ColTime));
 }
 
@@ -229,16 +230,38 @@ Finding Note(int line, std::string why) {
 }
 
 TEST(CheckVerdictTest, PassOkOnlyWithoutAProblem) {
-    EXPECT_EQ(CheckVerdict({}), "Pass Ok");
-    EXPECT_EQ(CheckVerdict({Note(20, "possible bust")}),
+    EXPECT_EQ(EnglishLines(CheckVerdict({})), "Pass Ok");
+    EXPECT_EQ(EnglishLines(CheckVerdict({Note(20, "possible bust")})),
               "Pass Ok, 1 note\nline 20: note: possible bust");
-    EXPECT_EQ(CheckVerdict({Note(20, "n"), Problem(21, "bad time")}),
+    EXPECT_EQ(EnglishLines(CheckVerdict({Note(20, "n"), Problem(21, "bad time")})),
               "1 problem, 1 note\nline 21: problem: bad time\nline 20: note: n");
     std::vector<Finding> many;
     for (int line = 1; line <= 8; ++line) many.push_back(Problem(line, "p"));
-    const std::string verdict = CheckVerdict(many);
+    const std::string verdict = EnglishLines(CheckVerdict(many));
     EXPECT_TRUE(verdict.starts_with("8 problems, 0 notes\nline 1: problem: p\n")) << verdict;
     EXPECT_TRUE(verdict.ends_with("line 5: problem: p\n... and 3 more")) << verdict;
+}
+
+// The first line counts each kind, singular at one; five findings are all named.
+TEST(CheckVerdictTest, CountsSingularAtOneAndNamesFive) {
+    struct Case {
+        std::size_t problems, notes;
+        const char* first;
+        std::size_t lines;
+    } cases[] = {
+        {0, 1, "Pass Ok, 1 note", 2},        {0, 2, "Pass Ok, 2 notes", 3},
+        {1, 0, "1 problem, 0 notes", 2},     {1, 2, "1 problem, 2 notes", 4},
+        {2, 1, "2 problems, 1 note", 4},     {0, 5, "Pass Ok, 5 notes", 6},
+        {5, 1, "5 problems, 1 note", 7},  // five named, then "... and 1 more"
+    };
+    for (const auto& c : cases) {
+        std::vector<Finding> findings;
+        for (std::size_t i = 0; i < c.problems; ++i) findings.push_back(Problem(1, "p"));
+        for (std::size_t i = 0; i < c.notes; ++i) findings.push_back(Note(2, "n"));
+        const MessageLines verdict = CheckVerdict(findings);
+        ASSERT_EQ(verdict.size(), c.lines) << c.first;
+        EXPECT_EQ(verdict.front().English(), c.first);
+    }
 }
 
 }  // namespace

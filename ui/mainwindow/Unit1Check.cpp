@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "cabrillo/LogCheck.h"
+#include "ui/support/CoreLines.h"
 #include "ui/support/CoreText.h"
 #include "ui/features/callentry/PartialCalls.h"
 #include "Unit1.h"
@@ -43,8 +44,9 @@ void TForm1::ShowLogCheck(const std::vector<std::string>& lines) {
             const bool isProblem = findings[i].Level == FindingLevel::Problem;
             problem = problem || isProblem;
             problems += isProblem ? 1 : 0;
-            reasons << (isProblem ? tr("problem: %1") : tr("note: %1"))
-                           .arg(ToUi(findings[i].Message));
+            reasons << Translate(isProblem
+                                     ? Message(KT("Check", "problem: %1"), {findings[i].Message})
+                                     : Message(KT("Check", "note: %1"), {findings[i].Message}));
         }
         // The text stays as it is: the page's lines are what Save writes.
         if (item) {
@@ -66,8 +68,8 @@ void TForm1::Check1Click() {
     // The document's text as it stands, with the same check as the page and --check.
     RebuildCabrilloLog();
     const CallList& known = partials_->KnownCalls();
-    prompts_.ShowInformation(ToUi(CheckVerdict(
-        CheckCabrilloLog(doc_.CabrilloLines(), countryTable_, known.Size() > 0 ? &known : nullptr))));
+    prompts_.ShowInformation(TranslateLines(CheckVerdict(CheckCabrilloLog(
+        doc_.CabrilloLines(), countryTable_, known.Size() > 0 ? &known : nullptr))));
 }
 
 }  // namespace kerolt

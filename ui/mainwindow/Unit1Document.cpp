@@ -74,10 +74,10 @@ void TForm1::RebuildCabrilloLog() {
 }
 
 bool TForm1::EditGridCell(int logRow, int col, const QString& text) {
-    const std::string refusal = doc_.EditCell(logRow, col, ToCore(text));
-    if (refusal.empty())
+    const Message refusal = doc_.EditCell(logRow, col, ToCore(text));
+    if (refusal.Empty())
         return true;
-    SetPanelText(EntityPanel, tr("Not taken: %1").arg(ToUi(refusal)));
+    SetPanelText(EntityPanel, Translate(Message(KT("Document", "Not taken: %1"), {refusal})));
     return false;
 }
 

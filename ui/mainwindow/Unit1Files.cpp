@@ -15,6 +15,7 @@
 #include "contest/ContestRules.h"
 #include "ui/widgets/ComboLists.h"
 #include "ui/support/Clock.h"
+#include "ui/support/CoreLines.h"
 #include "ui/support/CoreText.h"
 #include "ui/support/Hourglass.h"
 #include "ui/widgets/QsoGridModel.h"
@@ -41,8 +42,8 @@ void TForm1::LoadCabrilloLog() {
     const CabrilloFile file = LoadCabrilloFile(NativeName(*chosen));
     // The log is in its file, unless a save would not give the file back.
     ShowOpenedFile(file, NativeName(QFileInfo(*chosen).absoluteFilePath()), DiffersFromItsFile(file));
-    if (const std::string message = OpenMessage(file); !message.empty())
-        prompts_.ShowInformation(ToUi(message));
+    if (const MessageLines message = OpenMessage(file); !message.empty())
+        prompts_.ShowInformation(TranslateLines(message));
 }
 
 void TForm1::ShowOpenedFile(const CabrilloFile& file, const std::string& fileName,

@@ -475,13 +475,13 @@ class Walk {
             const QsoLineRead read = ReadQsoLine(line);
             for (int col = ColFreq; col <= ColNrRcvd; ++col) {
                 if (ToUi(Trim(read.Row[std::size_t(col)])) != Cell(row, col))
-                    return Fail("read back",
-                                QStringLiteral("%1 row %2 col %3: '%4' reads '%5' %6")
-                                    .arg(name)
-                                    .arg(row)
-                                    .arg(col)
-                                    .arg(Cell(row, col))
-                                    .arg(ToUi(read.Row[std::size_t(col)]), ToUi(read.Why)));
+                    return Fail("read back", QStringLiteral("%1 row %2 col %3: '%4' reads '%5' %6")
+                                                 .arg(name)
+                                                 .arg(row)
+                                                 .arg(col)
+                                                 .arg(Cell(row, col))
+                                                 .arg(ToUi(read.Row[std::size_t(col)]),
+                                                      ToUi(read.Why.English())));
             }
         }
     }

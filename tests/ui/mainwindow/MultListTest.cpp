@@ -47,8 +47,8 @@ class MultListTest : public QObject {
             QVERIFY(w_.Form->Check1->isEnabled());
         }
         w_.Form->Check1->trigger();
-        const std::string verdict =
-            CheckVerdict(CheckCabrilloLog(w_.Form->Document().CabrilloLines(), w_.Table, nullptr));
+        const std::string verdict = EnglishLines(
+            CheckVerdict(CheckCabrilloLog(w_.Form->Document().CabrilloLines(), w_.Table, nullptr)));
         QCOMPARE(w_.Prompts.Informations, QStringList{ToUi(verdict)});
         QVERIFY(!w_.Prompts.Informations.first().startsWith(QStringLiteral("Pass Ok")));
     }

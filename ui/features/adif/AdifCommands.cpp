@@ -9,20 +9,11 @@
 #include "adif/AdifWriter.h"
 #include "common/TextFile.h"
 #include "ui/support/Clock.h"
+#include "ui/support/CoreLines.h"
 #include "ui/support/CoreText.h"
 #include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
-
-namespace {
-
-QString Translated(const MessageLines& message) {
-    QStringList lines;
-    for (const Message& line : message.Lines) lines << Translate(line);
-    return lines.join(QLatin1Char('\n'));
-}
-
-}  // namespace
 
 AdifCommands::AdifCommands(TForm1& form, Clock& clock)
     : QObject(&form), form_(form), clock_(clock) {
@@ -63,7 +54,7 @@ void AdifCommands::ExportAdif1Click() {
         BuildAdifLog(station, form_.Log(), form_.State().ContestDate, clock_.UtcNow());
     WriteLines(NativeName(*chosen), adif.Lines);
     if (!adif.LeftOut.empty())
-        form_.Dialogs().ShowInformation(Translated(LeftOutMessage(adif.LeftOut)));
+        form_.Dialogs().ShowInformation(TranslateLines(LeftOutMessage(adif.LeftOut)));
 }
 
 void AdifCommands::ImportAdif1Click() {
@@ -77,8 +68,8 @@ void AdifCommands::ImportAdif1Click() {
     // The imported log exists in no Cabrillo file yet: it comes from the ADIF file, changed.
     if (!import.File.Rows.empty())
         form_.ShowOpenedFile(import.File, NativeName(QFileInfo(*chosen).absoluteFilePath()), true);
-    if (!import.Message.Empty())
-        form_.Dialogs().ShowInformation(Translated(import.Message));
+    if (!import.Message.empty())
+        form_.Dialogs().ShowInformation(TranslateLines(import.Message));
 }
 
 }  // namespace kerolt
