@@ -27,6 +27,7 @@
 #include "ui/widgets/PageControl.h"
 #include "ui/widgets/QsoGridModel.h"
 #include "ui/mainwindow/Unit1.h"
+#include "ui/mainwindow/Unit1Language.h"
 
 // Building the window: its frame, menus, status bar, the station page and the tab order.
 
@@ -106,6 +107,7 @@ void TForm1::BuildMenus() {
     AutoSave1 = setUp->addAction(QStringLiteral("&AutoSave"));
     AutoSave1->setCheckable(true);
     AutoSave1->setChecked(true);
+    AddLanguageMenu(*this, setUp);
     setUpMenu_ = setUp;
 
     // The check reads the document, whichever page is shown.
