@@ -20,6 +20,7 @@
 #include "country/CTY.h"
 #include "ui/support/Clock.h"
 #include "ui/support/CoreText.h"
+#include "ui/support/Language.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/features/callentry/PartialCalls.h"
 #include "ui/support/Prompts.h"
@@ -107,6 +108,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("kerolt"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kerolt.png")));
     kerolt::RegisterFontSubstitutes();
+    // The language before any window exists; the command-line modes above stay English.
+    kerolt::InstallLanguage(
+        kerolt::StartLanguage(kerolt::SavedLanguage(), kerolt::DesktopLanguage()));
 
     kerolt::QtPrompts prompts;
     if (loadError) {

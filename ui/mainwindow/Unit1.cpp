@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "ui/support/CoreLines.h"
 #include "ui/support/CoreText.h"
 #include "ui/features/callentry/PartialCalls.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The log check's marks on the "Cabrillo log" page and its Check command.
 namespace kerolt {

@@ -17,7 +17,7 @@
 #include "ui/support/CoreText.h"
 #include "ui/widgets/ComboLists.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The window as a view of the log document: the views follow each change, the station
 // controls feed it, the title and the backup follow it, and a new log or Last.log replace it.

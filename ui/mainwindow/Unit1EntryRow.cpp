@@ -4,7 +4,7 @@
 
 #include "ui/widgets/ComboLists.h"
 #include "ui/support/CoreText.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The log input page's entry row as the features see it.
 

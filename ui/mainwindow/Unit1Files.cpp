@@ -19,7 +19,7 @@
 #include "ui/support/CoreText.h"
 #include "ui/support/Hourglass.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The file commands: opening a log, saving it, and the question before the window closes.
 

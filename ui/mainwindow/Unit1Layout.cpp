@@ -28,7 +28,8 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/PageControl.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
+#include "ui/mainwindow/Unit1Language.h"
 
 // Building the window: its frame, menus, status bar, the station page and the tab order.
 
@@ -108,6 +109,7 @@ void TForm1::BuildMenus() {
     AutoSave1 = setUp->addAction(tr("&AutoSave"));
     AutoSave1->setCheckable(true);
     AutoSave1->setChecked(true);
+    AddLanguageMenu(*this, setUp);
     setUpMenu_ = setUp;
 
     // The check reads the document, whichever page is shown.

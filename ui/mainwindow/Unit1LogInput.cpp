@@ -23,7 +23,7 @@
 #include "ui/support/Keys.h"
 #include "ui/widgets/PageControl.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The log input page: page keys, the entry fields, the commit, the grid and the backup.
 

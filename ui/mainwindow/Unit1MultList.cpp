@@ -6,7 +6,7 @@
 #include "common/TextFile.h"
 #include "contest/MultList.h"
 #include "ui/support/CoreText.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The per-band multiplier lists and their file.
 

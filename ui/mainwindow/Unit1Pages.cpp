@@ -2,7 +2,7 @@
 #include <QLineEdit>
 
 #include "ui/widgets/PageControl.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // Arriving at and leaving the pages: each page's own work lives in the file of its page.
 

@@ -29,7 +29,7 @@
 #include "ui/widgets/Fields.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/QsoGridModel.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // Building the log input, Cabrillo log and mult list pages.
 namespace kerolt {

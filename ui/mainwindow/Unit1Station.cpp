@@ -12,7 +12,7 @@
 #include "ui/support/CoreText.h"
 #include "ui/support/Keys.h"
 #include "ui/widgets/PageControl.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The station page ("Data input"): its handlers, the Enter chain, the station data to and
 // from the controls, and the work of leaving the page.

@@ -5,7 +5,7 @@
 #include "contest/Scoring.h"
 #include "ui/support/CoreText.h"
 #include "ui/support/EventHook.h"
-#include "Unit1.h"
+#include "ui/mainwindow/Unit1.h"
 
 // The status bar's panels measured in the bar's own font, so that their texts fit whatever the
 // font and the screen's scale: each fixed text's panel as wide as its longest text, the entity

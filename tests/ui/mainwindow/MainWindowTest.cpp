@@ -99,7 +99,7 @@ class MainWindowTest : public QObject {
             {0,
              {"&New Ctrl+N", "&Open... Ctrl+O", "", "&Save... Ctrl+S", "", "&Import ADIF...", "&Export ADIF...",
               "", "&Results...", "", "E&xit"}},
-            {1, {"&Realtime", "", "&AutoSave", "", "R&ig..."}},
+            {1, {"&Realtime", "", "&AutoSave", "", "&Language", "", "R&ig..."}},
             {3, {"&HowTo F1", "", "&About..."}}};
         for (const auto& [index, items] : menus) {
             QStringList texts;
