@@ -5,446 +5,446 @@
     <name>Check</name>
     <message>
         <source>problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ongelma: %1</translation>
     </message>
     <message>
         <source>note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>huomautus: %1</translation>
     </message>
     <message>
         <source>QSO line not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO-riviä ei luettu: %1</translation>
     </message>
     <message>
         <source>mode %1 does not fit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetelaji %1 ei sovi kilpailuun %2</translation>
     </message>
     <message>
         <source>mode &quot;%1&quot; is neither CW nor PH</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetelaji ”%1” ei ole CW eikä PH</translation>
     </message>
     <message>
         <source>received number &quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaanotettu numero ”%1” ei ole numero</translation>
     </message>
     <message>
         <source>received number 0: the QSO gives no points and no multiplier</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaanotettu numero 0: yhteys ei anna pisteitä eikä kerrointa</translation>
     </message>
     <message>
         <source>sent call %1 differs from CALLSIGN %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty tunnus %1 poikkeaa CALLSIGN-arvosta %2</translation>
     </message>
     <message>
         <source>no worked call</source>
-        <translation type="unfinished"></translation>
+        <translation>ei työskenneltyä tunnusta</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a call</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei voi olla tunnus</translation>
     </message>
     <message>
         <source>QSO with the entrant&apos;s own call %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yhteys osallistujan omaan tunnukseen %1</translation>
     </message>
     <message>
         <source>frequency &quot;%1&quot; is on no contest band (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>taajuus ”%1” ei ole millään kilpailubandilla (%2)</translation>
     </message>
     <message>
         <source>frequency &quot;%1&quot; is on no contest band</source>
-        <translation type="unfinished"></translation>
+        <translation>taajuus ”%1” ei ole millään kilpailubandilla</translation>
     </message>
     <message>
         <source>frequency %1 is outside the %2 band plan on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>taajuus %1 on %2-kilpailun bandijaon ulkopuolella bandilla %3</translation>
     </message>
     <message>
         <source>QSO on %1 in a CATEGORY-BAND %2 entry</source>
-        <translation type="unfinished"></translation>
+        <translation>yhteys bandilla %1, vaikka CATEGORY-BAND on %2</translation>
     </message>
     <message>
         <source>date &quot;%1&quot; is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei ole kelvollinen päivämäärä</translation>
     </message>
     <message>
         <source>QSO at %1 %2 is outside %3 (from %4 1200 to the next day 1159 UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>yhteys %1 %2 on %3-kilpailun ulkopuolella (%4 klo 1200 – seuraavana päivänä klo 1159 UTC)</translation>
     </message>
     <message>
         <source>%1 gave %2 on line %3, now %4: a copying slip?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antoi rivillä %3 numeron %2, nyt %4: kirjausvirhe?</translation>
     </message>
     <message>
         <source>CLAIMED-SCORE &quot;%1&quot; differs from the log&apos;s score %2</source>
-        <translation type="unfinished"></translation>
+        <translation>CLAIMED-SCORE ”%1” poikkeaa lokin pistemäärästä %2</translation>
     </message>
     <message>
         <source>time %1 is earlier than the QSO before it (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>aika %1 on aiempi kuin edellisen yhteyden (%2)</translation>
     </message>
     <message>
         <source>sent number &quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty numero ”%1” ei ole numero</translation>
     </message>
     <message>
         <source>sent number %1 repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty numero %1 toistuu</translation>
     </message>
     <message>
         <source>sent number %1 comes after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty numero %1 tulee numeron %2 jälkeen</translation>
     </message>
     <message>
         <source>sent number %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty numero %1 puuttuu</translation>
     </message>
     <message>
         <source>sent numbers %1 to %2 are missing</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetyt numerot %1–%2 puuttuvat</translation>
     </message>
     <message>
         <source>no country found for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tunnukselle %1 ei löytynyt maata</translation>
     </message>
     <message>
         <source>%1 is not in the contest (Scandinavian with Scandinavian): no points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei kuulu kilpailuun (skandinaavinen skandinaavisen kanssa): ei pisteitä</translation>
     </message>
     <message>
         <source>%1 is not in the contest (non-Scandinavian with non-Scandinavian): no points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei kuulu kilpailuun (ei-skandinaavinen ei-skandinaavisen kanssa): ei pisteitä</translation>
     </message>
     <message>
         <source>%1 is a dupe of line %2: it stays in the log at 0 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 on rivin %2 tuplayhteys: se jää lokiin 0 pisteellä</translation>
     </message>
     <message>
         <source>%1 is not a known contest call; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei ole tunnettu kilpailutunnus; tarkoititko %2?</translation>
     </message>
     <message>
         <source>%1 has no Latin-1 form: read as &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>merkillä %1 ei ole Latin-1-muotoa: luettu merkiksi ”?”</translation>
     </message>
     <message>
         <source>Pass Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunnossa</translation>
     </message>
     <message>
         <source>Pass Ok, %1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunnossa, %1 huomautus</translation>
     </message>
     <message>
         <source>Pass Ok, %1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunnossa, %1 huomautusta</translation>
     </message>
     <message>
         <source>%1 problem, %2 note</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongelma, %2 huomautus</translation>
     </message>
     <message>
         <source>%1 problem, %2 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongelma, %2 huomautusta</translation>
     </message>
     <message>
         <source>%1 problems, %2 note</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongelmaa, %2 huomautus</translation>
     </message>
     <message>
         <source>%1 problems, %2 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongelmaa, %2 huomautusta</translation>
     </message>
     <message>
         <source>line %1: problem: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rivi %1: ongelma: %2</translation>
     </message>
     <message>
         <source>line %1: note: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rivi %1: huomautus: %2</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... ja %1 muuta</translation>
     </message>
     <message>
         <source>more than four ADDRESS lines</source>
-        <translation type="unfinished"></translation>
+        <translation>yli neljä ADDRESS-riviä</translation>
     </message>
     <message>
         <source>%1 has no value: the list still shows &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: arvo puuttuu, lista näyttää yhä ”%2”</translation>
     </message>
     <message>
         <source>%1 has no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: arvo puuttuu</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ”%2” ei ole mikään arvoista %3</translation>
     </message>
     <message>
         <source>no CALLSIGN line</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLSIGN-rivi puuttuu</translation>
     </message>
     <message>
         <source>CALLSIGN is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>CALLSIGN on tyhjä</translation>
     </message>
     <message>
         <source>no CONTEST line</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTEST-rivi puuttuu</translation>
     </message>
     <message>
         <source>no %1 line: it has no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-rivi puuttuu: sillä ei ole arvoa</translation>
     </message>
     <message>
         <source>no END-OF-LOG line</source>
-        <translation type="unfinished"></translation>
+        <translation>END-OF-LOG-rivi puuttuu</translation>
     </message>
     <message>
         <source>CATEGORY-MODE %1 does not match CONTEST %2</source>
-        <translation type="unfinished"></translation>
+        <translation>CATEGORY-MODE %1 ei sovi CONTEST-arvoon %2</translation>
     </message>
     <message>
         <source>CATEGORY-TRANSMITTER %1 is not open to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>CATEGORY-TRANSMITTER %1 ei ole sallittu sarjassa %2</translation>
     </message>
     <message>
         <source>%1 %2 is open to non-Scandinavian stations only; %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 on avoin vain ei-skandinaavisille asemille; %3 on %4</translation>
     </message>
     <message>
         <source>%1 %2 is open to Scandinavian stations only; %3 is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 on avoin vain skandinaavisille asemille; %3 on %4</translation>
     </message>
     <message>
         <source>Empty log</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyhjä loki</translation>
     </message>
     <message>
         <source>Pass, Nice job</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunnossa, hienoa työtä</translation>
     </message>
     <message>
         <source>Pass No QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunnossa, ei yhteyksiä</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
         <source>Not taken: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hylätty: %1</translation>
     </message>
     <message>
         <source>frequency &quot;%1&quot; is on no contest band</source>
-        <translation type="unfinished"></translation>
+        <translation>taajuus ”%1” ei ole millään kilpailubandilla</translation>
     </message>
     <message>
         <source>sent number &quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty numero ”%1” ei ole numero</translation>
     </message>
     <message>
         <source>received number &quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaanotettu numero ”%1” ei ole numero</translation>
     </message>
     <message>
         <source>call &quot;%1&quot; is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>tunnus ”%1” on pidempi kuin %2 merkkiä</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a call: a call has letters and digits</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei voi olla tunnus: tunnuksessa on kirjaimia ja numeroita</translation>
     </message>
     <message>
         <source>the program fills this column</source>
-        <translation type="unfinished"></translation>
+        <translation>ohjelma täyttää tämän sarakkeen</translation>
     </message>
     <message>
         <source>no QSO in this row</source>
-        <translation type="unfinished"></translation>
+        <translation>rivillä ei ole yhteyttä</translation>
     </message>
 </context>
 <context>
     <name>Entry</name>
     <message>
         <source>&apos;%1&apos; taken as nothing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” hylättiin: %2</translation>
     </message>
     <message>
         <source>time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aika %1</translation>
     </message>
     <message>
         <source>expected a minute 00-59</source>
-        <translation type="unfinished"></translation>
+        <translation>odotettiin minuuttia 00-59</translation>
     </message>
     <message>
         <source>Realtime is on, the clock keeps the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaaliaika on päällä, kello pitää ajan</translation>
     </message>
     <message>
         <source>a minute needs the hour of a time HHMM in the time field</source>
-        <translation type="unfinished"></translation>
+        <translation>pelkkä minuutti vaatii aikakenttään ajan HHMM, josta tunti otetaan</translation>
     </message>
     <message>
         <source>frequency %1 kHz from this QSO on</source>
-        <translation type="unfinished"></translation>
+        <translation>taajuus %1 kHz tästä yhteydestä alkaen</translation>
     </message>
     <message>
         <source>frequency %1 kHz from this QSO on, logged as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>taajuus %1 kHz tästä yhteydestä alkaen, kirjataan %2</translation>
     </message>
     <message>
         <source>expected a time HHMM (hours 00-23, minutes 00-59) or kHz on a contest band (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>odotettiin aikaa HHMM (tunnit 00-23, minuutit 00-59) tai kHz-taajuutta kilpailubandilla (%1)</translation>
     </message>
     <message>
         <source>expected kHz on a contest band (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>odotettiin kHz-taajuutta kilpailubandilla (%1)</translation>
     </message>
     <message>
         <source>the report &apos;%1&apos; after the number is not a valid RST on CW (such as 599)</source>
-        <translation type="unfinished"></translation>
+        <translation>numeron perässä oleva raportti ”%1” ei ole kelvollinen CW-RST (kuten 599)</translation>
     </message>
     <message>
         <source>the report &apos;%1&apos; after the number is not a valid RST on SSB (such as 59)</source>
-        <translation type="unfinished"></translation>
+        <translation>numeron perässä oleva raportti ”%1” ei ole kelvollinen SSB-RST (kuten 59)</translation>
     </message>
     <message>
         <source>the report &apos;%1&apos; after the number is not a valid RST</source>
-        <translation type="unfinished"></translation>
+        <translation>numeron perässä oleva raportti ”%1” ei ole kelvollinen RST</translation>
     </message>
     <message>
         <source>sent report &quot;%1&quot; is no report</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty raportti ”%1” ei ole raportti</translation>
     </message>
     <message>
         <source>received report &quot;%1&quot; is no report</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaanotettu raportti ”%1” ei ole raportti</translation>
     </message>
     <message>
         <source>The call would be %1 characters long; a call has at most %2. Nothing was pasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunnuksesta tulisi %1 merkkiä pitkä; tunnuksessa on enintään %2. Mitään ei liitetty.</translation>
     </message>
     <message>
         <source>The time &apos;%1&apos; is not four digits (HHMM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika ”%1” ei ole neljä numeroa (HHMM)</translation>
     </message>
     <message>
         <source>The report &apos;%1&apos; is not two or three digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Raportti ”%1” ei ole kaksi tai kolme numeroa</translation>
     </message>
     <message>
         <source>The call &apos;%1&apos; is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunnus ”%1” on pidempi kuin %2 merkkiä</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be a call: a call has letters and digits</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei voi olla tunnus: tunnuksessa on kirjaimia ja numeroita</translation>
     </message>
     <message>
         <source>time &quot;%1&quot; is not a valid HHMM time</source>
-        <translation type="unfinished"></translation>
+        <translation>aika ”%1” ei ole kelvollinen HHMM-aika</translation>
     </message>
     <message>
         <source>sent report &quot;%1&quot; is not a valid RST on CW</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty raportti ”%1” ei ole kelvollinen CW-RST</translation>
     </message>
     <message>
         <source>received report &quot;%1&quot; is not a valid RST on CW</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaanotettu raportti ”%1” ei ole kelvollinen CW-RST</translation>
     </message>
     <message>
         <source>sent report &quot;%1&quot; is not a valid RST on SSB</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty raportti ”%1” ei ole kelvollinen SSB-RST</translation>
     </message>
     <message>
         <source>received report &quot;%1&quot; is not a valid RST on SSB</source>
-        <translation type="unfinished"></translation>
+        <translation>vastaanotettu raportti ”%1” ei ole kelvollinen SSB-RST</translation>
     </message>
     <message>
         <source>The sent number is empty: type the number this QSO was given in the sent Nr field, then Enter again</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetty numero on tyhjä: kirjoita tälle yhteydelle annettu numero lähetetyn Nr:n kenttään ja paina sitten Enter uudelleen</translation>
     </message>
     <message>
         <source>The sent number %1 would have more than %2 digits, which the QSO line cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetyssä numerossa %1 olisi yli %2 numeroa, eikä QSO-riville mahdu niin monta</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>no call</source>
-        <translation type="unfinished"></translation>
+        <translation>ei tunnusta</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a call</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei voi olla tunnus</translation>
     </message>
     <message>
         <source>date &quot;%1&quot; is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei ole kelvollinen päivämäärä</translation>
     </message>
     <message>
         <source>time &quot;%1&quot; is no time</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei ole kelvollinen aika</translation>
     </message>
     <message>
         <source>QSO %1 (%2 %3 %4): %5</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO %1 (%2 %3 %4): %5</translation>
     </message>
     <message>
         <source>These QSOs were left out of the ADIF file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nämä yhteydet jätettiin pois ADIF-tiedostosta:</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>ja %1 muuta</translation>
     </message>
     <message>
         <source>The log has no callsign: type it on the &quot;Data input&quot; page, then export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokissa ei ole tunnusta: kirjoita se sivulle ”Asematiedot” ja vie sitten.</translation>
     </message>
     <message>
         <source>The log has no QSOs: there is nothing to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokissa ei ole yhteyksiä: vietävää ei ole.</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuntematon virhe</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei ole kelvollinen kokonaisluku</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi avata</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi luoda</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, the most Kerolt reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 on yli %2 Mt, enemmän kuin Kerolt lukee</translation>
     </message>
     <message>
         <source>%1 is larger than %2 bytes, the most Kerolt reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 on yli %2 tavua, enemmän kuin Kerolt lukee</translation>
     </message>
 </context>
 <context>
     <name>HelpText</name>
     <message>
         <source>How to make your log</source>
-        <translation type="unfinished"></translation>
+        <translation>Näin teet lokisi</translation>
     </message>
     <message>
         <source>Start on the &quot;Data input&quot; page and fill in your station information. Tab takes you
@@ -452,7 +452,11 @@ to the next field and Shift+Tab back to the one before. Enter moves on as well,
 though not in the e-mail field and the lists: from the callsign to the contest
 list, and from the operators through the name and the address lines to the
 claimed score, the club and the soapbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aloita sivulta ”Asematiedot” ja täytä asemasi tiedot. Tab vie seuraavaan
+kenttään ja Shift+Tab takaisin edelliseen. Myös Enter siirtää eteenpäin, paitsi
+sähköpostikentässä ja listoissa: tunnuksesta kilpailulistaan, ja operaattoreista
+nimen ja osoiterivien kautta ilmoitettuun pistemäärään, kerhoon ja
+kommentteihin.</translation>
     </message>
     <message>
         <source>• Callsign: the call you used in the contest. When you leave the field Kerolt
@@ -461,7 +465,12 @@ claimed score, the club and the soapbox.</source>
 • Operators: the calls of the operators.
 • Name, Address (three lines) and e-mail: so that the contest manager can
   reach you.</source>
-        <translation type="unfinished"></translation>
+        <translation>• Tunnus: tunnus, jota käytit kilpailussa. Kun poistut kentästä, Kerolt
+  näyttää luokkasi: Skandinaavinen, Ei-skandinaavinen tai
+  Ei-skandinaavinen DX, ja tarjoaa vain ne sarjat, jotka ovat sinulle avoimia.
+• Operaattorit: operaattorien tunnukset.
+• Nimi, Osoite (kolme riviä) ja sähköposti: jotta kilpailun järjestäjä
+  tavoittaa sinut.</translation>
     </message>
     <message>
         <source>The lists in the middle offer these choices:
@@ -479,26 +488,48 @@ To pick a choice, click the arrow at the right of the list and click the entry,
 or step through the entries with the Up and Down arrow keys. Until you pick one
 a list shows its own name, such as Category-Power, and that name goes into the
 Cabrillo log as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskellä olevissa listoissa on nämä vaihtoehdot:
+• Contest: SAC-CW tai SAC-SSB.
+• Category-Assisted: NON-ASSISTED tai ASSISTED.
+• Category-Band: ALL, 80M, 40M, 20M, 15M tai 10M skandinaavisille asemille;
+  muut valitsevat ALL tai LOW-BAND (80 ja 40 m).
+• Category-Operator: SINGLE-OP, MULTI-OP tai CHECKLOG. SINGLE-OP jättää
+  lähettimien vaihtoehdoksi vain ONE.
+• Category-Transmitter: ONE tai UNLIMITED.
+• Category-Power: HIGH, LOW tai QRP.
+• Category-Overlay: ei mitään, ROOKIE, TB-WIRES, CLASSIC tai WIRE-ONLY; tämä
+  lista näytetään vain skandinaavisille asemille.
+Valitse napsauttamalla listan oikeassa reunassa olevaa nuolta ja sitten
+vaihtoehtoa, tai selaa vaihtoehtoja nuolinäppäimillä ylös ja alas. Kunnes
+valitset, lista näyttää oman nimensä, esimerkiksi Category-Power, ja tämä nimi
+menee Cabrillo-lokiin sellaisenaan.</translation>
     </message>
     <message>
         <source>• Clamed Score: you need not type it. Kerolt takes it from the score table of
   the &quot;Log input&quot; page and fills it in for you.
 • Club and Soapbox are optional. In the soapbox you may tell about your
   equipment, give your e-mail address or write a short comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>• Ilm. pistemäärä (ilmoitettu pistemäärä): sitä ei tarvitse kirjoittaa. Kerolt
+  ottaa sen sivun ”Lokin syöttö” pistetaulukosta ja täyttää sen puolestasi.
+• Kerho ja Kommentit ovat vapaaehtoisia. Kommentteihin voit kertoa
+  laitteistasi, antaa sähköpostiosoitteesi tai kirjoittaa lyhyen kommentin.</translation>
     </message>
     <message>
         <source>The &quot;Log input&quot; page appears as soon as you have chosen the contest and typed a
 callsign of at least three characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu ”Lokin syöttö” tulee näkyviin heti, kun olet valinnut kilpailun ja
+kirjoittanut vähintään kolmimerkkisen tunnuksen.</translation>
     </message>
     <message>
         <source>The menus open with Alt and their underlined letter: Alt+F for File, Alt+U for
 SetUp, Alt+H for Help, and Alt+K runs Check. F10 opens the File menu; the arrow
 keys go on from there. Ctrl+N starts a new log; Ctrl+O opens a log, Ctrl+S saves it,
 F1 shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikot avautuvat Altilla ja alleviivatulla kirjaimella: Alt+T avaa
+Tiedosto-valikon, Alt+A Asetukset- ja Alt+O Ohje-valikon, ja Alt+K käynnistää
+Tarkista-komennon. F10 avaa Tiedosto-valikon; nuolinäppäimillä pääset siitä
+eteenpäin. Ctrl+N aloittaa uuden lokin, Ctrl+O avaa lokin, Ctrl+S tallentaa sen
+ja F1 näyttää tämän ohjeen.</translation>
     </message>
     <message>
         <source>On the &quot;Log input&quot; page:
@@ -524,11 +555,37 @@ F1 shows this help.</source>
   (up to five digits). You can change it, and the sent and received reports, by
   typing in their fields; Enter in the sent report or sent number field takes
   you on to the received number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivulla ”Lokin syöttö”:
+• Päivämäärä määräytyy valitsemastasi kilpailusta: Kerolt tietää tämän vuoden
+  kilpailuviikonlopun ja näyttää päivämäärän, jolle aikakentän kellonajalla
+  kirjattu yhteys osuu.
+• Bandikentän vaihtoehdot ovat 3500, 7000, 14000, 21000 ja 28000 (80, 40, 20,
+  15 ja 10 m). Se pysyy punaisena, kunnes valitset bandin. Alt+B vaihtaa bandia
+  ylöspäin, Alt+V alaspäin.
+• Aikakenttä alkaa lukemasta 1200. Kun Reaaliaika on pois päältä, nuolinäppäimet
+  ylös ja alas tai numeronäppäimistön plus- ja miinusnäppäimet siirtävät aikaa
+  minuutin eteen- tai taaksepäin (nuolinäppäimet eivät, kun ruudukko tai
+  bandikenttä on aktiivinen). Voit myös kirjoittaa ajan neljällä numerolla,
+  HHMM.
+• Reaaliaikatila (Asetukset, Reaaliaika) pitää aikakentän tietokoneen kellon
+  ajassa sekunnin välein. Tietokoneen kellon on silloin oltava UTC-ajassa.
+• Automaattitallennus (Asetukset, Automaattitallennus) on päällä ensimmäisellä
+  käynnistyskerralla: jokaisen lokin muutoksen jälkeen (yhteys, korjaus,
+  poistettu rivi, asematietojen kenttä) Kerolt kirjoittaa koko Cabrillo-lokin
+  tiedostoon Last.log siinä kansiossa, josta se käynnistettiin. Valitse
+  Asetukset, Automaattitallennus kytkeäksesi sen pois. Reaaliaika ja
+  Automaattitallennus pysyvät seuraavalla käynnistyskerralla sellaisina kuin
+  jätit ne. Jos Kerolt tai tietokone pysähtyy, käynnistä Kerolt uudelleen
+  samassa kansiossa: kun Last.log sisältää yhteyksiä, joita ei ole missään
+  tallennetussa tiedostossa, Kerolt tarjoutuu avaamaan sen.
+• Lähetetty järjestysnumero alkaa 1:stä ja kasvaa itsestään jokaisen yhteyden
+  jälkeen (enintään viisi numeroa). Voit muuttaa sitä sekä lähetettyä ja
+  vastaanotettua raporttia kirjoittamalla niiden kenttiin; Enter lähetetyn
+  raportin tai lähetetyn numeron kentässä vie vastaanotetun numeron kenttään.</translation>
     </message>
     <message>
         <source>How to type a QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Näin kirjaat yhteyden</translation>
     </message>
     <message>
         <source>• Choose the band.
@@ -540,15 +597,23 @@ F1 shows this help.</source>
   anyway. Otherwise Space takes you to the number field.
 • Type the received number.
 • Press Enter to log the QSO.</source>
-        <translation type="unfinished"></translation>
+        <translation>• Valitse bandi.
+• Kun kirjaat kilpailun jälkeen, valitse yhteyden aika.
+• Kirjoita työskennelty tunnus; tunnuskenttä on valmiiksi aktiivinen.
+• Paina Space-näppäintä tuplatarkistusta varten. Bandilla jo kirjattu tunnus
+  muuttaa tunnuskentän punaiseksi jo kirjoittaessasi, ja Space jättää sinut
+  silloin tunnuskenttään: Esc pyyhkii tunnuksen, tai Enter vie numerokenttään,
+  jotta voit kirjata yhteyden silti. Muuten Space vie numerokenttään.
+• Kirjoita vastaanotettu numero.
+• Kirjaa yhteys painamalla Enter-näppäintä.</translation>
     </message>
     <message>
         <source>In realtime mode it is even shorter: call, Space, number, Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaaliaikatilassa se on vielä lyhyempää: tunnus, Space, numero, Enter.</translation>
     </message>
     <message>
         <source>Typing a paper log</source>
-        <translation type="unfinished"></translation>
+        <translation>Paperilokin syöttäminen</translation>
     </message>
     <message>
         <source>Type the time and the frequency where the call goes, each ended with Space;
@@ -573,14 +638,39 @@ time is refused; a frequency is still taken.
 Example, from paper &quot;1413 14025.5 DL1ABC 15 579&quot;, then &quot;17 OH2XYZ 16&quot;:
   1413 Space 14025.5 Space DL1ABC Space 15 Space 579 Enter
   17 Space OH2XYZ Space 16 Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita aika ja taajuus tunnuksen paikalle, kumpikin Space-näppäimellä
+päätettynä; tunnuskenttä tyhjenee tunnusta varten, ja aikakenttä ja bandikenttä
+näyttävät heti, mitä otettiin vastaan:
+• 1 tai 2 numeroa: minuutti. Tunti pysyy, tai siirtyy seuraavaan tuntiin, kun
+  minuutti on ennen aikakentän minuuttia (1358 ja sitten 03 antaa 1403;
+  1358 ja sitten 58 pysyy 1358:na saman minuutin toiselle yhteydelle; 2358:n
+  jälkeen 03 antaa 0003).
+• 3 tai 4 numeroa: aika, HMM tai HHMM (930 tai 0930; 028 tarkoittaa 0028).
+• Taajuus kHz:nä kilpailubandilla (3500-4000, 7000-7300, 14000-14350,
+  21000-21450, 28000-29700), kokonaisena tai desimaalein, kuten 14025.5:
+  bandikenttä seuraa, ja tämä ja seuraavat yhteydet saavat sen taajuuden, kunnes
+  kirjoitat toisen tai valitset bandin Alt+B:llä tai Alt+V:llä, mikä palauttaa
+  bandin oman arvon. Loki ottaa kokonaiset kHz:t: 14025.5 kirjataan 14026:ksi,
+  14025.4 14025:ksi. Kirjoitettu taajuus menee radion taajuuden edelle, kunnes
+  radio siirtyy.
+• Muu raportti kuin 599 kirjoitetaan vastaanotetun numeron perään, väliin
+  Space: 15 579 kirjaa numeron 15 ja raportin 579 vain tälle yhteydelle.
+Muu pelkistä numeroista koostuva syöte hylätään tilarivin ilmoituksella, eikä
+mikään muutu. Kun Reaaliaika on päällä, kello pitää ajan ja kirjoitettu aika
+hylätään; taajuus otetaan silti vastaan.
+Esimerkki, paperilla ”1413 14025.5 DL1ABC 15 579”, sitten ”17 OH2XYZ 16”:
+  1413 Space 14025.5 Space DL1ABC Space 15 Space 579 Enter
+  17 Space OH2XYZ Space 16 Enter</translation>
     </message>
     <message>
         <source>The score table beside the log is updated after each QSO. The line below it
 gives your rate: the QSOs in the last 60 minutes and the rate of the last ten
 QSOs per hour, counted by the QSO times; it counts the QSOs the score table
 counts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokin vieressä oleva pistetaulukko päivittyy jokaisen yhteyden jälkeen. Sen
+alla oleva rivi näyttää tahtisi: viimeisen 60 minuutin yhteydet ja kymmenen
+viimeisen yhteyden tahdin tunnissa yhteyksien aikojen mukaan laskettuna; se
+laskee samat yhteydet kuin pistetaulukko.</translation>
     </message>
     <message>
         <source>File, Results... shows your contest by band (QSOs, dupes, QSOs worth no points,
@@ -592,7 +682,16 @@ the same QSOs: every QSO in the contest, dupes and QSOs worth no points
 included. A QSO not in the contest (a Scandinavian working a Scandinavian, or two stations outside
 Scandinavia) or on no contest band stays in the log but is counted nowhere; the
 results tell how many there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedosto, Tulokset... näyttää kilpailusi bandeittain (yhteydet, tuplayhteydet,
+pisteettömät yhteydet, pisteet ja kertoimet), pistemäärän, operointiajan,
+parhaat 60 minuuttia ja kaavion yhteyksistäsi kilpailun jokaisena tuntina.
+Ikkuna seuraa lokia niin kauan kuin se on auki. Kopioi yhteenveto vie
+leikepöydälle lyhyen tekstin tulospalvelusivustoja varten. Pistetaulukko,
+tahtirivi, tulokset ja yhteenveto laskevat samat yhteydet: jokaisen kilpailun
+yhteyden, tuplayhteydet ja pisteettömät yhteydet mukaan lukien. Kilpailuun
+kuulumaton yhteys (skandinaavinen asema skandinaavisen kanssa tai kaksi
+Skandinavian ulkopuolista asemaa) tai yhteys kilpailubandien ulkopuolella jää
+lokiin, mutta sitä ei lasketa mihinkään; tulokset kertovat, montako niitä on.</translation>
     </message>
     <message>
         <source>Beside the number field Kerolt tells what the typed call is worth on the band
@@ -600,11 +699,15 @@ before you log it: DUPE, NEW MULT with the multiplier, the points, or 0 pts
 and why; &quot;3 pts: no country found&quot; for a call the country file does not know.
 From 2018 on, log 000 when a station gives no serial number; such a QSO gives
 no points and no multiplier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numerokentän vieressä Kerolt kertoo, mitä kirjoitettu tunnus on bandilla
+arvoinen, ennen kuin kirjaat sen: DUPE, NEW MULT ja kerroin, pisteet tai 0 p
+ja syy; ”3 p: maata ei löytynyt” tunnukselle, jota maatiedosto ei tunne.
+Vuodesta 2018 alkaen kirjaa 000, kun asema ei anna järjestysnumeroa; sellainen
+yhteys ei anna pisteitä eikä kerrointa.</translation>
     </message>
     <message>
         <source>How Kerolt scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Näin Kerolt laskee pisteet</translation>
     </message>
     <message>
         <source>A QSO counts only between a Scandinavian station (SM, OH, OH0, LA, OZ, TF, OX,
@@ -637,17 +740,49 @@ mode to part of them (CW 3510-3560, 7000-7040, 14000-14060, 21000-21070,
 28000-28070; SSB 3600-3650 and 3700-3800, 7060-7100 and 7130-7200,
 14125-14300, 21151-21450, 28320-29000); a QSO outside it is logged and scored,
 and the Check marks it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys lasketaan vain skandinaavisen aseman (SM, OH, OH0, LA, OZ, TF, OX, OJ0,
+OY, JX tai JW) ja Skandinavian ulkopuolisen aseman välillä. Sen arvo riippuu
+luokastasi, joka näkyy asematietosivulla:
+• Skandinaavinen: 2 pistettä Euroopassa olevasta asemasta, 3 Euroopan
+  ulkopuolisesta (ja tunnuksesta, jonka maata Kerolt ei löydä). Kerroin on
+  aseman maa: kukin maa kerran kullakin bandilla (DL, K, JA...).
+• Ei-skandinaavinen (Eurooppa): 1 piste kustakin skandinaavisesta asemasta.
+• Ei-skandinaavinen DX: 3 pistettä 80 ja 40 m:llä, 1 piste 20, 15 ja 10 m:llä.
+  Molemmille kerroin on skandinaavinen prefiksi piirinumeroineen, kerran
+  kullakin bandilla: SM5ABC antaa SM5, OH2XYZ OH2; OH0 ja OJ0 lasketaan
+  sellaisinaan, ja eteen kirjoitettu prefiksi (OZ/DL1ABC) antaa OZ0.
+• Tuplayhteys (sama tunnus uudelleen samalla bandilla) jää lokiin ja lasketaan
+  yhteydeksi 0 pisteellä. Tunnusta verrataan kokonaisena, niin monta merkkiä
+  kuin tunnuskenttään mahtuu (13).
+• Vuodesta 2018 alkaen yhteys, jonka vastaanotettu numero on 000, lasketaan
+  yhteydeksi 0 pisteellä ja ilman kerrointa.
+• Pistemäärä on kaikkien bandien pisteiden summa kerrottuna kaikkien bandien
+  kertoimien summalla.
+• Tunnus, jossa on maa ”/”-merkin jälkeen, pisteytetään sen mukaan, mistä
+  yhteys pidettiin: W1AW/OH on Suomessa, OH2XX/W1 USA:ssa. /P, /M, /MM, /AM,
+  /QRP, /A ja yksittäinen numero (SM5ABC/7 on SM7:ssä) pitävät kotimaan.
+Kilpailuun kuulumaton yhteys tai yhteys viiden bandin ulkopuolisella taajuudella
+jää lokiin Kerr- ja P-solut tyhjinä, eikä sitä lasketa mihinkään: ei
+pistetaulukkoon, tahtiriviin, tuloksiin eikä yhteenvetoon.
+Kilpailubandit ovat 80, 40, 20, 15 ja 10 m: 3500-4000, 7000-7300,
+14000-14350, 21000-21450 ja 28000-29700 kHz. Sääntöjen bandijako rajaa kunkin
+lähetelajin osaan niistä (CW 3510-3560, 7000-7040, 14000-14060, 21000-21070,
+28000-28070; SSB 3600-3650 ja 3700-3800, 7060-7100 ja 7130-7200,
+14125-14300, 21151-21450, 28320-29000); sen ulkopuolinen yhteys kirjataan ja
+pisteytetään, ja Tarkista merkitsee sen.</translation>
     </message>
     <message>
         <source>Type the digit zero, not the letter O, in the time, number and call fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita aika-, numero- ja tunnuskenttiin numero nolla, älä O-kirjainta.</translation>
     </message>
     <message>
         <source>When you search and pounce, type the call and press Space: a red call field
 means you have worked the station on this band already; press Esc and tune on,
 or press Enter, type the number and press Enter to log it anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kun haet asemia bandilta (search and pounce), kirjoita tunnus ja paina Space:
+punainen tunnuskenttä tarkoittaa, että sinulla on jo yhteys asemaan tällä
+bandilla; paina Esc ja jatka virittämistä, tai paina Enter, kirjoita numero ja
+kirjaa yhteys silti painamalla Enter-näppäintä.</translation>
     </message>
     <message>
         <source>To correct the log, click a cell of the grid and type; move around with the
@@ -656,14 +791,23 @@ choose &quot;Delete last row&quot;. A correction follows the rules of the entry 
 value the field would not take is refused, the old one stays and the status bar
 says why. Kerolt scores the whole log again with each correction. Cells that
 came in bad from a file are pink until you correct them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Korjaa lokia napsauttamalla ruudukon solua ja kirjoittamalla; liiku hiirellä,
+Tab-näppäimellä ja nuolinäppäimillä. Poista viimeinen yhteys napsauttamalla
+ruudukkoa hiiren oikealla painikkeella ja valitsemalla ”Poista viimeinen rivi”.
+Korjaus noudattaa syöttökenttien sääntöjä: arvo, jota kenttä ei ottaisi vastaan,
+hylätään, vanha arvo jää ja tilarivi kertoo syyn. Kerolt pisteyttää koko lokin
+uudelleen jokaisen korjauksen jälkeen. Tiedostosta virheellisinä tulleet solut
+ovat vaaleanpunaisia, kunnes korjaat ne.</translation>
     </message>
     <message>
         <source>File, New (Ctrl+N) starts an empty log in this year&apos;s contest; the station page
 stays. Whenever the log has changed since it was last saved or opened, the
 window&apos;s title shows a * and Kerolt asks before the log goes (Exit, Open,
 Import, New).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedosto, Uusi (Ctrl+N) aloittaa tyhjän lokin tämän vuoden kilpailuun;
+asematiedot säilyvät. Aina kun lokia on muutettu viimeisen tallennuksen tai
+avaamisen jälkeen, ikkunan otsikossa näkyy * ja Kerolt kysyy ennen kuin loki
+suljetaan (Lopeta, Avaa, Tuo ADIF, Uusi).</translation>
     </message>
     <message>
         <source>The &quot;Cabrillo log&quot; page shows the log as it will be sent; it cannot be edited
@@ -677,11 +821,22 @@ follows every new QSO and every correction.
 With a MASTER.SCP list of contest calls in the folder (or the one of the
 hamradio-files package), the known calls that contain what you type in the call
 field are listed below the score table; SetUp, Check partial turns it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu ”Cabrillo-loki” näyttää lokin sellaisena kuin se lähetetään; siellä sitä
+ei voi muokata. Valikkorivin Tarkista-komento (Alt+K, miltä tahansa sivulta)
+kertoo, montako ongelmaa ja huomautusta tarkistus löytää, ja nimeää niistä
+ensimmäiset. Rivit, jotka lokirobotti kyseenalaistaisi, merkitään punaisella
+(ongelma) tai keltaisella (huomautus); osoita merkittyä riviä nähdäksesi syyn:
+yhteys kilpailuviikonlopun ulkopuolella, taajuus bandilla, jota SAC ei käytä,
+tai bandijaon ulkopuolella, sarjan arvo, jota säännöt eivät tunne, ilmoitettu
+pistemäärä, joka poikkeaa lokin omasta, ja muuta. Cabrillo-teksti päivittyy
+jokaisen uuden yhteyden ja jokaisen korjauksen mukana.
+Kun kansiossa on kilpailutunnusten MASTER.SCP-lista (tai hamradio-files-paketin
+lista), tunnetut tunnukset, jotka sisältävät tunnuskenttään kirjoittamasi
+merkit, luetellaan pistetaulukon alla; Asetukset, Osittaishaku kytkee sen pois.</translation>
     </message>
     <message>
         <source>Logging live with the rig</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokitus radio kytkettynä</translation>
     </message>
     <message>
         <source>SetUp, Rig... connects Kerolt to your radio through Hamlib. Choose the model
@@ -698,7 +853,21 @@ the next start.
   14025, instead of 14000.
 • A rig that is off or unplugged never holds up your typing: the status bar
   says &quot;no rig&quot;, the QSOs carry the band, and Kerolt connects again by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset, Radio... kytkee Kerolt-ohjelman radioosi Hamlibin kautta. Valitse
+malli (”Hamlib NET rigctl” tavoittaa jo käynnissä olevan rigctld:n), portti
+(sarjalaite, kuten /dev/ttyUSB0, tai host:port rigctld:lle) ja nopeus;
+mallilistan ”Pois” katkaisee yhteyden. Kerolt muistaa radion ja yhdistää
+uudelleen seuraavalla käynnistyskerralla.
+• Noin kerran sekunnissa Kerolt lukee radion taajuuden ja lähetelajin ja
+  näyttää ne tilarivillä, perässä (ei CW) tai (ei SSB), kun lähetelaji ei sovi
+  kilpailuun.
+• Kun radio siirtyy toiselle kilpailubandille, bandikenttä seuraa. Alt+B:llä
+  tai Alt+V:llä valittu bandi pysyy, kunnes radio taas siirtyy.
+• Radion bandilla kirjattu yhteys saa radion taajuuden kHz:nä, kuten 14025,
+  14000:n sijaan.
+• Sammutettu tai irrotettu radio ei koskaan hidasta kirjoittamistasi: tilarivi
+  sanoo ”ei radiota”, yhteydet saavat bandin, ja Kerolt yhdistää uudelleen
+  itsestään.</translation>
     </message>
     <message>
         <source>File, Save... saves the Cabrillo log. Kerolt proposes your callsign as the file
@@ -707,17 +876,26 @@ SM5QQQ-P.log). To continue a saved log later, open it with File, Open....
 You may edit the Cabrillo file in any text editor before you send it. Open
 reads a log of any layout by its fields; a QSO line it cannot read is named in
 one message after the load, and the rest of the log opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedosto, Tallenna... tallentaa Cabrillo-lokin. Kerolt ehdottaa tiedostonimeksi
+tunnustasi, perässä .log ja jokainen ”/” korvattuna merkillä ”-” (SM5QQQ/P
+antaa SM5QQQ-P.log). Jatka tallennettua lokia myöhemmin avaamalla se valinnalla
+Tiedosto, Avaa....
+Voit muokata Cabrillo-tiedostoa millä tahansa tekstieditorilla ennen kuin
+lähetät sen. Avaa lukee minkä tahansa asettelun lokin sen kenttien perusteella;
+yhteysrivi, jota se ei pysty lukemaan, mainitaan yhdessä viestissä latauksen
+jälkeen, ja muu loki avautuu.</translation>
     </message>
     <message>
         <source>Send the Cabrillo file to the SAC contest manager as the rules of the year say:
 upload it on the contest&apos;s web site, www.sactest.net, or send it by e-mail, in
 time for the log deadline given in those rules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetä Cabrillo-tiedosto SAC-kilpailun järjestäjälle vuoden sääntöjen mukaan:
+lataa se kilpailun verkkosivulle, www.sactest.net, tai lähetä se sähköpostilla
+ennen sääntöjen ilmoittamaa lokien määräaikaa.</translation>
     </message>
     <message>
         <source>ADIF: your logbook and the QSL services</source>
-        <translation type="unfinished"></translation>
+        <translation>ADIF: oma lokikirjasi ja QSL-palvelut</translation>
     </message>
     <message>
         <source>• File, Export ADIF... writes the log as an ADIF file for your everyday
@@ -731,154 +909,166 @@ time for the log deadline given in those rules.</source>
   are taken; a message counts and names the others. The contest comes from
   the file, and your callsign from it too when the station page has none.
   Check the station page and save the log before you send it.</source>
-        <translation type="unfinished"></translation>
+        <translation>• Tiedosto, Vie ADIF... kirjoittaa lokin ADIF-tiedostoksi tavalliseen
+  lokikirjaasi, LoTW:hen, Club Logiin tai QRZ:aan. Kerolt ehdottaa
+  tiedostonimeksi tunnustasi ja sen perään .adi, lokin kansioon. Jokainen
+  yhteys säilyttää päivämääränsä, aikansa, bandinsa, lähetelajinsa (CW tai SSB),
+  raporttinsa, lähetetyn ja vastaanotetun numeron, kilpailun (SAC-CW tai
+  SAC-SSB) ja tunnuksesi; tuplayhteydet ovat yhteyksiä ja menevät myös mukaan.
+• Tiedosto, Tuo ADIF... tekee uuden lokin kilpailussa käyttämäsi lokiohjelman
+  ADIF-tiedostosta, kuten Tiedosto, Avaa... tekee Cabrillo-tiedostosta. Vain
+  kilpailuviikonlopun yhteydet viideltä kilpailubandilta kilpailun
+  lähetelajilla otetaan mukaan; viesti kertoo muiden määrän ja nimeää ne.
+  Kilpailu tulee tiedostosta, ja tunnuksesikin, jos asematietosivulla ei ole
+  sitä.
+  Tarkista asematietosivu ja tallenna loki ennen kuin lähetät sen.</translation>
     </message>
 </context>
 <context>
     <name>Import</name>
     <message>
         <source>%1 %2 to %3 %4 UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – %3 %4 UTC</translation>
     </message>
     <message>
         <source>%1 is not an ADIF file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei ole ADIF-tiedosto</translation>
     </message>
     <message>
         <source>the tag has no closing &apos;&gt;&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>tagista puuttuu loppumerkki ”&gt;”</translation>
     </message>
     <message>
         <source>&apos;&lt;%1&gt;&apos; is no ADIF tag</source>
-        <translation type="unfinished"></translation>
+        <translation>”&lt;%1&gt;” ei ole ADIF-tagi</translation>
     </message>
     <message>
         <source>&lt;EOH&gt; after the header</source>
-        <translation type="unfinished"></translation>
+        <translation>ylimääräinen &lt;EOH&gt; otsakkeen jälkeen</translation>
     </message>
     <message>
         <source>the field &lt;%1&gt; has no length</source>
-        <translation type="unfinished"></translation>
+        <translation>kentällä &lt;%1&gt; ei ole pituutta</translation>
     </message>
     <message>
         <source>the field &lt;%1&gt; runs past the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>kenttä &lt;%1&gt; jatkuu tiedoston lopun yli</translation>
     </message>
     <message>
         <source>the last record has no &lt;EOR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>viimeiseltä tietueelta puuttuu &lt;EOR&gt;</translation>
     </message>
     <message>
         <source>%1: line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: rivi %2: %3</translation>
     </message>
     <message>
         <source>no call</source>
-        <translation type="unfinished"></translation>
+        <translation>ei tunnusta</translation>
     </message>
     <message>
         <source>no valid date (YYYYMMDD)</source>
-        <translation type="unfinished"></translation>
+        <translation>ei kelvollista päivämäärää (YYYYMMDD)</translation>
     </message>
     <message>
         <source>no valid time (HHMM)</source>
-        <translation type="unfinished"></translation>
+        <translation>ei kelvollista aikaa (HHMM)</translation>
     </message>
     <message>
         <source>in another mode</source>
-        <translation type="unfinished"></translation>
+        <translation>eri lähetelajilla</translation>
     </message>
     <message>
         <source>not on a contest band</source>
-        <translation type="unfinished"></translation>
+        <translation>ei kilpailubandilla</translation>
     </message>
     <message>
         <source>outside the contest period</source>
-        <translation type="unfinished"></translation>
+        <translation>kilpailuajan ulkopuolella</translation>
     </message>
     <message>
         <source>no received number</source>
-        <translation type="unfinished"></translation>
+        <translation>ei vastaanotettua numeroa</translation>
     </message>
     <message>
         <source>not fit for the log</source>
-        <translation type="unfinished"></translation>
+        <translation>ei kelpaa lokiin</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The sent report &quot;%1&quot; is not a valid RST on CW</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetty raportti ”%1” ei ole kelvollinen CW-RST</translation>
     </message>
     <message>
         <source>The received report &quot;%1&quot; is not a valid RST on CW</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotettu raportti ”%1” ei ole kelvollinen CW-RST</translation>
     </message>
     <message>
         <source>The sent report &quot;%1&quot; is not a valid RST on SSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetty raportti ”%1” ei ole kelvollinen SSB-RST</translation>
     </message>
     <message>
         <source>The received report &quot;%1&quot; is not a valid RST on SSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotettu raportti ”%1” ei ole kelvollinen SSB-RST</translation>
     </message>
     <message>
         <source>The sent report &quot;%1&quot; is no report</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetty raportti ”%1” ei ole raportti</translation>
     </message>
     <message>
         <source>The received report &quot;%1&quot; is no report</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotettu raportti ”%1” ei ole raportti</translation>
     </message>
     <message>
         <source>QSO %1 (%2 %3 %4): %5</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO %1 (%2 %3 %4): %5</translation>
     </message>
     <message>
         <source>No QSO lies in a %1 or %2 weekend (Saturday %3 to Sunday %4 UTC).</source>
-        <translation type="unfinished"></translation>
+        <translation>Yksikään yhteys ei osu %1- tai %2-viikonloppuun (lauantai %3 – sunnuntai %4 UTC).</translation>
     </message>
     <message>
         <source>%1, the contest on the station page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, asematietosivulla valittu kilpailu.</translation>
     </message>
     <message>
         <source>%1, the contest weekend with the most QSOs in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kilpailuviikonloppu, jolla tiedostossa on eniten yhteyksiä.</translation>
     </message>
     <message>
         <source>%1, the contest weekend with the most QSOs in the file. It has none in %2, the contest on the station page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kilpailuviikonloppu, jolla tiedostossa on eniten yhteyksiä. Asematietosivulla valitussa kilpailussa %2 tiedostossa ei ole yhtään yhteyttä.</translation>
     </message>
     <message>
         <source>The file has more QSOs (%1) in %2: choose %3 on the station page to take those.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostossa on enemmän yhteyksiä (%1) kilpailussa %2: valitse asematietosivulla %3, niin ne otetaan mukaan.</translation>
     </message>
     <message>
         <source>The file holds no QSO.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostossa ei ole yhteyksiä.</translation>
     </message>
     <message>
         <source>%1 of %2 QSO taken; not taken:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 QSO otettu mukaan; pois jäivät:</translation>
     </message>
     <message>
         <source>%1 of %2 QSOs taken; not taken:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 QSO:ta otettu mukaan; pois jäivät:</translation>
     </message>
     <message>
         <source>%1 of %2 QSO taken, %3 outside that contest; not taken:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 QSO otettu mukaan, %3 sen kilpailun ulkopuolella; pois jäivät:</translation>
     </message>
     <message>
         <source>%1 of %2 QSOs taken, %3 outside that contest; not taken:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/%2 QSO:ta otettu mukaan, %3 sen kilpailun ulkopuolella; pois jäivät:</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>ja %1 muuta</translation>
     </message>
 </context>
 <context>
@@ -886,263 +1076,294 @@ time for the log deadline given in those rules.</source>
     <message>
         <source>Row</source>
         <comment>the QSO&apos;s number in the log</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rivi</translation>
     </message>
     <message>
         <source>Freq.</source>
         <comment>frequency or band</comment>
-        <translation type="unfinished"></translation>
+        <translation>Taaj.</translation>
     </message>
     <message>
         <source>Time</source>
         <comment>UTC</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aika</translation>
     </message>
     <message>
         <source>RST</source>
         <comment>sent</comment>
-        <translation type="unfinished"></translation>
+        <translation>RST</translation>
     </message>
     <message>
         <source>Nr</source>
         <comment>serial number sent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Call</source>
         <comment>the station worked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tunnus</translation>
     </message>
     <message>
         <source>RST</source>
         <comment>received</comment>
-        <translation type="unfinished"></translation>
+        <translation>RST</translation>
     </message>
     <message>
         <source>NR</source>
         <comment>serial number received</comment>
-        <translation type="unfinished"></translation>
+        <translation>NR</translation>
     </message>
     <message>
         <source>Mult</source>
         <comment>multiplier</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kerr</translation>
     </message>
     <message>
         <source>P</source>
         <comment>points</comment>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
 </context>
 <context>
     <name>Reader</name>
     <message>
         <source>%1 is not a Cabrillo 3.0 log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei ole Cabrillo 3.0 -loki</translation>
     </message>
     <message>
         <source>no header tag</source>
-        <translation type="unfinished"></translation>
+        <translation>ei otsaketagia</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>ja %1 muuta</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rivi %1: %2</translation>
     </message>
     <message>
         <source>These lines were not read as QSOs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Näitä rivejä ei luettu yhteyksiksi:</translation>
     </message>
     <message>
         <source>%1 X-QSO line is kept as an X-QSO line: not scored, no dupe, in no total.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X-QSO-rivi säilytetään X-QSO-rivinä: ei pisteitä, ei tuplatarkistusta, ei mukana summissa.</translation>
     </message>
     <message>
         <source>%1 X-QSO lines are kept as X-QSO lines: not scored, no dupes, in no total.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 X-QSO-riviä säilytetään X-QSO-riveinä: ei pisteitä, ei tuplatarkistusta, ei mukana summissa.</translation>
     </message>
     <message>
         <source>These lines were not read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Näitä rivejä ei luettu:</translation>
     </message>
     <message>
         <source>Saving over the file leaves these lines out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jos tallennat tiedoston päälle, nämä rivit jäävät pois.</translation>
     </message>
     <message>
         <source>The file is UTF-8; these characters have no Latin-1 form and became &quot;?&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedosto on UTF-8-muotoinen; näillä merkeillä ei ole Latin-1-muotoa, ja niistä tuli ”?”:</translation>
     </message>
     <message>
         <source>no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>ei taajuutta</translation>
     </message>
     <message>
         <source>no mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ei lähetelajia</translation>
     </message>
     <message>
         <source>no date</source>
-        <translation type="unfinished"></translation>
+        <translation>ei päivämäärää</translation>
     </message>
     <message>
         <source>no time</source>
-        <translation type="unfinished"></translation>
+        <translation>ei aikaa</translation>
     </message>
     <message>
         <source>no sent call</source>
-        <translation type="unfinished"></translation>
+        <translation>ei lähetettyä tunnusta</translation>
     </message>
     <message>
         <source>no sent report</source>
-        <translation type="unfinished"></translation>
+        <translation>ei lähetettyä raporttia</translation>
     </message>
     <message>
         <source>no sent number</source>
-        <translation type="unfinished"></translation>
+        <translation>ei lähetettyä numeroa</translation>
     </message>
     <message>
         <source>no call</source>
-        <translation type="unfinished"></translation>
+        <translation>ei tunnusta</translation>
     </message>
     <message>
         <source>no received report</source>
-        <translation type="unfinished"></translation>
+        <translation>ei vastaanotettua raporttia</translation>
     </message>
     <message>
         <source>no received number</source>
-        <translation type="unfinished"></translation>
+        <translation>ei vastaanotettua numeroa</translation>
     </message>
     <message>
         <source>date &quot;%1&quot; is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei ole kelvollinen päivämäärä</translation>
     </message>
     <message>
         <source>sent call &quot;%1&quot; is a number, not a call</source>
-        <translation type="unfinished"></translation>
+        <translation>lähetetty tunnus ”%1” on numero, ei tunnus</translation>
     </message>
     <message>
         <source>call &quot;%1&quot; is a number, not a call</source>
-        <translation type="unfinished"></translation>
+        <translation>tunnus ”%1” on numero, ei tunnus</translation>
     </message>
     <message>
         <source>no QSO line</source>
-        <translation type="unfinished"></translation>
+        <translation>ei QSO-riviä</translation>
     </message>
     <message>
         <source>&quot;%1&quot; after the received number</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” vastaanotetun numeron perässä</translation>
     </message>
 </context>
 <context>
     <name>Results</name>
     <message>
         <source>%1 QSO</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 QSO</translation>
     </message>
     <message>
         <source>%1 QSOs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 QSO:ta</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistemäärä: %1</translation>
     </message>
     <message>
         <source>Operating time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Operointiaika: %1</translation>
     </message>
     <message>
         <source>On the air: %1 (breaks of %2 min or more left out)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiivinen aika: %1 (vähintään %2 min tauot pois lukien)</translation>
     </message>
     <message>
         <source>Best 60 min: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paras 60 min: %1</translation>
     </message>
     <message>
         <source>Without a time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilman aikaa: %1</translation>
     </message>
     <message>
         <source>Not in the contest, not counted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei kilpailussa, ei laskettu: %1</translation>
     </message>
     <message>
         <source>On no contest band, not counted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei kilpailubandilla, ei laskettu: %1</translation>
     </message>
     <message>
         <source>%1/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/h</translation>
     </message>
     <message>
         <source>Last 60 min: %1  Last 10: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Viim. 60 min: %1  Viim. 10: %2</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>Rig</name>
     <message>
         <source>no rig</source>
-        <translation type="unfinished"></translation>
+        <translation>ei radiota</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 %2 (not CW)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (ei CW)</translation>
     </message>
     <message>
         <source>%1 %2 (not SSB)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (ei SSB)</translation>
     </message>
 </context>
 <context>
     <name>Score</name>
     <message>
         <source>0 pts: Scandinavian with Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>0 p: skandinaavinen skandinaavisen kanssa</translation>
     </message>
     <message>
         <source>0 pts: not in the contest</source>
-        <translation type="unfinished"></translation>
+        <translation>0 p: ei kilpailussa</translation>
     </message>
     <message>
         <source>NEW MULT %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NEW MULT %1</translation>
     </message>
     <message>
         <source>DUPE</source>
-        <translation type="unfinished"></translation>
+        <translation>DUPE</translation>
     </message>
     <message>
         <source>0 pts: received 000</source>
-        <translation type="unfinished"></translation>
+        <translation>0 p: vastaanotettu 000</translation>
     </message>
     <message>
         <source>%1 pt: no country found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 p: maata ei löytynyt</translation>
     </message>
     <message>
         <source>%1 pts: no country found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 p: maata ei löytynyt</translation>
     </message>
     <message>
         <source>%1 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 p</translation>
     </message>
     <message>
         <source>%1 pts</source>
+        <translation>%1 p</translation>
+    </message>
+    <message>
+        <source>Not in contest</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTable</name>
+    <message>
+        <source>Band  QSO  Pnt  Mul</source>
+        <comment>keep the four columns&apos; widths</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StationClass</name>
+    <message>
+        <source>Scandinavian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non Scandinavian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non Scandinavian-DX</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1151,84 +1372,84 @@ time for the log deadline given in those rules.</source>
     <message>
         <source>Contest</source>
         <extracomment>The text a station list shows while nothing is chosen in it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contest</translation>
     </message>
     <message>
         <source>Category-Assisted</source>
-        <translation type="unfinished"></translation>
+        <translation>Category-Assisted</translation>
     </message>
     <message>
         <source>Category-Band</source>
-        <translation type="unfinished"></translation>
+        <translation>Category-Band</translation>
     </message>
     <message>
         <source>Category-Operator</source>
-        <translation type="unfinished"></translation>
+        <translation>Category-Operator</translation>
     </message>
     <message>
         <source>Category-Transmitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Category-Transmitter</translation>
     </message>
     <message>
         <source>Category-Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Category-Power</translation>
     </message>
     <message>
         <source>Category-Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Category-Station</translation>
     </message>
     <message>
         <source>Category-Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Category-Overlay</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kieli</translation>
     </message>
     <message>
         <source>Kerolt follows the desktop&apos;s language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerolt käyttää työpöydän kieltä seuraavasta käynnistyksestä alkaen.</translation>
     </message>
     <message>
         <source>Kerolt speaks %1 from its next start.</source>
         <extracomment>%1 is the language&apos;s name in that language: Svenska, Suomi, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerolt käyttää kieltä %1 seuraavasta käynnistyksestä alkaen.</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Työpöydän kieli</translation>
     </message>
 </context>
 <context>
     <name>kerolt::AdifCommands</name>
     <message>
         <source>&amp;Import ADIF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuo A&amp;DIF...</translation>
     </message>
     <message>
         <source>&amp;Export ADIF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vie ADIF...</translation>
     </message>
 </context>
 <context>
     <name>kerolt::PartialCalls</name>
     <message>
         <source>* worked in this log, = the call typed, ~ one character away</source>
-        <translation type="unfinished"></translation>
+        <translation>* pidetty tässä lokissa, = kirjoitettu tunnus, ~ yhden merkin ero</translation>
     </message>
     <message>
         <source>Check &amp;partial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Osittaishaku</translation>
     </message>
     <message numerus="yes">
         <source>+%n more</source>
         <comment>calls not shown</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>+%n lisää</numerusform>
+            <numerusform>+%n lisää</numerusform>
         </translation>
     </message>
 </context>
@@ -1236,389 +1457,389 @@ time for the log deadline given in those rules.</source>
     <name>kerolt::ResultsControl</name>
     <message>
         <source>&amp;Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tul&amp;okset...</translation>
     </message>
 </context>
 <context>
     <name>kerolt::ResultsWindow</name>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulokset</translation>
     </message>
     <message>
         <source>QSOs</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO:t</translation>
     </message>
     <message>
         <source>Dupes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuplat</translation>
     </message>
     <message>
         <source>0 pts</source>
         <comment>QSOs worth no points</comment>
-        <translation type="unfinished"></translation>
+        <translation>0 p</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisteet</translation>
     </message>
     <message>
         <source>Mults</source>
         <comment>multipliers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kertoimet</translation>
     </message>
     <message>
         <source>Total</source>
         <comment>all bands</comment>
-        <translation type="unfinished"></translation>
+        <translation>Yhteensä</translation>
     </message>
     <message>
         <source>Copy summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi yhteenveto</translation>
     </message>
     <message>
         <source>The summary for score-reporting sites, as plain text</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteenveto tulospalvelusivustoille pelkkänä tekstinä</translation>
     </message>
     <message>
         <source>QSOs per hour (UTC)</source>
-        <translation type="unfinished"></translation>
+        <translation>QSO:t tunneittain (UTC)</translation>
     </message>
 </context>
 <context>
     <name>kerolt::RigControl</name>
     <message>
         <source>R&amp;ig...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra&amp;dio...</translation>
     </message>
 </context>
 <context>
     <name>kerolt::RigDialog</name>
     <message>
         <source>Rig</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>no rig</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>/dev/ttyUSB0 or localhost:4532</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/ttyUSB0 tai localhost:4532</translation>
     </message>
     <message>
         <source>The rig&apos;s own</source>
         <comment>serial speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Radion oma</translation>
     </message>
     <message>
         <source>&amp;Model</source>
         <comment>rig model</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Malli</translation>
     </message>
     <message>
         <source>&amp;Port</source>
         <comment>serial port or network address</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Portti</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
         <comment>serial speed in baud</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nopeus</translation>
     </message>
 </context>
 <context>
     <name>kerolt::TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietoja</translation>
     </message>
     <message>
         <source>Manual Cabrillo log input for SAC</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabrillo-lokin käsinsyöttö SAC-kilpailuun</translation>
     </message>
     <message>
         <source>Version - %1  2011-09-16</source>
-        <translation type="unfinished"></translation>
+        <translation>Versio - %1  2011-09-16</translation>
     </message>
     <message>
         <source>Kerolt developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerolt-kehittäjät</translation>
     </message>
     <message>
         <source>To make SAC easy</source>
-        <translation type="unfinished"></translation>
+        <translation>SAC helpommaksi</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kerolt::TForm1</name>
     <message>
         <source>Save Mult List</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna kerroinlista</translation>
     </message>
     <message>
         <source>Realtime: On</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaaliaika: päällä</translation>
     </message>
     <message>
         <source>Realtime: Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaaliaika: pois</translation>
     </message>
     <message>
         <source>AutoSave: On</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom. tallennus: päällä</translation>
     </message>
     <message>
         <source>AutoSave: Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom. tallennus: pois</translation>
     </message>
     <message>
         <source>%1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongelma</translation>
     </message>
     <message>
         <source>%1 problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongelmaa</translation>
     </message>
     <message>
         <source>%1 note</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 huomautus</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 huomautusta</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>The check&apos;s summary: the problems counted, then the notes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2 (point at a marked line for why)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (osoita merkittyä riviä nähdäksesi syyn)</translation>
     </message>
     <message>
         <source>Kerolt Ver %1 - Manual Cabrillo input for SAC</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerolt versio %1 - Cabrillo-lokin käsinsyöttö SAC-kilpailuun</translation>
     </message>
     <message>
         <source>Last.log holds %1 QSO in no saved file, written %2 UTC. Open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Last.log sisältää %1 yhteyden, jota ei ole missään tallennetussa tiedostossa (kirjoitettu %2 UTC). Avataanko se?</translation>
     </message>
     <message>
         <source>Last.log holds %1 QSOs in no saved file, written %2 UTC. Open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Last.log sisältää %1 yhteyttä, joita ei ole missään tallennetussa tiedostossa (kirjoitettu %2 UTC). Avataanko se?</translation>
     </message>
     <message>
         <source>Exit </source>
         <comment>message box title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lopeta</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>message box title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Avaa</translation>
     </message>
     <message>
         <source>New</source>
         <comment>message box title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uusi</translation>
     </message>
     <message>
         <source>Do you want to save the log before exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko tallentaa lokin ennen lopettamista?</translation>
     </message>
     <message>
         <source>Do you want to save the log before opening another?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko tallentaa lokin ennen toisen avaamista?</translation>
     </message>
     <message>
         <source>Do you want to save the log before starting a new one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko tallentaa lokin ennen uuden aloittamista?</translation>
     </message>
     <message>
         <source>Quit without Saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopetetaanko tallentamatta?</translation>
     </message>
     <message>
         <source>Data input</source>
-        <translation type="unfinished"></translation>
+        <translation>Asematiedot</translation>
     </message>
     <message>
         <source>Log input</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokin syöttö</translation>
     </message>
     <message>
         <source>Cabrillo log</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabrillo-loki</translation>
     </message>
     <message>
         <source>Mult List</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerroinlista</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiedosto</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uusi</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avaa...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tallenna...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lopeta</translation>
     </message>
     <message>
         <source>Set&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Asetukset</translation>
     </message>
     <message>
         <source>&amp;Realtime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reaaliaika</translation>
     </message>
     <message>
         <source>&amp;AutoSave</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automaattitallennus</translation>
     </message>
     <message>
         <source>Chec&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Tar&amp;kista</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ohje</translation>
     </message>
     <message>
         <source>&amp;HowTo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Käyttöohje</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tietoja...</translation>
     </message>
     <message>
         <source>Delete last row</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista viimeinen rivi</translation>
     </message>
     <message>
         <source>Callsign used during the contest</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilpailussa käytetty tunnus</translation>
     </message>
     <message>
         <source>Callsign of the Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaattorien tunnukset</translation>
     </message>
     <message>
         <source>Club (Not needed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerho (ei pakollinen)</translation>
     </message>
     <message>
         <source>Callsign </source>
-        <translation type="unfinished"></translation>
+        <translation>Tunnus </translation>
     </message>
     <message>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaattorit</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nimi</translation>
     </message>
     <message>
         <source>&amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;soite</translation>
     </message>
     <message>
         <source>e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Sähköposti</translation>
     </message>
     <message>
         <source>The program will fill in this for you</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelma täyttää tämän puolestasi</translation>
     </message>
     <message>
         <source>&amp;Soapbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko&amp;mmentit</translation>
     </message>
     <message>
         <source>&amp;Clamed Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ilm. pistemäärä</translation>
     </message>
     <message>
         <source>&amp;Club</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;erho</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopioi</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liitä</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse k&amp;aikki</translation>
     </message>
     <message>
         <source>MyCall</source>
         <comment>the own callsign&apos;s place until one is typed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Oma tunnus</translation>
     </message>
     <message>
         <source>Sent</source>
         <comment>the button that shows the sent report and number</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lähetetty</translation>
     </message>
     <message>
         <source>Received</source>
         <comment>the button that shows the received report and number</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotettu</translation>
     </message>
     <message>
         <source>Freqv.</source>
         <comment>the frequency list&apos;s text while no frequency is chosen</comment>
-        <translation type="unfinished"></translation>
+        <translation>Taaj.</translation>
     </message>
     <message>
         <source>80 meter</source>
-        <translation type="unfinished"></translation>
+        <translation>80 metriä</translation>
     </message>
     <message>
         <source>40 meter</source>
-        <translation type="unfinished"></translation>
+        <translation>40 metriä</translation>
     </message>
     <message>
         <source>20 meter</source>
-        <translation type="unfinished"></translation>
+        <translation>20 metriä</translation>
     </message>
     <message>
         <source>15 meter</source>
-        <translation type="unfinished"></translation>
+        <translation>15 metriä</translation>
     </message>
     <message>
         <source>10 meter</source>
-        <translation type="unfinished"></translation>
+        <translation>10 metriä</translation>
     </message>
 </context>
 <context>
     <name>kerolt::TForm3</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohje</translation>
     </message>
 </context>
 </TS>

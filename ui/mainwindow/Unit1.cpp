@@ -162,17 +162,29 @@ void TForm1::SetPanelText(int panel, const QString& text) {
         FitNotePanel();
 }
 
+[[maybe_unused]] constexpr const char* NotInContestName =
+    QT_TRANSLATE_NOOP("Score", "Not in contest");
+
 void TForm1::ShowScore(const ScoreDisplay& display) {
     // Set only when it differs: the text is laid out and repainted again on every set.
     if (display.Summary) {
-        const QString summary = ToUi(*display.Summary).join(QLatin1Char('\n'));
+        QStringList lines = ToUi(*display.Summary);
+        // The table's heading and its score line in the window's language, columns kept.
+        if (!lines.isEmpty())
+            lines.front() = QCoreApplication::translate("ScoreTable", "Band  QSO  Pnt  Mul",
+                                                        "keep the four columns' widths");
+        if (!lines.isEmpty() && lines.back().startsWith(QLatin1String("Score:")))
+            lines.back().replace(0, 6, QCoreApplication::translate("ScoreTable", "Score:"));
+        const QString summary = lines.join(QLatin1Char('\n'));
         if (summary != ResList->toPlainText())
             ResList->setPlainText(summary);
     }
     if (display.ClaimedScore)
         ClamedScoreEdit->setText(ToUi(*display.ClaimedScore));
     if (display.EntityText)
-        SetPanelText(EntityPanel, ToUi(*display.EntityText));
+        SetPanelText(EntityPanel, *display.EntityText == NotInContestText
+                                      ? QCoreApplication::translate("Score", NotInContestText)
+                                      : ToUi(*display.EntityText));
     emit Scored();
 }
 

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,12 +72,19 @@ void TForm1::ContestBoxChange() {
         PageControl1->setTabVisible(LogInputPage, true);
 }
 
+// The station classes as the window names them; the core's are the English ones.
+[[maybe_unused]] constexpr const char* StationClassNames[] = {
+    QT_TRANSLATE_NOOP("StationClass", "Scandinavian"),
+    QT_TRANSLATE_NOOP("StationClass", "Non Scandinavian"),
+    QT_TRANSLATE_NOOP("StationClass", "Non Scandinavian-DX"),
+};
+
 void TForm1::CallEditExit() {
     const QString call = CallEdit->text();
     SetPanelText(CallPanel, call);
     const std::string stationClass = ClassifyStation(countryTable_, doc_.State(), ToCore(call));
     MyCall->setText(call);
-    Label12->setText(ToUi(stationClass));
+    Label12->setText(QCoreApplication::translate("StationClass", stationClass.c_str()));
     const ClassChoices choices = ChoicesForClass(stationClass == ScandinavianClass);
     // Replacing entries keeps the text shown; a restricted list shows its one entry.
     if (choices.Restricted)

@@ -216,7 +216,7 @@ class LanguageTest : public QObject {
         QCOMPARE(shown.size(), english.size());
         int translated = 0;
         for (qsizetype i = 0; i < english.size(); ++i) {
-            const QString expected = QCoreApplication::translate("TForm1", qPrintable(english[i]));
+            const QString expected = QCoreApplication::translate("kerolt::TForm1", qPrintable(english[i]));
             QCOMPARE(shown[i], expected);
             translated += expected != english[i];
         }
