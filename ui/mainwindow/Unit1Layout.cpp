@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -196,17 +198,23 @@ void TForm1::BuildStationPage() {
         {nullptr, AdrEdit3},
         {StationLabel(tr("e-mail"), nullptr), EmailEdit},
     };
+    // A longer translated label widens the column; the soapbox beside gives way.
+    QLabel* clubLabel = StationLabel(tr("&Club"), ClubEdit);
+    int labelWidth = std::max(StationLabelWidth, clubLabel->sizeHint().width());
+    for (const auto& [label, edit] : rows) {
+        if (label) labelWidth = std::max(labelWidth, label->sizeHint().width());
+    }
     int row = 0;
     for (const auto& [label, edit] : rows) {
         if (label) {
-            label->setFixedWidth(StationLabelWidth);
+            label->setFixedWidth(labelWidth);
             identity->addWidget(label, row, 0);
         }
         edit->setFixedWidth(StationEditWidth);
         identity->addWidget(edit, row, 1);
         ++row;
     }
-    identity->setColumnMinimumWidth(0, StationLabelWidth);
+    identity->setColumnMinimumWidth(0, labelWidth);
     identity->setRowStretch(row, 1);
 
     // The class label and the category lists in the middle panel.
@@ -279,8 +287,7 @@ void TForm1::BuildStationPage() {
 
     auto* club = new QHBoxLayout;
     club->setSpacing(4);
-    QLabel* clubLabel = StationLabel(tr("&Club"), ClubEdit);
-    clubLabel->setFixedWidth(StationLabelWidth);
+    clubLabel->setFixedWidth(labelWidth);
     club->addWidget(clubLabel);
     club->addWidget(ClubEdit);
     club->addStretch(1);

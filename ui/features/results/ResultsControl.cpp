@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -41,7 +42,8 @@ class RateBox : public QWidget {
   protected:
     void resizeEvent(QResizeEvent*) override {
         label_->setGeometry(rect());
-        Fit();
+        // A height set while the layout places the box is lost: fit once it is done.
+        QTimer::singleShot(0, this, [this] { Fit(); });
     }
 
   private:
