@@ -2,7 +2,8 @@
 # Builds Kerolt, starts its real main window under Xvfb, fills the station page and logs a few
 # QSOs with typed keys, and saves the pictures used by the README: docs/station-page.png (or the
 # path given) and, beside it, log-page.png, cabrillo-page.png, mult-list-page.png and
-# results-window.png.
+# results-window.png. KEROLT_SCREENSHOT_LANG (a locale such as sv_SE.UTF-8) takes them in that
+# language; English without it.
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-$repo/docs/station-page.png}")"
@@ -20,5 +21,5 @@ if [ -f CTY.DAT ]; then
 elif [ -f /usr/share/hamradio-files/cty.dat ]; then
   cp /usr/share/hamradio-files/cty.dat "$work/CTY.DAT"
 fi
-(cd "$work" && xvfb-run -a -s "-screen 0 1024x768x24" \
+(cd "$work" && env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="${KEROLT_SCREENSHOT_LANG:-C.UTF-8}" xvfb-run -a -s "-screen 0 1024x768x24" \
   "$build/tools/screenshot/kerolt_screenshot" "$out")

@@ -915,6 +915,16 @@ tid før den frist for logs, som reglerne angiver.</translation>
   filen, og dit kaldesignal også, når stationssiden ikke har et. Kontrollér
   stationssiden, og gem loggen, før du sender den.</translation>
     </message>
+    <message>
+        <source>SetUp, Language chooses the language of the window and of this help: English,
+Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
+desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
+log is the same in every language.</source>
+        <translation>Indstillinger, Sprog vælger sproget i vinduet og i denne hjælp: English,
+Svenska, Suomi, Norsk bokmål eller Dansk, eller Følg skrivebordet, som tager dit
+skrivebords sprog. Kerolt bruger et nyt valg fra næste start. Cabrillo-loggen
+er den samme på alle sprog.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -1329,7 +1339,7 @@ tid før den frist for logs, som reglerne angiver.</translation>
     </message>
     <message>
         <source>Not in contest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke med i testen</translation>
     </message>
 </context>
 <context>
@@ -1337,26 +1347,26 @@ tid før den frist for logs, som reglerne angiver.</translation>
     <message>
         <source>Band  QSO  Pnt  Mul</source>
         <comment>keep the four columns&apos; widths</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bånd  QSO  Pnt  Mul</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointsum:</translation>
     </message>
 </context>
 <context>
     <name>StationClass</name>
     <message>
         <source>Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Skandinavisk</translation>
     </message>
     <message>
         <source>Non Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke-skandinavisk</translation>
     </message>
     <message>
         <source>Non Scandinavian-DX</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke-skandinavisk-DX</translation>
     </message>
 </context>
 <context>

@@ -923,6 +923,16 @@ ennen sääntöjen ilmoittamaa lokien määräaikaa.</translation>
   sitä.
   Tarkista asematietosivu ja tallenna loki ennen kuin lähetät sen.</translation>
     </message>
+    <message>
+        <source>SetUp, Language chooses the language of the window and of this help: English,
+Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
+desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
+log is the same in every language.</source>
+        <translation>Asetukset, Kieli valitsee ikkunan ja tämän ohjeen kielen: English, Svenska,
+Suomi, Norsk bokmål tai Dansk, tai Työpöydän kieli, joka ottaa työpöytäsi
+kielen. Uusi valinta tulee voimaan, kun Kerolt käynnistetään seuraavan kerran.
+Cabrillo-loki on sama kaikilla kielillä.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -1337,7 +1347,7 @@ ennen sääntöjen ilmoittamaa lokien määräaikaa.</translation>
     </message>
     <message>
         <source>Not in contest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei kilpailussa</translation>
     </message>
 </context>
 <context>
@@ -1345,26 +1355,26 @@ ennen sääntöjen ilmoittamaa lokien määräaikaa.</translation>
     <message>
         <source>Band  QSO  Pnt  Mul</source>
         <comment>keep the four columns&apos; widths</comment>
-        <translation type="unfinished"></translation>
+        <translation>Band  QSO  Pis  Ker</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulos:</translation>
     </message>
 </context>
 <context>
     <name>StationClass</name>
     <message>
         <source>Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Skandinaavinen</translation>
     </message>
     <message>
         <source>Non Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei-skandinaavinen</translation>
     </message>
     <message>
         <source>Non Scandinavian-DX</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei-skandinaavinen DX</translation>
     </message>
 </context>
 <context>

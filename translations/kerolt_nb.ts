@@ -912,6 +912,16 @@ loggfristen som står i de reglene.</translation>
   ditt også når stasjonssiden ikke har noe. Kontroller stasjonssiden og lagre
   loggen før du sender den.</translation>
     </message>
+    <message>
+        <source>SetUp, Language chooses the language of the window and of this help: English,
+Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
+desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
+log is the same in every language.</source>
+        <translation>Oppsett, Språk velger språket i vinduet og i denne hjelpen: English, Svenska,
+Suomi, Norsk bokmål eller Dansk, eller Følg skrivebordet, som tar skrivebordets
+språk. Kerolt bruker et nytt valg fra neste oppstart. Cabrillo-loggen er den
+samme på alle språk.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -1326,7 +1336,7 @@ loggfristen som står i de reglene.</translation>
     </message>
     <message>
         <source>Not in contest</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke med i testen</translation>
     </message>
 </context>
 <context>
@@ -1334,26 +1344,26 @@ loggfristen som står i de reglene.</translation>
     <message>
         <source>Band  QSO  Pnt  Mul</source>
         <comment>keep the four columns&apos; widths</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bånd  QSO    P  Mul</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poeng:</translation>
     </message>
 </context>
 <context>
     <name>StationClass</name>
     <message>
         <source>Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Skandinavisk</translation>
     </message>
     <message>
         <source>Non Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke-skandinavisk</translation>
     </message>
     <message>
         <source>Non Scandinavian-DX</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke-skandinavisk-DX</translation>
     </message>
 </context>
 <context>

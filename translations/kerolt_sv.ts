@@ -916,6 +916,16 @@ före den sista inlämningsdag för loggar som reglerna anger.</translation>
   din anropssignal också när stationssidan saknar en. Kontrollera stationssidan
   och spara loggen innan du skickar den.</translation>
     </message>
+    <message>
+        <source>SetUp, Language chooses the language of the window and of this help: English,
+Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
+desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
+log is the same in every language.</source>
+        <translation>Inställningar, Språk väljer språket i fönstret och i den här hjälpen: English,
+Svenska, Suomi, Norsk bokmål eller Dansk, eller Följ skrivbordet, som tar ditt
+skrivbords språk. Kerolt talar ett nytt val från nästa start. Cabrillo-loggen
+är densamma på alla språk.</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>

@@ -23,6 +23,7 @@
 #include "ui/support/Prompts.h"
 #include "ui/features/results/ResultsWindow.h"
 #include "ui/mainwindow/Unit1.h"
+#include "ui/support/Language.h"
 #include "ui/windows/Unit2.h"
 #include "ui/windows/Unit3.h"
 
@@ -86,6 +87,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kerolt.png")));
     kerolt::RegisterFontSubstitutes();
+    // The desktop's language only: the pictures must not follow a user's saved choice.
+    kerolt::InstallLanguage(kerolt::DesktopLanguage());
     kerolt::QtPrompts prompts;
     kerolt::SystemClock clock;
     kerolt::TForm1 form1(countryTable, prompts, clock);

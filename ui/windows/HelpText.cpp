@@ -52,6 +52,10 @@ callsign of at least three characters.)")},
 SetUp, Alt+H for Help, and Alt+K runs Check. F10 opens the File menu; the arrow
 keys go on from there. Ctrl+N starts a new log; Ctrl+O opens a log, Ctrl+S saves it,
 F1 shows this help.)")},
+    {false, QT_TRANSLATE_NOOP("HelpText", R"(SetUp, Language chooses the language of the window and of this help: English,
+Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
+desktop's language. Kerolt speaks a new choice from its next start. The Cabrillo
+log is the same in every language.)")},
     {false, QT_TRANSLATE_NOOP("HelpText", R"(On the "Log input" page:
 • The date follows from the contest you chose: Kerolt knows the contest weekend
   of this year and shows the date of a QSO logged at the time in the time field.
