@@ -921,9 +921,9 @@ Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
 desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
 log is the same in every language.</source>
         <translation>Indstillinger, Sprog vælger sproget i vinduet og i denne hjælp: English,
-Svenska, Suomi, Norsk bokmål eller Dansk, eller Følg skrivebordet, som tager dit
-skrivebords sprog. Kerolt bruger et nyt valg fra næste start. Cabrillo-loggen
-er den samme på alle sprog.</translation>
+Svenska, Suomi, Norsk bokmål eller Dansk, eller Følg skrivebordet, som bruger
+skrivebordets sprog. Et nyt valg gælder fra næste start. Cabrillo-loggen er
+den samme på alle sprog.</translation>
     </message>
 </context>
 <context>

@@ -501,8 +501,8 @@ Cabrillo log as it stands.</source>
   lista näytetään vain skandinaavisille asemille.
 Valitse napsauttamalla listan oikeassa reunassa olevaa nuolta ja sitten
 vaihtoehtoa, tai selaa vaihtoehtoja nuolinäppäimillä ylös ja alas. Kunnes
-valitset, lista näyttää oman nimensä, esimerkiksi Category-Power, ja tämä nimi
-menee Cabrillo-lokiin sellaisenaan.</translation>
+valitset, lista näyttää oman nimensä, esimerkiksi Sarja-Teho, ja listan
+englanninkielinen nimi, tässä Category-Power, menee Cabrillo-lokiin sellaisenaan.</translation>
     </message>
     <message>
         <source>• Clamed Score: you need not type it. Kerolt takes it from the score table of
@@ -929,8 +929,8 @@ Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
 desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
 log is the same in every language.</source>
         <translation>Asetukset, Kieli valitsee ikkunan ja tämän ohjeen kielen: English, Svenska,
-Suomi, Norsk bokmål tai Dansk, tai Työpöydän kieli, joka ottaa työpöytäsi
-kielen. Uusi valinta tulee voimaan, kun Kerolt käynnistetään seuraavan kerran.
+Suomi, Norsk bokmål tai Dansk, tai Työpöydän kieli, joka käyttää työpöytäsi
+kieltä. Kerolt ottaa uuden valinnan käyttöön seuraavalla käynnistyskerralla.
 Cabrillo-loki on sama kaikilla kielillä.</translation>
     </message>
 </context>
@@ -1382,35 +1382,35 @@ Cabrillo-loki on sama kaikilla kielillä.</translation>
     <message>
         <source>Contest</source>
         <extracomment>The text a station list shows while nothing is chosen in it</extracomment>
-        <translation>Contest</translation>
+        <translation>Kilpailu</translation>
     </message>
     <message>
         <source>Category-Assisted</source>
-        <translation>Category-Assisted</translation>
+        <translation>Sarja-Avustus</translation>
     </message>
     <message>
         <source>Category-Band</source>
-        <translation>Category-Band</translation>
+        <translation>Sarja-Bandi</translation>
     </message>
     <message>
         <source>Category-Operator</source>
-        <translation>Category-Operator</translation>
+        <translation>Sarja-Operaattori</translation>
     </message>
     <message>
         <source>Category-Transmitter</source>
-        <translation>Category-Transmitter</translation>
+        <translation>Sarja-Lähetin</translation>
     </message>
     <message>
         <source>Category-Power</source>
-        <translation>Category-Power</translation>
+        <translation>Sarja-Teho</translation>
     </message>
     <message>
         <source>Category-Station</source>
-        <translation>Category-Station</translation>
+        <translation>Sarja-Asema</translation>
     </message>
     <message>
         <source>Category-Overlay</source>
-        <translation>Category-Overlay</translation>
+        <translation>Sarja-Lisäluokka</translation>
     </message>
 </context>
 <context>

@@ -918,9 +918,9 @@ Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
 desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
 log is the same in every language.</source>
         <translation>Oppsett, Språk velger språket i vinduet og i denne hjelpen: English, Svenska,
-Suomi, Norsk bokmål eller Dansk, eller Følg skrivebordet, som tar skrivebordets
-språk. Kerolt bruker et nytt valg fra neste oppstart. Cabrillo-loggen er den
-samme på alle språk.</translation>
+Suomi, Norsk bokmål eller Dansk, eller Følg skrivebordet, som bruker språket på
+skrivebordet ditt. Kerolt bruker et nytt valg fra neste oppstart.
+Cabrillo-loggen er den samme på alle språk.</translation>
     </message>
 </context>
 <context>

@@ -921,10 +921,10 @@ före den sista inlämningsdag för loggar som reglerna anger.</translation>
 Svenska, Suomi, Norsk bokmål or Dansk, or Follow the desktop, which takes your
 desktop&apos;s language. Kerolt speaks a new choice from its next start. The Cabrillo
 log is the same in every language.</source>
-        <translation>Inställningar, Språk väljer språket i fönstret och i den här hjälpen: English,
-Svenska, Suomi, Norsk bokmål eller Dansk, eller Följ skrivbordet, som tar ditt
-skrivbords språk. Kerolt talar ett nytt val från nästa start. Cabrillo-loggen
-är densamma på alla språk.</translation>
+        <translation>Inställningar, Språk väljer språk för fönstret och för den här hjälpen: English,
+Svenska, Suomi, Norsk bokmål eller Dansk, eller Följ skrivbordet, som tar
+skrivbordets språk. Ett nytt val gäller från nästa start. Cabrillo-loggen är
+densamma på alla språk.</translation>
     </message>
 </context>
 <context>
@@ -1340,7 +1340,7 @@ skrivbords språk. Kerolt talar ett nytt val från nästa start. Cabrillo-loggen
     </message>
     <message>
         <source>Not in contest</source>
-        <translation type="unfinished"></translation>
+        <translation>Utanför testen</translation>
     </message>
 </context>
 <context>
@@ -1348,26 +1348,26 @@ skrivbords språk. Kerolt talar ett nytt val från nästa start. Cabrillo-loggen
     <message>
         <source>Band  QSO  Pnt  Mul</source>
         <comment>keep the four columns&apos; widths</comment>
-        <translation type="unfinished"></translation>
+        <translation>Band  QSO    P  Mul</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poäng:</translation>
     </message>
 </context>
 <context>
     <name>StationClass</name>
     <message>
         <source>Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Skandinavisk</translation>
     </message>
     <message>
         <source>Non Scandinavian</source>
-        <translation type="unfinished"></translation>
+        <translation>Utomskandinavisk</translation>
     </message>
     <message>
         <source>Non Scandinavian-DX</source>
-        <translation type="unfinished"></translation>
+        <translation>Utomskandinavisk-DX</translation>
     </message>
 </context>
 <context>
