@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -202,7 +203,10 @@ void RemoveStaleTemporaries(const std::string& fileName) {
                           std::all_of(name.begin() + static_cast<long>(stem.size()), name.end(),
                                       [](unsigned char c) { return std::isalnum(c) != 0; });
         std::error_code fileEc;
-        if (ours && it->is_regular_file(fileEc) && !it->is_symlink(fileEc))
+        // A temporary written in the last minute is another Kerolt's write in flight.
+        const bool old = ours && fs::last_write_time(it->path(), fileEc) <
+                                     fs::file_time_type::clock::now() - std::chrono::minutes(1);
+        if (old && !fileEc && it->is_regular_file(fileEc) && !it->is_symlink(fileEc))
             fs::remove(it->path(), fileEc);
     }
 }

@@ -44,8 +44,8 @@ std::vector<std::string> SplitLines(const std::string& text);
 void WriteLines(const std::string& fileName, const std::vector<std::string>& lines);
 
 // Removes the temporary files that WriteLines of fileName leaves when the process dies while
-// writing: regular files named "." + its name + "." + six letters or digits, in its folder.
-// Nothing else is touched; a file that cannot be removed is left.
+// writing: regular files named "." + its name + "." + six letters or digits, in its folder,
+// last written over a minute ago. Nothing else is touched; a file that cannot be removed is left.
 void RemoveStaleTemporaries(const std::string& fileName);
 
 // The first of names in folder ("" or "." the working directory) that exists, else

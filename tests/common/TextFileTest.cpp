@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -96,10 +97,18 @@ TEST_F(TextFileTest, StaleTemporariesOfOneFileAreRemoved) {
         {".Last.log.a1-2c3", true},  {"Last.log", true},          {".Last.lo.a1B2c3", true},
         {"Last.log.a1B2c3", true},   {".Other.log.a1B2c3", true},
     };
-    for (const auto& [name, kept] : files) std::ofstream(dir_ / name) << "x";
+    const auto now = fs::file_time_type::clock::now();
+    for (const auto& [name, kept] : files) {
+        std::ofstream(dir_ / name) << "x";
+        fs::last_write_time(dir_ / name, now - std::chrono::seconds(61));
+    }
+    // Written within the minute: another process's write in flight, kept.
+    std::ofstream(dir_ / ".Last.log.d4E5f6") << "x";
+    fs::last_write_time(dir_ / ".Last.log.d4E5f6", now - std::chrono::seconds(50));
     fs::create_directory(dir_ / ".Last.log.FOLDER");
     RemoveStaleTemporaries((dir_ / "Last.log").string());
     for (const auto& [name, kept] : files) EXPECT_EQ(fs::exists(dir_ / name), kept) << name;
+    EXPECT_TRUE(fs::exists(dir_ / ".Last.log.d4E5f6"));
     EXPECT_TRUE(fs::is_directory(dir_ / ".Last.log.FOLDER"));
 }
 
