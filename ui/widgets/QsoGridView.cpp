@@ -79,12 +79,13 @@ void QsoGridView::doItemsLayout() {
     QTableView::doItemsLayout();
     holding_ = false;
     area->setAttribute(Qt::WA_UpdatesDisabled, false);
-    if (scrolledWhileHeld_) {
+    // A viewport with editors in it scrolls them even while held: repaint all then.
+    if (scrolledWhileHeld_ && !area->children().isEmpty()) {
         area->update();
         return;
     }
-    // The layout may move the rows to keep the last one at the bottom without scrolling the
-    // screen's picture of them.
+    // The layout may move the rows, keeping the last one at the bottom, and the held viewport
+    // did not scroll its picture of them.
     const QPoint moved = offset - QPoint(horizontalOffset(), verticalOffset());
     if (!moved.isNull())
         area->scroll(moved.x(), moved.y());

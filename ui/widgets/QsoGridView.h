@@ -31,7 +31,7 @@ class QsoGridView : public QTableView {
     bool endOnly_ = false;
     // The first row of the end laid out and not yet painted; a scroll moves it.
     int unpaintedFrom_ = AnyRow;
-    // A scroll while the repaint is held off moves nothing on the screen: all is repainted.
+    // Whether the layout scrolled while the repaint was held off.
     bool holding_ = false;
     bool scrolledWhileHeld_ = false;
 };
