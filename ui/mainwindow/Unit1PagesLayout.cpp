@@ -29,6 +29,7 @@
 #include "ui/widgets/Fields.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/QsoGridModel.h"
+#include "ui/widgets/QsoGridView.h"
 #include "ui/mainwindow/Unit1.h"
 
 // Building the log input, Cabrillo log and mult list pages.
@@ -91,7 +92,7 @@ void TForm1::BuildLogPage() {
     captions->addStretch(1);
     captions->addWidget(DateLabel);
 
-    SG = new QTableView;
+    SG = new QsoGridView;
     SG->setObjectName(QStringLiteral("SG"));
     SG->setModel(gridModel_);
     SG->setFont(PixelFont(QStringLiteral("Arial"), 11));

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <array>
@@ -58,6 +59,40 @@ class LogInputTest : public QObject {
         Qso(QStringLiteral("K1AA"));
         QCOMPARE(ReadLines("Last.log"), F().CabrilloLines());
         QVERIFY(F().Log().QsoCounter == 3 && F().PanelText(EntityPanel).contains("\"999\""));
+    }
+
+    // The grid on the screen is the grid as drawn afresh after a QSO is logged or the last one
+    // taken away: below, at and past the rows the grid shows without scrolling.
+    void gridOnScreenAsDrawn_data() {
+        QTest::addColumn<int>("qsos");
+        QTest::addColumn<bool>("takeLast");
+        QTest::newRow("empty log, commit") << 0 << false;
+        QTest::newRow("11 QSOs, commit") << 11 << false;
+        QTest::newRow("12 QSOs, commit") << 12 << false;
+        QTest::newRow("13 QSOs, commit") << 13 << false;
+        QTest::newRow("20 QSOs, commit") << 20 << false;
+        QTest::newRow("1 QSO, last taken away") << 1 << true;
+        QTest::newRow("12 QSOs, last taken away") << 12 << true;
+        QTest::newRow("13 QSOs, last taken away") << 13 << true;
+        QTest::newRow("20 QSOs, last taken away") << 20 << true;
+    }
+    void gridOnScreenAsDrawn() {
+        QFETCH(int, qsos);
+        QFETCH(bool, takeLast);
+        for (int i = 0; i < qsos; ++i) Qso(QStringLiteral("DL%1ABC").arg(i));
+        QApplication::processEvents();
+        if (takeLast)
+            F().Deletelastrow1Click();
+        else
+            Qso(QStringLiteral("K1AA"));
+        QTest::qWait(20);
+        const QPoint at = F().SG->mapTo(&F(), QPoint(0, 0));
+        const QImage screen = QGuiApplication::primaryScreen()
+                                  ->grabWindow(F().winId(), at.x(), at.y(), F().SG->width(),
+                                               F().SG->height())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(screen, F().SG->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     // The verdict follows the call and the received number as they are typed.

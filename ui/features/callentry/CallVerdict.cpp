@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QResizeEvent>
 
 #include "contest/EntryToken.h"
 #include "ui/support/CoreText.h"
@@ -9,6 +10,26 @@
 #include "ui/mainwindow/Unit1.h"
 
 namespace kerolt {
+
+namespace {
+
+// The verdict's place in the row. A label in a layout asks the window to lay out again at each
+// new text; in a box of its own without a layout it asks nobody, and the box keeps the row.
+class VerdictBox : public QWidget {
+  public:
+    explicit VerdictBox(QLabel* label) : label_(label) {
+        label_->setParent(this);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override { label_->setGeometry(rect()); }
+
+  private:
+    QLabel* label_;
+};
+
+}  // namespace
 
 CallVerdict::CallVerdict(TForm1& form) : QObject(&form), form_(form) {
     VerdictLabel = new QLabel;
@@ -18,7 +39,7 @@ CallVerdict::CallVerdict(TForm1& form) : QObject(&form), form_(form) {
     // fields; a long verdict wraps in a smaller font instead of being cut.
     VerdictLabel->setWordWrap(true);
     VerdictLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    form.EntryRowBox()->addWidget(VerdictLabel, 1);
+    form.EntryRowBox()->addWidget(new VerdictBox(VerdictLabel), 1);
 
     // A received "000" or another band changes what the call is worth.
     const auto show = [this] { form_.Guard([this] { ShowCallVerdict(); }); };
