@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the whole program with warnings as errors, the core
 # again under the address and undefined-behaviour sanitizers, and each fuzz target for a
-# bounded time (FUZZ_SECONDS, 60 by default).
+# bounded time (FUZZ_SECONDS, 45 by default).
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$repo/scripts/setup.sh"
 jobs="$(nproc)"
-fuzz_seconds="${FUZZ_SECONDS:-60}"
+fuzz_seconds="${FUZZ_SECONDS:-45}"
 
 echo "== Build and test (warnings as errors)"
 cmake -S "$repo" -B "$repo/build-test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
